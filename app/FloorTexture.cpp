@@ -1,0 +1,37 @@
+#include <epoxy/gl.h>
+#include <GL/glu.h>
+
+#include "app/FloorTexture.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/ShadowFrame.h"
+#include "image/Image.h"
+
+void loadTexture() { loadTextureFloor(); }
+
+void loadTextureFloor(const char* path) {
+    glGenTextures(1, &textureFloor);
+    glBindTexture(GL_TEXTURE_2D, textureFloor);
+
+    LoadedImage* image = ImageLoad(path);
+    if (image == nullptr) exit(-1);
+    // The pixels are handed to OpenGL as RGB: any other channel count would be misread
+    // and read past the end of the buffer.
+    if (image->sizeZ != 3) {
+        fprintf(stderr, "%s: the floor image has %d channels; it must have 3 (RGB)\n", path,
+                static_cast<int>(image->sizeZ));
+        exit(-1);
+    }
+    // Rows are padded to 4 bytes, which is OpenGL's default unpack alignment.
+    if (gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image->sizeX, image->sizeY, GL_RGB, GL_UNSIGNED_BYTE,
+                          image->data) != 0) {
+        exit(-1);
+    }
+    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    // The image stays loaded for the life of the process, as the texture does.
+}

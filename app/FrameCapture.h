@@ -1,0 +1,20 @@
+#pragma once
+
+// Reading a rendered frame back and saving it as PNG (the snapshot tool and the tests).
+
+#include <string>
+#include <vector>
+
+struct RgbImage {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> pixels;   // RGB, top row first
+
+    const unsigned char* at(int x, int y) const { return &pixels[(size_t(y) * width + x) * 3]; }
+};
+
+// The window's back buffer (where the frame was just rendered), top row first.
+RgbImage readBackBuffer(int width, int height);
+
+// Writes the image as an 8-bit RGB PNG; on failure returns false with a reason.
+bool writePng(const std::string& path, const RgbImage& image, std::string* error);

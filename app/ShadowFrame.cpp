@@ -1,0 +1,284 @@
+#include <epoxy/gl.h>
+#include <GL/glu.h>
+#include <GL/glut.h>
+
+#include "app/ShadowFrame.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/FloorTexture.h"
+#include "app/LightPassTarget.h"
+#include "model/Scene.h"
+
+GLuint textureFloor = 0;
+TIMER timer;
+FPS_COUNTER fpsCounter;
+VECTOR3D cameraPosition(0.0f, 2.5f, 3.5f);
+VECTOR3D lightPosition(2.5f, 3.5f, -2.5f);
+GLuint shadowMapTexture = 0;
+int windowWidth = 0, windowHeight = 0;
+MATRIX4X4 lightProjectionMatrix, lightViewMatrix, cameraProjectionMatrix, cameraViewMatrix;
+
+// Texture coordinates (s, t) of the floor quad's corners: the image repeats four times a side.
+static const float ctf[8] = {-2, -2, 2, -2, 2, 2, -2, 2};
+
+namespace {
+LightPassTarget lightPassTarget;
+SceneFunction drawScene = DrawScene;
+char fpsString[32] = "0.00";
+
+// Each matrix is built on a fresh modelview identity and read back; the projection
+// stack is never used for building them.
+MATRIX4X4 lookAtMatrix(const VECTOR3D& eye) {
+    MATRIX4X4 matrix;
+    glPushMatrix();
+    glLoadIdentity();
+    gluLookAt(eye.x, eye.y, eye.z, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f);
+    glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
+    glPopMatrix();
+    return matrix;
+}
+
+MATRIX4X4 perspectiveMatrix(double aspect, double nearPlane, double farPlane) {
+    MATRIX4X4 matrix;
+    glPushMatrix();
+    glLoadIdentity();
+    gluPerspective(45.0f, aspect, nearPlane, farPlane);
+    glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
+    glPopMatrix();
+    return matrix;
+}
+
+using Clock = std::chrono::steady_clock;
+
+// Marks the end of one part of the frame when it is being timed.
+class PassStopwatch {
+public:
+    explicit PassStopwatch(bool enabled) : enabled(enabled), last(Clock::now()) {}
+    void lap(double* milliseconds) {
+        if (!enabled) return;
+        glFinish();
+        const Clock::time_point now = Clock::now();
+        *milliseconds = std::chrono::duration<double, std::milli>(now - last).count();
+        last = now;
+    }
+
+private:
+    bool enabled;
+    Clock::time_point last;
+};
+
+void loadCameraMatrices() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixf(cameraProjectionMatrix);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixf(cameraViewMatrix);
+    glViewport(0, 0, windowWidth, windowHeight);
+}
+
+void drawLightPass(float sceneTime) {
+    lightPassTarget.begin();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixf(lightProjectionMatrix);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixf(lightViewMatrix);
+    glViewport(0, 0, shadowMapSize, shadowMapSize);
+
+    // Only the back faces (seen from the light) go into the map, which keeps lit
+    // surfaces from shadowing themselves.
+    glCullFace(GL_FRONT);
+    glShadeModel(GL_FLAT);
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    drawScene(sceneTime);
+
+    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, shadowMapSize, shadowMapSize);
+    lightPassTarget.end();
+
+    glCullFace(GL_BACK);
+    glShadeModel(GL_SMOOTH);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+}
+
+void drawDimPass(float sceneTime) {
+    // The offscreen light pass left the window's colour buffer untouched, so it is cleared here.
+    glClear(lightPassTarget.isOffscreen() ? GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT
+                                          : GL_DEPTH_BUFFER_BIT);
+    loadCameraMatrices();
+
+    // Set while the modelview is the camera view, so the position is in world coordinates.
+    glLightfv(GL_LIGHT1, GL_POSITION, VECTOR4D(lightPosition));
+    glLightfv(GL_LIGHT1, GL_AMBIENT, white * 0.2f);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, white * 0.2f);
+    glLightfv(GL_LIGHT1, GL_SPECULAR, black);
+    glEnable(GL_LIGHT1);
+    glEnable(GL_LIGHTING);
+    drawScene(sceneTime);
+}
+
+void drawLitPass(float sceneTime) {
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, white);
+    glLightfv(GL_LIGHT1, GL_SPECULAR, white);
+
+    // Maps light clip coordinates from -1...1 to the texture's 0...1.
+    static const MATRIX4X4 biasMatrix(0.5f, 0.0f, 0.0f, 0.0f,
+                                      0.0f, 0.5f, 0.0f, 0.0f,
+                                      0.0f, 0.0f, 0.5f, 0.0f,
+                                      0.5f, 0.5f, 0.5f, 1.0f);
+    const MATRIX4X4 textureMatrix = biasMatrix * lightProjectionMatrix * lightViewMatrix;
+
+    // Eye planes given under the camera view: OpenGL keeps them multiplied by its inverse,
+    // so the generated coordinates are the texture matrix applied to world positions.
+    const GLenum coordinates[4] = {GL_S, GL_T, GL_R, GL_Q};
+    const GLenum generators[4] = {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R,
+                                  GL_TEXTURE_GEN_Q};
+    for (int row = 0; row < 4; ++row) {
+        glTexGeni(coordinates[row], GL_TEXTURE_GEN_MODE, GL_EYE_LINEAR);
+        glTexGenfv(coordinates[row], GL_EYE_PLANE, textureMatrix.GetRow(row));
+        glEnable(generators[row]);
+    }
+
+    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
+    glEnable(GL_TEXTURE_2D);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE_ARB, GL_COMPARE_R_TO_TEXTURE_ARB);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_FUNC_ARB, GL_LEQUAL);
+    glTexParameteri(GL_TEXTURE_2D, GL_DEPTH_TEXTURE_MODE_ARB, GL_INTENSITY);
+
+    // Shadowed fragments compare to 0 and get alpha 0; only lit ones pass and, with the
+    // LEQUAL depth test, replace the dim colour at the same depth.
+    glAlphaFunc(GL_GEQUAL, 0.99f);
+    glEnable(GL_ALPHA_TEST);
+    drawScene(sceneTime);
+
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_TEXTURE_GEN_S);
+    glDisable(GL_TEXTURE_GEN_T);
+    glDisable(GL_TEXTURE_GEN_R);
+    glDisable(GL_TEXTURE_GEN_Q);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_ALPHA_TEST);
+}
+
+// The floor: unlit, unshadowed, drawn with the camera matrices after the house.
+void drawFloor() {
+    glEnable(GL_TEXTURE_2D);
+    glColor3f(1, 1, 1);
+    glBindTexture(GL_TEXTURE_2D, textureFloor);
+    glBegin(GL_QUADS);
+    glTexCoord2f(ctf[0], ctf[1]);
+    glVertex3f(-10, 0, 10);
+    glTexCoord2f(ctf[2], ctf[3]);
+    glVertex3f(10, 0, 10);
+    glTexCoord2f(ctf[4], ctf[5]);
+    glVertex3f(10, 0, -10);
+    glTexCoord2f(ctf[6], ctf[7]);
+    glVertex3f(-10, 0, -10);
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+}
+}  // namespace
+
+bool Init() {
+    if (!epoxy_has_gl_extension("GL_ARB_depth_texture") ||
+        !epoxy_has_gl_extension("GL_ARB_shadow")) {
+        printf("I require ARB_depth_texture and ARB_shadow extensionsn\n");
+        return false;
+    }
+
+    loadTexture();
+
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glClearDepth(1.0f);
+    glDepthFunc(GL_LEQUAL);   // the lit pass redraws the same surfaces at the same depth
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_NORMALIZE);
+
+    glGenTextures(1, &shadowMapTexture);
+    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, shadowMapSize, shadowMapSize, 0,
+                 GL_DEPTH_COMPONENT, GL_UNSIGNED_BYTE, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    lightPassTarget.create(shadowMapSize);
+
+    // The brick pieces' current colour is their ambient and diffuse material.
+    glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, white);
+    glMaterialf(GL_FRONT, GL_SHININESS, 16.0f);
+
+    cameraViewMatrix = lookAtMatrix(cameraPosition);
+    lightProjectionMatrix = perspectiveMatrix(1.0, 2.0, 8.0);
+    lightViewMatrix = lookAtMatrix(lightPosition);
+
+    timer.Reset();
+    return true;
+}
+
+void Reshape(int width, int height) {
+    windowWidth = width;
+    windowHeight = height;
+    // A minimised window reports a height of 0; keep the last aspect rather than divide by it.
+    if (height <= 0 || width <= 0) return;
+    cameraProjectionMatrix = perspectiveMatrix(double(windowWidth) / double(windowHeight), 1.0, 100.0);
+}
+
+void Keyboard(unsigned char key, int /*x*/, int /*y*/) {
+    switch (key) {
+        case 27: exit(0);
+        case 'P':
+        case 'p': timer.Pause(); break;
+        case 'U':
+        case 'u': timer.Unpause(); break;
+        default: break;
+    }
+}
+
+void renderFrame(FrameTimings* timings) {
+    FrameTimings ignored;
+    FrameTimings& times = timings ? *timings : ignored;
+    PassStopwatch stopwatch(timings != nullptr);
+
+    const float sceneTime = static_cast<float>(timer.GetTime() / 10.0);
+    drawLightPass(sceneTime);
+    stopwatch.lap(&times.lightPass);
+    drawDimPass(sceneTime);
+    stopwatch.lap(&times.dimPass);
+    drawLitPass(sceneTime);
+    stopwatch.lap(&times.litPass);
+
+    fpsCounter.Update();
+    snprintf(fpsString, sizeof fpsString, "%.2f", fpsCounter.GetFps());
+
+    drawFloor();
+    stopwatch.lap(&times.floor);
+}
+
+void Display() {
+    renderFrame();
+    glFinish();
+    glutSwapBuffers();
+    glutPostRedisplay();
+}
+
+void setSceneFunction(SceneFunction scene) { drawScene = scene ? scene : DrawScene; }
+
+void setCameraEye(const VECTOR3D& eye) {
+    cameraPosition = eye;
+    cameraViewMatrix = lookAtMatrix(eye);
+}
+
+const char* frameRateText() { return fpsString; }
+
+bool lightPassIsOffscreen() { return lightPassTarget.isOffscreen(); }

@@ -1,0 +1,26 @@
+#include "app/Timer.h"
+
+#include "app/Clock.h"
+
+namespace {
+double clockReading() { return static_cast<double>(clockMilliseconds()); }
+}  // namespace
+
+void TIMER::Reset() { startTime = clockReading(); }
+
+double TIMER::GetTime() {
+    if (isPaused) return pauseTime - startTime;
+    return clockReading() - startTime;
+}
+
+void TIMER::Pause() {
+    if (isPaused) return;
+    isPaused = true;
+    pauseTime = clockReading();
+}
+
+void TIMER::Unpause() {
+    if (!isPaused) return;
+    isPaused = false;
+    startTime = (clockReading() - pauseTime) + startTime;
+}

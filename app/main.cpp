@@ -1,0 +1,22 @@
+// The viewer: one window showing the brick house with shadow mapping.
+// Command-line arguments go to GLUT; Escape quits, P pauses and U resumes the scene clock.
+
+#include <epoxy/gl.h>
+#include <GL/glut.h>
+
+#include "app/ShadowFrame.h"
+
+int main(int argc, char** argv) {
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(800, 600);
+    glutCreateWindow("BRIK Vanta House 3D - Texture with Shadow Mapping");
+
+    if (!Init()) return 0;
+
+    glutDisplayFunc(Display);
+    glutReshapeFunc(Reshape);
+    glutKeyboardFunc(Keyboard);
+    glutMainLoop();
+    return 0;
+}

@@ -1,0 +1,70 @@
+// The house object: its palette, and the assembly of base plate and layer maps.
+
+#include <GL/gl.h>
+
+#include "model/BrikVantaHouse.h"
+#include "model/maps/LayerMaps.h"
+
+BrikVantaHouse::BrikVantaHouse() {
+    colorWhite.setColor(242, 243, 242);
+    colorTan.setColor(215, 197, 153);
+    colorRed.setColor(196, 40, 27);
+    colorYellow.setColor(245, 205, 47);
+    colorBlack.setColor(27, 42, 52);
+    colorGreen.setColor(40, 127, 70);
+    colorLime.setColor(164, 189, 70);
+    colorBrown.setColor(105, 64, 39);
+    colorLightGrey.setColor(163, 162, 164);
+    colorDarkGrey.setColor(99, 95, 97);
+}
+
+void BrikVantaHouse::drawSolidBrikVantaHouse() {
+    glPushMatrix();
+    glTranslated(-16, 0, -16);   // the base plate's corner is the house origin
+    drawSolidBasePlate(32, 32, colorGreen);
+    for (int map = 1; map <= kLayerMapCount; ++map) drawSolidMap(map);
+    glPopMatrix();
+}
+
+void BrikVantaHouse::drawSolidMap(int mapNumber) { drawPlacements(*this, layerMap(mapNumber)); }
+
+void BrikVantaHouse::drawSolidMap1() { drawSolidMap(1); }
+void BrikVantaHouse::drawSolidMap2() { drawSolidMap(2); }
+void BrikVantaHouse::drawSolidMap3() { drawSolidMap(3); }
+void BrikVantaHouse::drawSolidMap4() { drawSolidMap(4); }
+void BrikVantaHouse::drawSolidMap5() { drawSolidMap(5); }
+void BrikVantaHouse::drawSolidMap6() { drawSolidMap(6); }
+void BrikVantaHouse::drawSolidMap7() { drawSolidMap(7); }
+void BrikVantaHouse::drawSolidMap8() { drawSolidMap(8); }
+void BrikVantaHouse::drawSolidMap9() { drawSolidMap(9); }
+void BrikVantaHouse::drawSolidMap10() { drawSolidMap(10); }
+void BrikVantaHouse::drawSolidMap11() { drawSolidMap(11); }
+void BrikVantaHouse::drawSolidMap12() { drawSolidMap(12); }
+void BrikVantaHouse::drawSolidMap13() { drawSolidMap(13); }
+void BrikVantaHouse::drawSolidMap14() { drawSolidMap(14); }
+void BrikVantaHouse::drawSolidMap15() { drawSolidMap(15); }
+void BrikVantaHouse::drawSolidMap16() { drawSolidMap(16); }
+void BrikVantaHouse::drawSolidMap17() { drawSolidMap(17); }
+void BrikVantaHouse::drawSolidMap18() { drawSolidMap(18); }
+void BrikVantaHouse::drawSolidMap19() { drawSolidMap(19); }
+void BrikVantaHouse::drawSolidMap20() { drawSolidMap(20); }
+void BrikVantaHouse::drawSolidMap21() { drawSolidMap(21); }
+void BrikVantaHouse::drawSolidMap22() { drawSolidMap(22); }
+void BrikVantaHouse::drawSolidMap23() { drawSolidMap(23); }
+void BrikVantaHouse::drawSolidMap24() { drawSolidMap(24); }
+void BrikVantaHouse::drawSolidMap25() { drawSolidMap(25); }
+void BrikVantaHouse::drawSolidMap26() { drawSolidMap(26); }
+void BrikVantaHouse::drawSolidMap27() { drawSolidMap(27); }
+void BrikVantaHouse::drawSolidMap28() { drawSolidMap(28); }
+void BrikVantaHouse::drawSolidMap29() { drawSolidMap(29); }
+void BrikVantaHouse::drawSolidMap30() { drawSolidMap(30); }
+void BrikVantaHouse::drawSolidMap31() { drawSolidMap(31); }
+void BrikVantaHouse::drawSolidMap32() { drawSolidMap(32); }
+void BrikVantaHouse::drawSolidMap33() { drawSolidMap(33); }
+void BrikVantaHouse::drawSolidMap34() { drawSolidMap(34); }
+void BrikVantaHouse::drawSolidMap35() { drawSolidMap(35); }
+void BrikVantaHouse::drawSolidMap36() { drawSolidMap(36); }
+void BrikVantaHouse::drawSolidMap37() { drawSolidMap(37); }
+void BrikVantaHouse::drawSolidMap38() { drawSolidMap(38); }
+void BrikVantaHouse::drawSolidMap39() { drawSolidMap(39); }
+void BrikVantaHouse::drawSolidMap40() { drawSolidMap(40); }

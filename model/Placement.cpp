@@ -1,0 +1,170 @@
+#include "model/Placement.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "model/BrikVantaHouse.h"
+
+const char* pieceName(PieceKind piece) {
+    switch (piece) {
+        case PieceKind::GroupOrigin: return "group origin";
+        case PieceKind::Plate: return "drawSolidPlate";
+        case PieceKind::FlatTile: return "drawSolidFlatTile";
+        case PieceKind::Brick: return "drawSolidBrick";
+        case PieceKind::RoundPlate: return "drawSolidRoundPlate";
+        case PieceKind::RoundBrick: return "drawSolidRoundBrick";
+        case PieceKind::CornerPlate: return "drawSolidCornerPlate";
+        case PieceKind::CornerBrick: return "drawSolidCornerBrick";
+        case PieceKind::RoofTile: return "drawSolidRoofTile";
+        case PieceKind::RoofTileInverted: return "drawSolidRoofTileInverted";
+        case PieceKind::RidgedTile: return "drawSolidRidgedTile";
+        case PieceKind::EndRidgedTile: return "drawSolidEndRidgedTile";
+        case PieceKind::RadiatorGrile: return "drawSolidRadiatorGrile";
+        case PieceKind::AngularBrick: return "drawSolidAngularBrick";
+        case PieceKind::PlateWithSlide: return "drawSolidPlateWithSlide";
+        case PieceKind::WallCorner: return "drawSolidWallCorner";
+        case PieceKind::AnglePlate: return "drawSolidAnglePlate";
+        case PieceKind::Window: return "drawSolidWindow";
+        case PieceKind::Door: return "drawSolidDoor";
+        case PieceKind::Fence: return "drawSolidFence";
+        case PieceKind::MailBox: return "drawSolidMailBox";
+    }
+    return "unknown piece";
+}
+
+BrikColor paletteColour(const BrikVantaHouse& house, PaletteColour colour) {
+    switch (colour) {
+        case PaletteColour::White: return house.colorWhite;
+        case PaletteColour::Tan: return house.colorTan;
+        case PaletteColour::Red: return house.colorRed;
+        case PaletteColour::Yellow: return house.colorYellow;
+        case PaletteColour::Black: return house.colorBlack;
+        case PaletteColour::Green: return house.colorGreen;
+        case PaletteColour::Lime: return house.colorLime;
+        case PaletteColour::Brown: return house.colorBrown;
+        case PaletteColour::LightGrey: return house.colorLightGrey;
+        case PaletteColour::DarkGrey: return house.colorDarkGrey;
+        case PaletteColour::OwnColours:
+        case PaletteColour::ByParity: break;
+    }
+    return BrikColor();
+}
+
+int Coordinate::count() const {
+    if (step <= 0 || last < first) return 1;
+    return static_cast<int>(std::lround((last - first) / step)) + 1;
+}
+
+namespace {
+// A lettered row ("1a") belongs to the group opened by the row labelled with its number ("1").
+bool belongsToGroup(const char* row, const char* groupRow) {
+    const std::size_t length = std::strlen(groupRow);
+    return std::strncmp(row, groupRow, length) == 0 && row[length] >= 'a' && row[length] <= 'z' &&
+           row[length + 1] == '\0';
+}
+
+PaletteColour resolveColour(PaletteColour colour, double houseX, double houseZ) {
+    if (colour != PaletteColour::ByParity) return colour;
+    const long sum = std::lround(houseX + houseZ);
+    return sum % 2 == 0 ? PaletteColour::LightGrey : PaletteColour::DarkGrey;
+}
+
+void visitRow(const Placement& row, const double origin[3], PlacementVisitor& visitor) {
+    for (int i = 0; i < row.x.count(); ++i) {
+        for (int k = 0; k < row.z.count(); ++k) {
+            for (int j = 0; j < row.y.count(); ++j) {
+                PlacementInstance instance;
+                instance.row = &row;
+                instance.x = row.x.value(i);
+                instance.y = row.y.value(j);
+                instance.z = row.z.value(k);
+                instance.houseX = origin[0] + instance.x;
+                instance.houseY = origin[1] + instance.y;
+                instance.houseZ = origin[2] + instance.z;
+                instance.colour = resolveColour(row.colour, instance.houseX, instance.houseZ);
+                visitor.place(instance);
+            }
+        }
+    }
+}
+}  // namespace
+
+void visitPlacements(const PlacementTable& table, PlacementVisitor& visitor) {
+    const double houseOrigin[3] = {0, 0, 0};
+    int index = 0;
+    while (index < table.rowCount) {
+        const Placement& row = table.rows[index++];
+        if (row.piece != PieceKind::GroupOrigin) {
+            visitRow(row, houseOrigin, visitor);
+            continue;
+        }
+        const double groupOrigin[3] = {row.x.first, row.y.first, row.z.first};
+        visitor.openGroup(row);
+        while (index < table.rowCount && belongsToGroup(table.rows[index].row, row.row)) {
+            visitRow(table.rows[index++], groupOrigin, visitor);
+        }
+        visitor.closeGroup();
+    }
+}
+
+void drawPiece(BrikVantaHouse& house, PieceKind piece, const double arguments[2], BrikColor colour) {
+    const double a = arguments[0];
+    const double b = arguments[1];
+    const int ia = static_cast<int>(a);
+    const int ib = static_cast<int>(b);
+    switch (piece) {
+        case PieceKind::GroupOrigin: break;
+        case PieceKind::Plate: house.drawSolidPlate(ia, ib, colour); break;
+        case PieceKind::FlatTile: house.drawSolidFlatTile(ia, ib, colour); break;
+        case PieceKind::Brick: house.drawSolidBrick(ia, ib, colour); break;
+        case PieceKind::RoundPlate: house.drawSolidRoundPlate(colour); break;
+        case PieceKind::RoundBrick: house.drawSolidRoundBrick(colour); break;
+        case PieceKind::CornerPlate: house.drawSolidCornerPlate(ia, colour); break;
+        case PieceKind::CornerBrick: house.drawSolidCornerBrick(ia, colour); break;
+        case PieceKind::RoofTile: house.drawSolidRoofTile(ia, b, colour); break;
+        case PieceKind::RoofTileInverted: house.drawSolidRoofTileInverted(ia, b, colour); break;
+        case PieceKind::RidgedTile: house.drawSolidRidgedTile(ia, ib, colour); break;
+        case PieceKind::EndRidgedTile: house.drawSolidEndRidgedTile(ia, colour); break;
+        case PieceKind::RadiatorGrile: house.drawSolidRadiatorGrile(a, colour); break;
+        case PieceKind::AngularBrick: house.drawSolidAngularBrick(a, colour); break;
+        case PieceKind::PlateWithSlide: house.drawSolidPlateWithSlide(ia, ib, colour); break;
+        case PieceKind::WallCorner: house.drawSolidWallCorner(ia, colour); break;
+        case PieceKind::AnglePlate: house.drawSolidAnglePlate(ia, colour); break;
+        case PieceKind::Window: house.drawSolidWindow(ia); break;
+        case PieceKind::Door: house.drawSolidDoor(ia); break;
+        case PieceKind::Fence: house.drawSolidFence(ia); break;
+        case PieceKind::MailBox: house.drawSolidMailBox(ia); break;
+    }
+}
+
+namespace {
+class DrawingVisitor : public PlacementVisitor {
+public:
+    explicit DrawingVisitor(BrikVantaHouse& house) : house(house) {}
+
+    void openGroup(const Placement& origin) override {
+        glPushMatrix();
+        glTranslated(origin.x.first, origin.y.first, origin.z.first);
+    }
+    void place(const PlacementInstance& placement) override {
+        const Placement& row = *placement.row;
+        glPushMatrix();
+        glTranslated(placement.x, placement.y, placement.z);
+        if (row.rotation.axis == 'x') glRotated(row.rotation.degrees, 1, 0, 0);
+        if (row.rotation.axis == 'z') glRotated(row.rotation.degrees, 0, 0, 1);
+        drawPiece(house, row.piece, row.arguments, paletteColour(house, placement.colour));
+        glPopMatrix();
+    }
+    void closeGroup() override { glPopMatrix(); }
+
+private:
+    BrikVantaHouse& house;
+};
+}  // namespace
+
+void drawPlacements(BrikVantaHouse& house, const PlacementTable& table) {
+    DrawingVisitor visitor(house);
+    visitPlacements(table, visitor);
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+// Placement tables: the layer maps of the house as data. One `Placement` is one row of a
+// map table, in the house frame (brick units, origin at the base plate's lower corner).
+//
+// - A row whose piece is `PieceKind::GroupOrigin` opens a group: the rows that follow
+//   and are labelled with its number and a letter ("1" then "1a", "1b", ...) are placed
+//   at offsets from the group origin; the group ends at the first row not so labelled.
+// - A coordinate may be a range (first to last, both included, by step): the row then
+//   stands for one placement per value; with two ranges, x is the outer loop.
+// - Every placement starts from the house frame (or its group origin): translate, turn
+//   about x or z if the row says so, draw the piece, restore the matrix.
+
+#include <cstdint>
+
+class BrikColor;
+class BrikVantaHouse;
+
+enum class PieceKind : std::uint8_t {
+    GroupOrigin,
+    Plate, FlatTile, Brick, RoundPlate, RoundBrick,
+    CornerPlate, CornerBrick,
+    RoofTile, RoofTileInverted, RidgedTile, EndRidgedTile,
+    RadiatorGrile, AngularBrick, PlateWithSlide, WallCorner, AnglePlate,
+    Window, Door, Fence, MailBox,
+};
+constexpr int kPieceKindCount = static_cast<int>(PieceKind::MailBox) + 1;
+
+// The method name of a piece kind ("drawSolidPlate"), or "group origin".
+const char* pieceName(PieceKind piece);
+
+// A palette member of the house. `OwnColours` is for the pieces that colour themselves;
+// `ByParity` picks light grey where x + z is even and dark grey where it is odd.
+enum class PaletteColour : std::uint8_t {
+    OwnColours,
+    White, Tan, Red, Yellow, Black, Green, Lime, Brown, LightGrey, DarkGrey,
+    ByParity,
+};
+
+BrikColor paletteColour(const BrikVantaHouse& house, PaletteColour colour);
+
+// One coordinate of a row: a single value, or a range first..last by step.
+struct Coordinate {
+    double first;
+    double last;
+    double step;   // 0 for a single value
+
+    // The number of values, counted in whole steps so that rounding cannot add or drop one.
+    int count() const;
+    double value(int index) const { return first + index * step; }
+};
+constexpr Coordinate at(double value) { return {value, value, 0}; }
+constexpr Coordinate range(double first, double last, double step) { return {first, last, step}; }
+
+// A turn about the x or z axis through the placement point, after the translation.
+struct Rotation {
+    char axis;        // 0 for none, 'x' or 'z'
+    double degrees;   // counter-clockwise seen from the positive end of the axis
+};
+constexpr Rotation noTurn{0, 0};
+constexpr Rotation aboutX(double degrees) { return {'x', degrees}; }
+constexpr Rotation aboutZ(double degrees) { return {'z', degrees}; }
+
+struct Placement {
+    const char* row;           // the row label: "3", or "1a" inside group 1
+    PieceKind piece;
+    double arguments[2];       // the piece's arguments before its colour, in call order
+    PaletteColour colour;
+    Coordinate x, y, z;        // offsets from the group origin inside a group
+    Rotation rotation;
+};
+
+struct PlacementTable {
+    const Placement* rows;
+    int rowCount;
+};
+
+template <int N>
+constexpr PlacementTable tableOf(const Placement (&rows)[N]) {
+    return {rows, N};
+}
+
+// One expanded placement: a loop value chosen, the group origin known.
+struct PlacementInstance {
+    const Placement* row;
+    double x, y, z;                 // the row's translation (an offset inside a group)
+    double houseX, houseY, houseZ;  // the same point in the house frame
+    PaletteColour colour;           // parity already resolved
+};
+
+// Walks a table in drawing order, expanding loop rows and groups.
+class PlacementVisitor {
+public:
+    virtual ~PlacementVisitor() = default;
+    virtual void openGroup(const Placement& /*origin*/) {}
+    virtual void place(const PlacementInstance& placement) = 0;
+    virtual void closeGroup() {}
+};
+void visitPlacements(const PlacementTable& table, PlacementVisitor& visitor);
+
+// Calls the piece method of a row with its arguments and colour.
+void drawPiece(BrikVantaHouse& house, PieceKind piece, const double arguments[2], BrikColor colour);
+
+// Draws a whole table: each placement inside its own save/restore of the matrix.
+void drawPlacements(BrikVantaHouse& house, const PlacementTable& table);

@@ -1,0 +1,129 @@
+// The window and the door, read back through GL feedback: their 4 × 1 footprint at every
+// angle, the palette colours of their parts, and the matrix they leave to their caller.
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "gl/PieceProbes.h"
+#include "model/BrikVantaHouse.h"
+
+namespace window_door_test {
+namespace {
+using namespace piece_probes;
+
+constexpr int kAngles[] = {0, 90, 180, 270, 45, 360, -90};
+constexpr double kWidth = 4;
+constexpr double kDepth = 1;
+const std::array<double, 4> kGlass{0.89, 0.97, 1.0, 0.6};
+
+int effectiveTurn(int angle) {
+    return angle == 90 || angle == 180 || angle == 270 ? angle : 0;
+}
+
+// The caller's matrix after a piece that applies its turn and then `offset` to it.
+Matrix turnThenOffset(int turn, Vec3 offset) {
+    return matrixOf([&] {
+        if (turn != 0) {
+            const Vec3 t = turned({0, 0, 0}, turn, kWidth, kDepth);
+            glTranslated(t[0], t[1], t[2]);
+            glRotated(turn, 0, 1, 0);
+        }
+        glTranslated(offset[0], offset[1], offset[2]);
+    });
+}
+
+class WindowAndDoor : public ::testing::Test {
+protected:
+    void SetUp() override { ensureGlContext(); }
+    BrikVantaHouse house;
+};
+
+TEST_F(WindowAndDoor, WindowIsADarkFrameWithTwoWhiteSashesAtEveryAngle) {
+    const auto darkGrey = rgbaOf(house.colorDarkGrey);
+    const auto white = rgbaOf(house.colorWhite);
+    std::vector<Stud> topStuds;
+    for (int i = 0; i < 4; ++i) topStuds.push_back({{i + 0.5, 3.6, 0.5}, {0, 1, 0}});
+    // Top plate, sill, two posts; five boxes per sash.
+    const double frameVolume = 1.6 + 1.6 + 2 * 0.4 * 2.8;
+    const double sashVolume = 2 * 0.2 * 2.8 * 0.2 + 3 * 1.2 * 0.2 * 0.2;
+
+    for (int angle : kAngles) {
+        SCOPED_TRACE("window at " + std::to_string(angle));
+        const int turn = effectiveTurn(angle);
+        const Drawn drawn = drawPiece([&] { house.drawSolidWindow(angle); });
+
+        expectBounds(turnedBounds({{0, 0, 0}, {4, 3.8, 1}}, turn, kWidth, kDepth),
+                     boundsOf(drawn.polygons));
+        expectStuds(topStuds, turn, kWidth, kDepth, drawn.polygons);
+        EXPECT_EQ(std::size_t(14 * kBoxTriangles + 4 * kStudTriangles), drawn.polygons.size());
+        const double volume = frameVolume + 2 * sashVolume + 4 * kStudVolume;
+        EXPECT_NEAR(volume, signedVolume(drawn.polygons, {0, 0, 0}), 2e-3);
+        EXPECT_NEAR(volume, signedVolume(drawn.polygons, {-6.2, 9.7, 3.4}), 2e-3)
+            << "a face is wound inward";
+
+        const Polygons frame = colouredAs(drawn.polygons, darkGrey);
+        const Polygons sashes = colouredAs(drawn.polygons, white);
+        EXPECT_EQ(std::size_t(4 * kBoxTriangles + 4 * kStudTriangles), frame.size())
+            << "dark-grey triangles";
+        EXPECT_EQ(std::size_t(10 * kBoxTriangles), sashes.size()) << "white triangles";
+        expectBounds(turnedBounds({{0, 0, 0}, {4, 3.8, 1}}, turn, kWidth, kDepth), boundsOf(frame));
+        expectBounds(turnedBounds({{0.4, 0.4, 0}, {3.6, 3.2, 0.2}}, turn, kWidth, kDepth),
+                     boundsOf(sashes));
+
+        expectColour(white, drawn.colourAfter);
+        EXPECT_EQ(0, drawn.depthChange);
+        expectMatrix(turnThenOffset(turn, {2.0, 0.4, 0}), drawn.matrixAfter);
+    }
+}
+
+TEST_F(WindowAndDoor, DoorIsALightGreyFrameWithTranslucentGlassAtEveryAngle) {
+    const auto lightGrey = rgbaOf(house.colorLightGrey);
+    // The pivot disc is a ten-sided prism of radius 0.5 under the first unit: its widest
+    // points across z are at 72° and 108°, short of the cell's edges.
+    const double discHalfWidth = 0.5 * std::sin(2 * kPi / 5);
+    const double frameVolume = 2 * 0.4 * 5.8 * 0.4 + 2 * 3.2 * 0.4 * 0.4 + 2 * 0.6 * 0.6 * 0.2;
+    const double glassVolume = 3.2 * 5.0 * 0.2;
+
+    for (int angle : kAngles) {
+        SCOPED_TRACE("door at " + std::to_string(angle));
+        const int turn = effectiveTurn(angle);
+        const Drawn drawn = drawPiece([&] { house.drawSolidDoor(angle); });
+
+        expectBounds(turnedBounds({{0, 0, 0.5 - discHalfWidth}, {4, 6, 0.5 + discHalfWidth}}, turn,
+                                  kWidth, kDepth),
+                     boundsOf(drawn.polygons));
+        expectStuds({}, turn, kWidth, kDepth, drawn.polygons);
+        EXPECT_EQ(std::size_t(7 * kBoxTriangles + kStudTriangles), drawn.polygons.size());
+        const double volume = frameVolume + glassVolume + cylinderVolume(0.2, 0.5);
+        EXPECT_NEAR(volume, signedVolume(drawn.polygons, {0, 0, 0}), 2e-3);
+        EXPECT_NEAR(volume, signedVolume(drawn.polygons, {8.8, -3.9, -5.1}), 2e-3)
+            << "a face is wound inward";
+
+        const Polygons frame = colouredAs(drawn.polygons, lightGrey);
+        const Polygons glass = colouredAs(drawn.polygons, kGlass);
+        EXPECT_EQ(std::size_t(6 * kBoxTriangles + kStudTriangles), frame.size())
+            << "light-grey triangles";
+        EXPECT_EQ(std::size_t(kBoxTriangles), glass.size()) << "glass triangles with alpha 0.6";
+        expectBounds(turnedBounds({{0.4, 0.6, 0.4}, {3.6, 5.6, 0.6}}, turn, kWidth, kDepth),
+                     boundsOf(glass));
+
+        expectColour(kGlass, drawn.colourAfter);
+        EXPECT_EQ(0, drawn.depthChange);
+        expectMatrix(turnThenOffset(turn, {0, 0, 0}), drawn.matrixAfter);
+    }
+}
+
+TEST_F(WindowAndDoor, DoorHandlesStandProudOfBothFaces) {
+    const Drawn drawn = drawPiece([&] { house.drawSolidDoor(0); });
+    const Polygons handles = polygonsWhere(drawn.polygons, [](const FeedbackVertex& v) {
+        return v.y > 2.8 - kTolerance && v.y < 3.4 + kTolerance && v.x > 3.2 - kTolerance;
+    });
+    ASSERT_EQ(std::size_t(2 * kBoxTriangles), handles.size());
+    expectBounds({{3.2, 2.8, 0.1}, {3.8, 3.4, 0.9}}, boundsOf(handles));
+}
+
+}  // namespace
+}  // namespace window_door_test
