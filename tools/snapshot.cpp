@@ -2,6 +2,7 @@
 // there is no display), writes the last frame as a PNG and prints per-pass timings.
 //
 //   brik-snapshot [-o file.png] [--frames N] [--size WxH] [--eye x,y,z]
+//                 [--scene house|base-plate|showcase]
 //
 // GLUT's own options (-display ...) are accepted too. Exit status: 0 on success, 1 for a
 // bad option or an unwritable output, 0 with the viewer's message when the required
@@ -20,6 +21,7 @@
 
 #include "app/FrameCapture.h"
 #include "app/ShadowFrame.h"
+#include "model/ExtraScenes.h"
 
 namespace {
 struct Options {
@@ -29,10 +31,13 @@ struct Options {
     int height = 600;
     bool customEye = false;
     VECTOR3D eye;
+    std::string scene = "house";
+    SceneFunction sceneFunction = nullptr;   // the house
 };
 
 void usage() {
-    fprintf(stderr, "usage: brik-snapshot [-o file.png] [--frames N] [--size WxH] [--eye x,y,z]\n");
+    fprintf(stderr, "usage: brik-snapshot [-o file.png] [--frames N] [--size WxH] [--eye x,y,z]\n"
+                    "                     [--scene house|base-plate|showcase]\n");
 }
 
 bool parseOptions(int argc, char** argv, Options* options) {
@@ -62,6 +67,18 @@ bool parseOptions(int argc, char** argv, Options* options) {
             }
             options->eye = VECTOR3D(x, y, z);
             options->customEye = true;
+        } else if (arg == "--scene" && value) {
+            options->scene = value;
+            if (options->scene == "house") {
+                options->sceneFunction = nullptr;
+            } else if (options->scene == "base-plate") {
+                options->sceneFunction = DrawBasePlateScene;
+            } else if (options->scene == "showcase") {
+                options->sceneFunction = DrawShowcaseScene;
+            } else {
+                fprintf(stderr, "brik-snapshot: --scene is house, base-plate or showcase, not '%s'\n", value);
+                return false;
+            }
         } else {
             usage();
             return false;
@@ -104,6 +121,7 @@ int main(int argc, char** argv) {
     glutCreateWindow("BRIK Vanta House 3D - Texture with Shadow Mapping");
     if (!Init()) return 0;
     if (options.customEye) setCameraEye(options.eye);
+    setSceneFunction(options.sceneFunction);
 
     // Let the window appear so that its size is settled before drawing.
     glutDisplayFunc(noDisplay);
@@ -131,7 +149,8 @@ int main(int argc, char** argv) {
         glutSwapBuffers();
     }
 
-    printf("%d frame(s) at %dx%d, light pass %s\n", options.frames, options.width, options.height,
+    printf("%s: %d frame(s) at %dx%d, light pass %s\n", options.scene.c_str(), options.frames,
+           options.width, options.height,
            lightPassIsOffscreen() ? "offscreen" : "in the window's depth buffer");
     printf("  %-12s %10s %10s\n", "ms", "median", "min");
     printRow("frame", frame);
