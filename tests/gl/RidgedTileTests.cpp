@@ -11,123 +11,16 @@
 #include <functional>
 #include <map>
 #include <set>
-#include <utility>
 #include <vector>
 
 #include "model/BrikVantaHouse.h"
-#include "support/GlTestContext.h"
+#include "support/PieceProbes.h"
 
 namespace ridged_tile_test {
 namespace {
+using namespace piece_probes;
 
 constexpr double kTolerance = 1e-4;
-constexpr double kPi = 3.14159265358979323846;
-
-using Polygons = std::vector<FeedbackPolygon>;
-using PointKey = std::array<long, 3>;   // a point in thousandths of a brick unit
-using Crossings = std::vector<std::pair<double, int>>;
-
-PointKey keyOf(double x, double y, double z) {
-    return {std::lround(x * 1000), std::lround(y * 1000), std::lround(z * 1000)};
-}
-
-BrikColor makeColour(int red, int green, int blue) {
-    BrikColor colour;
-    colour.setColor(red, green, blue);
-    return colour;
-}
-
-std::array<double, 3> triangleNormal(const FeedbackPolygon& triangle) {
-    const auto& a = triangle.vertices[0];
-    const auto& b = triangle.vertices[1];
-    const auto& c = triangle.vertices[2];
-    const double ux = b.x - a.x, uy = b.y - a.y, uz = b.z - a.z;
-    const double vx = c.x - a.x, vy = c.y - a.y, vz = c.z - a.z;
-    return {uy * vz - uz * vy, uz * vx - ux * vz, ux * vy - uy * vx};
-}
-
-// Where the vertical line through (x, z) crosses the drawn surfaces, lowest first: the
-// height, and +1 for a surface facing up or -1 for one facing down. A crossing on an edge
-// shared by coplanar triangles counts once.
-Crossings columnCrossings(const Polygons& polygons, double x, double z) {
-    Crossings crossings;
-    for (const auto& triangle : polygons) {
-        const auto n = triangleNormal(triangle);
-        if (std::abs(n[1]) < 1e-9) continue;
-        const auto& a = triangle.vertices[0];
-        const auto& b = triangle.vertices[1];
-        const auto& c = triangle.vertices[2];
-        const double det = (b.x - a.x) * (c.z - a.z) - (c.x - a.x) * (b.z - a.z);
-        const double s = ((x - a.x) * (c.z - a.z) - (c.x - a.x) * (z - a.z)) / det;
-        const double t = ((b.x - a.x) * (z - a.z) - (x - a.x) * (b.z - a.z)) / det;
-        if (s < -1e-9 || t < -1e-9 || s + t > 1 + 1e-9) continue;
-        const double y = a.y - (n[0] * (x - a.x) + n[2] * (z - a.z)) / n[1];
-        crossings.push_back({y, n[1] > 0 ? 1 : -1});
-    }
-    std::sort(crossings.begin(), crossings.end());
-    Crossings merged;
-    for (const auto& crossing : crossings) {
-        if (merged.empty() || std::abs(merged.back().first - crossing.first) > 1e-6 ||
-            merged.back().second != crossing.second) {
-            merged.push_back(crossing);
-        }
-    }
-    return merged;
-}
-
-void expectCrossings(const Crossings& actual, const Crossings& expected, const char* where) {
-    ASSERT_EQ(actual.size(), expected.size()) << where;
-    for (std::size_t k = 0; k < expected.size(); ++k) {
-        EXPECT_NEAR(actual[k].first, expected[k].first, kTolerance) << where << ", crossing " << k;
-        EXPECT_EQ(actual[k].second, expected[k].second) << where << ", crossing " << k;
-    }
-}
-
-// Draws on a caller matrix that is neither identity nor a pure translation, and expects
-// the piece to leave that matrix, the stack depth and its own colour behind.
-void expectCallerStateKept(const std::function<void()>& draw, BrikColor colour) {
-    ensureGlContext();
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glTranslated(3, -2, 5);
-    glRotated(30, 0, 1, 0);
-    std::array<double, 16> before{}, after{};
-    glGetDoublev(GL_MODELVIEW_MATRIX, before.data());
-    const int depthBefore = modelviewDepth();
-    glColor3d(0.5, 0.5, 0.5);
-    draw();
-    const int depthAfter = modelviewDepth();
-    glGetDoublev(GL_MODELVIEW_MATRIX, after.data());
-    const auto current = currentColour();
-    glPopMatrix();
-
-    EXPECT_EQ(depthAfter, depthBefore);
-    for (int k = 0; k < 16; ++k) EXPECT_DOUBLE_EQ(after[k], before[k]) << "matrix element " << k;
-    EXPECT_NEAR(current[0], colour.getColorRed() / 255.0, 1e-6);
-    EXPECT_NEAR(current[1], colour.getColorGreen() / 255.0, 1e-6);
-    EXPECT_NEAR(current[2], colour.getColorBlue() / 255.0, 1e-6);
-}
-
-void expectSamePolygons(const Polygons& actual, const Polygons& expected, double angle) {
-    ASSERT_EQ(actual.size(), expected.size()) << "angle " << angle;
-    for (std::size_t p = 0; p < expected.size(); ++p) {
-        ASSERT_EQ(actual[p].vertices.size(), expected[p].vertices.size());
-        for (std::size_t k = 0; k < expected[p].vertices.size(); ++k) {
-            const auto& a = actual[p].vertices[k];
-            const auto& e = expected[p].vertices[k];
-            ASSERT_TRUE(std::abs(a.x - e.x) < 1e-9 && std::abs(a.y - e.y) < 1e-9 &&
-                        std::abs(a.z - e.z) < 1e-9)
-                << "angle " << angle << ": polygon " << p << " differs from the unturned piece";
-        }
-    }
-}
-
-std::array<double, 3> unitNormal(const FeedbackPolygon& triangle) {
-    const auto n = triangleNormal(triangle);
-    const double magnitude = std::hypot(n[0], n[1], n[2]);
-    return {n[0] / magnitude, n[1] / magnitude, n[2] / magnitude};
-}
 
 // Face area gathered by outward unit normal (the normal as the winding gives it).
 using AreaByNormal = std::map<PointKey, double>;
@@ -247,13 +140,9 @@ std::vector<FaceArea> endTileFaces() {
     };
 }
 
-void expectBounds(const Bounds& bounds, double sizeX, double height, double sizeZ) {
-    EXPECT_NEAR(bounds.min[0], 0, kTolerance);
-    EXPECT_NEAR(bounds.max[0], sizeX, kTolerance);
-    EXPECT_NEAR(bounds.min[1], 0, kTolerance);
-    EXPECT_NEAR(bounds.max[1], height, kTolerance);
-    EXPECT_NEAR(bounds.min[2], 0, kTolerance);
-    EXPECT_NEAR(bounds.max[2], sizeZ, kTolerance);
+// Everything drawn starts at the origin and reaches sizeX × height × sizeZ.
+void expectExtent(const Polygons& polygons, double sizeX, double height, double sizeZ) {
+    expectBounds({{0, 0, 0}, {sizeX, height, sizeZ}}, boundsOf(polygons), kTolerance);
 }
 
 // The drawn vertices at the ridge height 1.2.
@@ -272,13 +161,15 @@ TEST(RidgedTile, LowGableCrossSectionAlongItsLength) {
         SCOPED_TRACE(testing::Message() << "length " << length);
         const Polygons polygons = drawRidged(length, 0);
         EXPECT_EQ(polygons.size(), 16u) << "two pentagons (3 triangles each) and five quads";
-        expectBounds(boundsOf(polygons), 2, 1.2, length);
+        expectExtent(polygons, 2, 1.2, length);
         expectFaces(polygons, ridgedTileFaces(length), 0);
         EXPECT_EQ(ridgeVertices(polygons),
                   (std::set<PointKey>{keyOf(1, 1.2, 0), keyOf(1, 1.2, length)}));
         for (double z = 0.3; z < length; z += 0.5) {
-            expectCrossings(columnCrossings(polygons, 0.3, z), {{0, -1}, {0.5, 1}}, "slope -x");
-            expectCrossings(columnCrossings(polygons, 1.6, z), {{0, -1}, {0.6, 1}}, "slope +x");
+            expectCrossings(columnCrossings(polygons, 0.3, z), {{0, -1}, {0.5, 1}}, "slope -x",
+                            kTolerance);
+            expectCrossings(columnCrossings(polygons, 1.6, z), {{0, -1}, {0.6, 1}}, "slope +x",
+                            kTolerance);
         }
     }
 }
@@ -288,12 +179,14 @@ TEST(RidgedTile, QuarterTurnRunsTheRidgeAlongX) {
         SCOPED_TRACE(testing::Message() << "length " << length);
         const Polygons polygons = drawRidged(length, 90);
         EXPECT_EQ(polygons.size(), 16u);
-        expectBounds(boundsOf(polygons), length, 1.2, 2);
+        expectExtent(polygons, length, 1.2, 2);
         expectFaces(polygons, ridgedTileFaces(length), 90);
         EXPECT_EQ(ridgeVertices(polygons),
                   (std::set<PointKey>{keyOf(0, 1.2, 1), keyOf(length, 1.2, 1)}));
-        expectCrossings(columnCrossings(polygons, 0.3, 0.3), {{0, -1}, {0.5, 1}}, "near z = 0");
-        expectCrossings(columnCrossings(polygons, 0.3, 1.6), {{0, -1}, {0.6, 1}}, "near z = 2");
+        expectCrossings(columnCrossings(polygons, 0.3, 0.3), {{0, -1}, {0.5, 1}}, "near z = 0",
+                        kTolerance);
+        expectCrossings(columnCrossings(polygons, 0.3, 1.6), {{0, -1}, {0.6, 1}}, "near z = 2",
+                        kTolerance);
     }
 }
 
@@ -315,7 +208,7 @@ TEST(EndRidgedTile, HippedEndAtEveryAngle) {
         const Polygons polygons = drawEnd(orientation.angle);
         EXPECT_EQ(polygons.size(), 14u)
             << "a pentagon (3 triangles), four quads (2 each) and three triangles";
-        expectBounds(boundsOf(polygons), orientation.sizeX, 1.2, orientation.sizeZ);
+        expectExtent(polygons, orientation.sizeX, 1.2, orientation.sizeZ);
         expectFaces(polygons, endTileFaces(), orientation.angle);
         EXPECT_EQ(ridgeVertices(polygons),
                   std::set<PointKey>{keyOf(orientation.apexX, 1.2, orientation.apexZ)});
@@ -330,20 +223,16 @@ TEST(EndRidgedTile, HippedEndAtEveryAngle) {
 TEST(RidgedTile, BothTilesEncloseTheirVolumeWoundOutwards) {
     for (int length = 1; length <= 4; ++length) {
         for (int angle : {0, 90}) {
-            const Polygons polygons = drawRidged(length, angle);
+            SCOPED_TRACE(testing::Message()
+                         << "ridged tile, length " << length << ", angle " << angle);
             const double expected = 1.4 * length;   // 2 × 0.2 eave band plus the 2 × 1 gable
-            EXPECT_NEAR(signedVolume(polygons), expected, 1e-3)
-                << "length " << length << ", angle " << angle;
-            EXPECT_NEAR(signedVolume(polygons, {-7, 3, 11}), expected, 1e-3)
-                << "length " << length << ", angle " << angle << ", far reference point";
+            expectEnclosedVolume(drawRidged(length, angle), expected, 1e-3, {0, 0, 0}, {-7, 3, 11});
         }
     }
     for (const auto& orientation : kEndOrientations) {
-        const Polygons polygons = drawEnd(orientation.angle);
+        SCOPED_TRACE(testing::Message() << "end tile, angle " << orientation.angle);
         const double expected = 0.4 + 2.0 / 3;   // eave band plus a hip pyramid 2 × 1 × 1
-        EXPECT_NEAR(signedVolume(polygons), expected, 1e-3) << "angle " << orientation.angle;
-        EXPECT_NEAR(signedVolume(polygons, {-7, 3, 11}), expected, 1e-3)
-            << "angle " << orientation.angle << ", far reference point";
+        expectEnclosedVolume(drawEnd(orientation.angle), expected, 1e-3, {0, 0, 0}, {-7, 3, 11});
     }
 }
 
@@ -365,17 +254,11 @@ struct PlaneFaces {
     std::set<PointKey> vertices;
 };
 PlaneFaces facesInPlaneZ(const Polygons& polygons, double zPlane, int facing) {
+    const Polygons inPlane = facesInPlane(polygons, 2, zPlane, facing, kTolerance);
     PlaneFaces faces;
-    for (const auto& triangle : polygons) {
-        auto offPlane = [&](const FeedbackVertex& v) {
-            return std::abs(v.z - zPlane) > kTolerance;
-        };
-        if (std::any_of(triangle.vertices.begin(), triangle.vertices.end(), offPlane)) continue;
-        const auto n = triangleNormal(triangle);
-        if (n[2] * facing <= 0) continue;
-        faces.area += std::abs(n[2]) / 2;
+    faces.area = areaAcross(inPlane, 2);
+    for (const auto& triangle : inPlane)
         for (const auto& v : triangle.vertices) faces.vertices.insert(keyOf(v.x, v.y, v.z));
-    }
     return faces;
 }
 

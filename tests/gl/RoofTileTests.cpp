@@ -2,149 +2,21 @@
 // underside at each angle and length, the row of studs, winding, and the state the
 // pieces leave behind.
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <functional>
 #include <set>
-#include <utility>
-#include <vector>
 
 #include "model/BrikVantaHouse.h"
-#include "support/GlTestContext.h"
+#include "support/PieceProbes.h"
 
 namespace roof_tile_test {
 namespace {
+using namespace piece_probes;
 
 constexpr double kTolerance = 1e-4;
 constexpr double kBrickHeight = 1.2;
-constexpr int kStudTriangles = 40;
-// A ten-sided stud prism, radius 0.3 and height 0.2.
-const double kStudVolume = 10 * 0.5 * 0.09 * std::sin(0.62831853) * 0.2;
-
-using Polygons = std::vector<FeedbackPolygon>;
-using PointKey = std::array<long, 3>;   // a point in thousandths of a brick unit
-using Crossings = std::vector<std::pair<double, int>>;
-
-PointKey keyOf(double x, double y, double z) {
-    return {std::lround(x * 1000), std::lround(y * 1000), std::lround(z * 1000)};
-}
-
-BrikColor makeColour(int red, int green, int blue) {
-    BrikColor colour;
-    colour.setColor(red, green, blue);
-    return colour;
-}
-
-std::array<double, 3> triangleNormal(const FeedbackPolygon& triangle) {
-    const auto& a = triangle.vertices[0];
-    const auto& b = triangle.vertices[1];
-    const auto& c = triangle.vertices[2];
-    const double ux = b.x - a.x, uy = b.y - a.y, uz = b.z - a.z;
-    const double vx = c.x - a.x, vy = c.y - a.y, vz = c.z - a.z;
-    return {uy * vz - uz * vy, uz * vx - ux * vz, ux * vy - uy * vx};
-}
-
-// Where the vertical line through (x, z) crosses the drawn surfaces, lowest first: the
-// height, and +1 for a surface facing up or -1 for one facing down. A crossing on an edge
-// shared by coplanar triangles counts once.
-Crossings columnCrossings(const Polygons& polygons, double x, double z) {
-    Crossings crossings;
-    for (const auto& triangle : polygons) {
-        const auto n = triangleNormal(triangle);
-        if (std::abs(n[1]) < 1e-9) continue;
-        const auto& a = triangle.vertices[0];
-        const auto& b = triangle.vertices[1];
-        const auto& c = triangle.vertices[2];
-        const double det = (b.x - a.x) * (c.z - a.z) - (c.x - a.x) * (b.z - a.z);
-        const double s = ((x - a.x) * (c.z - a.z) - (c.x - a.x) * (z - a.z)) / det;
-        const double t = ((b.x - a.x) * (z - a.z) - (x - a.x) * (b.z - a.z)) / det;
-        if (s < -1e-9 || t < -1e-9 || s + t > 1 + 1e-9) continue;
-        const double y = a.y - (n[0] * (x - a.x) + n[2] * (z - a.z)) / n[1];
-        crossings.push_back({y, n[1] > 0 ? 1 : -1});
-    }
-    std::sort(crossings.begin(), crossings.end());
-    Crossings merged;
-    for (const auto& crossing : crossings) {
-        if (merged.empty() || std::abs(merged.back().first - crossing.first) > 1e-6 ||
-            merged.back().second != crossing.second) {
-            merged.push_back(crossing);
-        }
-    }
-    return merged;
-}
-
-void expectCrossings(const Crossings& actual, const Crossings& expected, const char* where) {
-    ASSERT_EQ(actual.size(), expected.size()) << where;
-    for (std::size_t k = 0; k < expected.size(); ++k) {
-        EXPECT_NEAR(actual[k].first, expected[k].first, kTolerance) << where << ", crossing " << k;
-        EXPECT_EQ(actual[k].second, expected[k].second) << where << ", crossing " << k;
-    }
-}
-
-// The base centres of the studs, found from their top discs: a top wedge is a triangle at
-// the stud-top height whose disc-centre vertex lies 0.3 from both rim vertices.
-std::set<PointKey> studCentres(const Polygons& polygons, double studTop) {
-    auto distance = [](const FeedbackVertex& p, const FeedbackVertex& q) {
-        return std::hypot(p.x - q.x, p.y - q.y, p.z - q.z);
-    };
-    std::set<PointKey> centres;
-    for (const auto& triangle : polygons) {
-        const auto& v = triangle.vertices;
-        auto offTop = [&](const FeedbackVertex& p) { return std::abs(p.y - studTop) > kTolerance; };
-        if (v.size() != 3 || std::any_of(v.begin(), v.end(), offTop)) continue;
-        for (int k = 0; k < 3; ++k) {
-            if (std::abs(distance(v[k], v[(k + 1) % 3]) - 0.3) < kTolerance &&
-                std::abs(distance(v[k], v[(k + 2) % 3]) - 0.3) < kTolerance) {
-                centres.insert(keyOf(v[k].x, studTop - 0.2, v[k].z));
-            }
-        }
-    }
-    return centres;
-}
-
-// Draws on a caller matrix that is neither identity nor a pure translation, and expects
-// the piece to leave that matrix, the stack depth and its own colour behind.
-void expectCallerStateKept(const std::function<void()>& draw, BrikColor colour) {
-    ensureGlContext();
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glTranslated(3, -2, 5);
-    glRotated(30, 0, 1, 0);
-    std::array<double, 16> before{}, after{};
-    glGetDoublev(GL_MODELVIEW_MATRIX, before.data());
-    const int depthBefore = modelviewDepth();
-    glColor3d(0.5, 0.5, 0.5);
-    draw();
-    const int depthAfter = modelviewDepth();
-    glGetDoublev(GL_MODELVIEW_MATRIX, after.data());
-    const auto current = currentColour();
-    glPopMatrix();
-
-    EXPECT_EQ(depthAfter, depthBefore);
-    for (int k = 0; k < 16; ++k) EXPECT_DOUBLE_EQ(after[k], before[k]) << "matrix element " << k;
-    EXPECT_NEAR(current[0], colour.getColorRed() / 255.0, 1e-6);
-    EXPECT_NEAR(current[1], colour.getColorGreen() / 255.0, 1e-6);
-    EXPECT_NEAR(current[2], colour.getColorBlue() / 255.0, 1e-6);
-}
-
-void expectSamePolygons(const Polygons& actual, const Polygons& expected, double angle) {
-    ASSERT_EQ(actual.size(), expected.size()) << "angle " << angle;
-    for (std::size_t p = 0; p < expected.size(); ++p) {
-        ASSERT_EQ(actual[p].vertices.size(), expected[p].vertices.size());
-        for (std::size_t k = 0; k < expected[p].vertices.size(); ++k) {
-            const auto& a = actual[p].vertices[k];
-            const auto& e = expected[p].vertices[k];
-            ASSERT_TRUE(std::abs(a.x - e.x) < 1e-9 && std::abs(a.y - e.y) < 1e-9 &&
-                        std::abs(a.z - e.z) < 1e-9)
-                << "angle " << angle << ": polygon " << p << " differs from the unturned piece";
-        }
-    }
-}
 
 // Total area and extent of the horizontal triangles at height y facing up (+1) or down (-1).
 struct HorizontalFaces {
@@ -152,18 +24,8 @@ struct HorizontalFaces {
     Bounds bounds{};
 };
 HorizontalFaces horizontalFaces(const Polygons& polygons, double y, int facing) {
-    Polygons selected;
-    HorizontalFaces faces;
-    for (const auto& triangle : polygons) {
-        const auto n = triangleNormal(triangle);
-        auto offLevel = [&](const FeedbackVertex& p) { return std::abs(p.y - y) > kTolerance; };
-        if (std::any_of(triangle.vertices.begin(), triangle.vertices.end(), offLevel)) continue;
-        if (n[1] * facing <= 0) continue;
-        faces.area += std::abs(n[1]) / 2;
-        selected.push_back(triangle);
-    }
-    faces.bounds = boundsOf(selected);
-    return faces;
+    const Polygons faces = facesInPlane(polygons, 1, y, facing, kTolerance);
+    return {areaAcross(faces, 1), boundsOf(faces)};
 }
 
 enum class Tile { Roof, Inverted };
@@ -191,29 +53,16 @@ constexpr Orientation kOrientations[] = {
     {0, false, -1, 0}, {90, true, 0, 1}, {180, false, 1, 0}, {270, true, 0, -1}};
 
 // Where the point u across the tile (0 at the lip, 2 at the back) and w along its length
-// lands at each angle: the stud row u = 1.5 lands on the stud centres of each turn.
+// lands at each angle, as (x, z): the stud row u = 1.5 lands on the stud centres of each turn.
 std::array<double, 2> placed(int angle, int length, double u, double w) {
-    switch (angle) {
-        case 90:
-            return {w, 2 - u};
-        case 180:
-            return {2 - u, length - w};
-        case 270:
-            return {length - w, u};
-        default:
-            return {u, w};
-    }
+    const Vec3 p = turned({u, 0, w}, angle, 2, length);
+    return {p[0], p[2]};
 }
 
 void expectFootprint(const Bounds& bounds, const Orientation& orientation, int length) {
     const double sizeX = orientation.lengthAlongX ? length : 2;
     const double sizeZ = orientation.lengthAlongX ? 2 : length;
-    EXPECT_NEAR(bounds.min[0], 0, kTolerance);
-    EXPECT_NEAR(bounds.max[0], sizeX, kTolerance);
-    EXPECT_NEAR(bounds.min[1], 0, kTolerance);
-    EXPECT_NEAR(bounds.max[1], kBrickHeight + 0.2, kTolerance);
-    EXPECT_NEAR(bounds.min[2], 0, kTolerance);
-    EXPECT_NEAR(bounds.max[2], sizeZ, kTolerance);
+    expectBounds({{0, 0, 0}, {sizeX, kBrickHeight + 0.2, sizeZ}}, bounds, kTolerance);
 }
 
 // The horizontal faces at one level cover exactly the strip u0..u1 of the whole length.
@@ -235,7 +84,7 @@ void expectStudRow(const Polygons& polygons, int angle, int length) {
         const auto centre = placed(angle, length, 1.5, i + 0.5);
         expected.insert(keyOf(centre[0], kBrickHeight, centre[1]));
     }
-    EXPECT_EQ(studCentres(polygons, kBrickHeight + 0.2), expected);
+    EXPECT_EQ(studCentres(polygons, kBrickHeight + 0.2, kTolerance), expected);
 }
 
 // Every sloped triangle looks the given way horizontally and up (+1) or down (-1).
@@ -243,13 +92,12 @@ void expectSlopeFacing(const Polygons& polygons, const Orientation& orientation,
     const double s = std::sqrt(0.5);
     int sloped = 0;
     for (const auto& triangle : polygons) {
-        auto n = triangleNormal(triangle);
-        const double magnitude = std::hypot(n[0], n[1], n[2]);
-        if (std::abs(std::abs(n[1] / magnitude) - s) > 1e-3) continue;
+        const Vec3 n = unitNormal(triangle);
+        if (std::abs(std::abs(n[1]) - s) > 1e-3) continue;
         ++sloped;
-        EXPECT_NEAR(n[0] / magnitude, orientation.slopeX * s, 1e-3);
-        EXPECT_NEAR(n[1] / magnitude, vertical * s, 1e-3);
-        EXPECT_NEAR(n[2] / magnitude, orientation.slopeZ * s, 1e-3);
+        EXPECT_NEAR(n[0], orientation.slopeX * s, 1e-3);
+        EXPECT_NEAR(n[1], vertical * s, 1e-3);
+        EXPECT_NEAR(n[2], orientation.slopeZ * s, 1e-3);
     }
     EXPECT_EQ(sloped, 2) << "the slope is one quad";
 }
@@ -266,7 +114,8 @@ void expectColumns(const Polygons& polygons, int angle, int length, const Column
         for (const auto& column : columns) {
             const auto at = placed(angle, length, column.u, i + 0.1);
             SCOPED_TRACE(testing::Message() << "u " << column.u << ", row " << i);
-            expectCrossings(columnCrossings(polygons, at[0], at[1]), column.crossings, "column");
+            expectCrossings(columnCrossings(polygons, at[0], at[1]), column.crossings, "column",
+                            kTolerance);
         }
     }
 }
@@ -323,9 +172,8 @@ TEST(RoofTile, BothTilesEncloseTheirVolumeWoundOutwards) {
                 SCOPED_TRACE(testing::Message()
                              << (tile == Tile::Roof ? "roof" : "inverted") << ", length " << length
                              << ", angle " << orientation.angle);
-                const Polygons polygons = drawTile(tile, length, orientation.angle);
-                EXPECT_NEAR(signedVolume(polygons), expected, 1e-3);
-                EXPECT_NEAR(signedVolume(polygons, {-7, 3, 11}), expected, 1e-3);
+                expectEnclosedVolume(drawTile(tile, length, orientation.angle), expected, 1e-3,
+                                     {0, 0, 0}, {-7, 3, 11});
             }
         }
     }

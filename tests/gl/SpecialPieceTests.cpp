@@ -1,20 +1,21 @@
 // The special bricks and plates, read back through GL feedback at every angle they
 // recognise and at angles they must ignore.
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "gl/PieceProbes.h"
 #include "model/BrikVantaHouse.h"
+#include "support/PieceProbes.h"
 
 namespace special_piece_test {
 namespace {
 using namespace piece_probes;
 
+constexpr double kTolerance = 1e-3;
 constexpr int kAngles[] = {0, 90, 180, 270, 45, 360, -90};
 
 struct PieceCase {
@@ -74,17 +75,7 @@ std::vector<PieceCase> pieceCases() {
     // clang-format on
 }
 
-int effectiveTurn(const PieceCase& piece, int angle) {
-    for (int a : piece.turningAngles)
-        if (a == angle) return angle;
-    return 0;
-}
-
-BrikColor pieceColour() {
-    BrikColor colour;
-    colour.setColor(196, 40, 27);
-    return colour;
-}
+BrikColor pieceColour() { return makeColour(196, 40, 27); }
 
 class SpecialPieces : public ::testing::Test {
 protected:
@@ -98,7 +89,7 @@ protected:
             for (int angle : kAngles) {
                 SCOPED_TRACE(piece.name + " at " + std::to_string(angle));
                 const Drawn drawn = drawPiece([&] { piece.draw(house, angle, pieceColour()); });
-                check(piece, effectiveTurn(piece, angle), drawn);
+                check(piece, effectiveTurn(angle, piece.turningAngles), drawn);
             }
         }
     }
@@ -109,22 +100,20 @@ protected:
 TEST_F(SpecialPieces, FootprintAndHeightStartAtTheOriginAtEveryAngle) {
     forEveryPieceAndAngle([](const PieceCase& piece, int turn, const Drawn& drawn) {
         expectBounds(turnedBounds(piece.unturned, turn, piece.width, piece.depth),
-                     boundsOf(drawn.polygons));
+                     boundsOf(drawn.polygons), kTolerance);
     });
 }
 
 TEST_F(SpecialPieces, StudsSitWhereTheTurnTakesThem) {
     forEveryPieceAndAngle([](const PieceCase& piece, int turn, const Drawn& drawn) {
-        expectStuds(piece.studs, turn, piece.width, piece.depth, drawn.polygons);
+        expectStuds(piece.studs, turn, piece.width, piece.depth, drawn.polygons, kTolerance);
     });
 }
 
 TEST_F(SpecialPieces, ClosedOutwardSolidsOfTheExpectedVolume) {
     forEveryPieceAndAngle([](const PieceCase& piece, int, const Drawn& drawn) {
         EXPECT_EQ(piece.triangles, drawn.polygons.size()) << "triangles drawn";
-        EXPECT_NEAR(piece.volume, signedVolume(drawn.polygons, {0, 0, 0}), 2e-3);
-        EXPECT_NEAR(piece.volume, signedVolume(drawn.polygons, {-7.3, 4.1, 11.9}), 2e-3)
-            << "the volume depends on the reference point: a face is wound inward";
+        expectEnclosedVolume(drawn.polygons, piece.volume, 2e-3, {0, 0, 0}, {-7.3, 4.1, 11.9});
     });
 }
 
@@ -133,15 +122,9 @@ TEST_F(SpecialPieces, DrawInTheirColourAndKeepTheirMatrixContract) {
     forEveryPieceAndAngle([&](const PieceCase& piece, int turn, const Drawn& drawn) {
         EXPECT_EQ(drawn.polygons.size(), colouredAs(drawn.polygons, rgba).size())
             << "triangles in the piece colour";
-        expectColour(rgba, drawn.colourAfter);
-        EXPECT_EQ(0, drawn.depthChange) << "modelview stack depth changed";
-        expectMatrix(matrixOf([&] {
-                         if (!piece.keepsTurn || turn == 0) return;
-                         const Vec3 offset = turned({0, 0, 0}, turn, piece.width, piece.depth);
-                         glTranslated(offset[0], offset[1], offset[2]);
-                         glRotated(turn, 0, 1, 0);
-                     }),
-                     drawn.matrixAfter);
+        expectLeavesState(drawn, rgba,
+                          turnThenOffset(piece.keepsTurn ? turn : 0, piece.width, piece.depth,
+                                         {0, 0, 0}));
     });
 }
 
@@ -152,7 +135,7 @@ TEST_F(SpecialPieces, PlateWithSlideAtHalfTurnHasItsRailOnThePlusXSide) {
         return v.y > 0.15 - kTolerance && v.y < 0.25 + kTolerance;
     });
     ASSERT_EQ(std::size_t(kBoxTriangles), rail.size());
-    expectBounds({{1.0, 0.15, 0}, {1.3, 0.25, 8}}, boundsOf(rail));
+    expectBounds({{1.0, 0.15, 0}, {1.3, 0.25, 8}}, boundsOf(rail), kTolerance);
 }
 
 TEST_F(SpecialPieces, OnlyTheAnglePlateSideStudsLeaveTheFootprint) {

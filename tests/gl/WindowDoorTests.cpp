@@ -1,39 +1,25 @@
 // The window and the door, read back through GL feedback: their 4 × 1 footprint at every
 // angle, the palette colours of their parts, and the matrix they leave to their caller.
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+#include <vector>
 
-#include "gl/PieceProbes.h"
 #include "model/BrikVantaHouse.h"
+#include "support/PieceProbes.h"
 
 namespace window_door_test {
 namespace {
 using namespace piece_probes;
 
+constexpr double kTolerance = 1e-3;
 constexpr int kAngles[] = {0, 90, 180, 270, 45, 360, -90};
+const std::vector<int> kTurningAngles{90, 180, 270};
 constexpr double kWidth = 4;
 constexpr double kDepth = 1;
-const std::array<double, 4> kGlass{0.89, 0.97, 1.0, 0.6};
-
-int effectiveTurn(int angle) {
-    return angle == 90 || angle == 180 || angle == 270 ? angle : 0;
-}
-
-// The caller's matrix after a piece that applies its turn and then `offset` to it.
-Matrix turnThenOffset(int turn, Vec3 offset) {
-    return matrixOf([&] {
-        if (turn != 0) {
-            const Vec3 t = turned({0, 0, 0}, turn, kWidth, kDepth);
-            glTranslated(t[0], t[1], t[2]);
-            glRotated(turn, 0, 1, 0);
-        }
-        glTranslated(offset[0], offset[1], offset[2]);
-    });
-}
+const Rgba kGlass{0.89, 0.97, 1.0, 0.6};
 
 class WindowAndDoor : public ::testing::Test {
 protected:
@@ -52,30 +38,27 @@ TEST_F(WindowAndDoor, WindowIsADarkFrameWithTwoWhiteSashesAtEveryAngle) {
 
     for (int angle : kAngles) {
         SCOPED_TRACE("window at " + std::to_string(angle));
-        const int turn = effectiveTurn(angle);
+        const int turn = effectiveTurn(angle, kTurningAngles);
         const Drawn drawn = drawPiece([&] { house.drawSolidWindow(angle); });
 
         expectBounds(turnedBounds({{0, 0, 0}, {4, 3.8, 1}}, turn, kWidth, kDepth),
-                     boundsOf(drawn.polygons));
-        expectStuds(topStuds, turn, kWidth, kDepth, drawn.polygons);
+                     boundsOf(drawn.polygons), kTolerance);
+        expectStuds(topStuds, turn, kWidth, kDepth, drawn.polygons, kTolerance);
         EXPECT_EQ(std::size_t(14 * kBoxTriangles + 4 * kStudTriangles), drawn.polygons.size());
         const double volume = frameVolume + 2 * sashVolume + 4 * kStudVolume;
-        EXPECT_NEAR(volume, signedVolume(drawn.polygons, {0, 0, 0}), 2e-3);
-        EXPECT_NEAR(volume, signedVolume(drawn.polygons, {-6.2, 9.7, 3.4}), 2e-3)
-            << "a face is wound inward";
+        expectEnclosedVolume(drawn.polygons, volume, 2e-3, {0, 0, 0}, {-6.2, 9.7, 3.4});
 
         const Polygons frame = colouredAs(drawn.polygons, darkGrey);
         const Polygons sashes = colouredAs(drawn.polygons, white);
         EXPECT_EQ(std::size_t(4 * kBoxTriangles + 4 * kStudTriangles), frame.size())
             << "dark-grey triangles";
         EXPECT_EQ(std::size_t(10 * kBoxTriangles), sashes.size()) << "white triangles";
-        expectBounds(turnedBounds({{0, 0, 0}, {4, 3.8, 1}}, turn, kWidth, kDepth), boundsOf(frame));
+        expectBounds(turnedBounds({{0, 0, 0}, {4, 3.8, 1}}, turn, kWidth, kDepth), boundsOf(frame),
+                     kTolerance);
         expectBounds(turnedBounds({{0.4, 0.4, 0}, {3.6, 3.2, 0.2}}, turn, kWidth, kDepth),
-                     boundsOf(sashes));
+                     boundsOf(sashes), kTolerance);
 
-        expectColour(white, drawn.colourAfter);
-        EXPECT_EQ(0, drawn.depthChange);
-        expectMatrix(turnThenOffset(turn, {2.0, 0.4, 0}), drawn.matrixAfter);
+        expectLeavesState(drawn, white, turnThenOffset(turn, kWidth, kDepth, {2.0, 0.4, 0}));
     }
 }
 
@@ -89,18 +72,16 @@ TEST_F(WindowAndDoor, DoorIsALightGreyFrameWithTranslucentGlassAtEveryAngle) {
 
     for (int angle : kAngles) {
         SCOPED_TRACE("door at " + std::to_string(angle));
-        const int turn = effectiveTurn(angle);
+        const int turn = effectiveTurn(angle, kTurningAngles);
         const Drawn drawn = drawPiece([&] { house.drawSolidDoor(angle); });
 
         expectBounds(turnedBounds({{0, 0, 0.5 - discHalfWidth}, {4, 6, 0.5 + discHalfWidth}}, turn,
                                   kWidth, kDepth),
-                     boundsOf(drawn.polygons));
-        expectStuds({}, turn, kWidth, kDepth, drawn.polygons);
+                     boundsOf(drawn.polygons), kTolerance);
+        expectStuds({}, turn, kWidth, kDepth, drawn.polygons, kTolerance);
         EXPECT_EQ(std::size_t(7 * kBoxTriangles + kStudTriangles), drawn.polygons.size());
         const double volume = frameVolume + glassVolume + cylinderVolume(0.2, 0.5);
-        EXPECT_NEAR(volume, signedVolume(drawn.polygons, {0, 0, 0}), 2e-3);
-        EXPECT_NEAR(volume, signedVolume(drawn.polygons, {8.8, -3.9, -5.1}), 2e-3)
-            << "a face is wound inward";
+        expectEnclosedVolume(drawn.polygons, volume, 2e-3, {0, 0, 0}, {8.8, -3.9, -5.1});
 
         const Polygons frame = colouredAs(drawn.polygons, lightGrey);
         const Polygons glass = colouredAs(drawn.polygons, kGlass);
@@ -108,11 +89,9 @@ TEST_F(WindowAndDoor, DoorIsALightGreyFrameWithTranslucentGlassAtEveryAngle) {
             << "light-grey triangles";
         EXPECT_EQ(std::size_t(kBoxTriangles), glass.size()) << "glass triangles with alpha 0.6";
         expectBounds(turnedBounds({{0.4, 0.6, 0.4}, {3.6, 5.6, 0.6}}, turn, kWidth, kDepth),
-                     boundsOf(glass));
+                     boundsOf(glass), kTolerance);
 
-        expectColour(kGlass, drawn.colourAfter);
-        EXPECT_EQ(0, drawn.depthChange);
-        expectMatrix(turnThenOffset(turn, {0, 0, 0}), drawn.matrixAfter);
+        expectLeavesState(drawn, kGlass, turnThenOffset(turn, kWidth, kDepth, {0, 0, 0}));
     }
 }
 
@@ -122,7 +101,7 @@ TEST_F(WindowAndDoor, DoorHandlesStandProudOfBothFaces) {
         return v.y > 2.8 - kTolerance && v.y < 3.4 + kTolerance && v.x > 3.2 - kTolerance;
     });
     ASSERT_EQ(std::size_t(2 * kBoxTriangles), handles.size());
-    expectBounds({{3.2, 2.8, 0.1}, {3.8, 3.4, 0.9}}, boundsOf(handles));
+    expectBounds({{3.2, 2.8, 0.1}, {3.8, 3.4, 0.9}}, boundsOf(handles), kTolerance);
 }
 
 }  // namespace
