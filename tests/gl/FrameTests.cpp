@@ -14,6 +14,7 @@
 #include "app/ShadowFrame.h"
 #include "model/Scene.h"
 #include "support/GlTestContext.h"
+#include "support/ViewerTestSupport.h"
 
 namespace {
 constexpr int kWidth = 800;
@@ -33,40 +34,16 @@ void plateAndTower(float) {
 
 class Frame : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        ensureGlContext();
-        glutReshapeWindow(kWidth, kHeight);
-        pumpWindowEvents();
-        static bool initialised = false;
-        if (!initialised) {
-            ASSERT_TRUE(Init());
-            initialised = true;
-        }
-        Reshape(kWidth, kHeight);
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(prepareViewer(kWidth, kHeight)); }
     void TearDown() override { setSceneFunction(nullptr); }
-
-    // Window position of a world point under the camera matrices.
-    static void project(double x, double y, double z, int* px, int* py) {
-        GLdouble model[16], projection[16], wx, wy, wz;
-        for (int i = 0; i < 16; ++i) {
-            model[i] = cameraViewMatrix.GetEntry(i);
-            projection[i] = cameraProjectionMatrix.GetEntry(i);
-        }
-        const GLint viewport[4] = {0, 0, windowWidth, windowHeight};
-        gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz);
-        *px = static_cast<int>(std::lround(wx));
-        *py = windowHeight - 1 - static_cast<int>(std::lround(wy));   // image rows run top down
-    }
 
     // Mean brightness (0-765) of a 5 × 5 patch around the image of a world point.
     static double brightnessAt(const RgbImage& image, double x, double y, double z) {
-        int px, py;
-        project(x, y, z, &px, &py);
+        const ImagePoint centre = projectToImage(x, y, z);
         double sum = 0;
         for (int dy = -2; dy <= 2; ++dy)
             for (int dx = -2; dx <= 2; ++dx) {
-                const unsigned char* p = image.at(px + dx, py + dy);
+                const unsigned char* p = image.at(centre.x + dx, centre.y + dy);
                 sum += p[0] + p[1] + p[2];
             }
         return sum / 25;
@@ -178,9 +155,8 @@ TEST_F(Frame, TheFloorShowsItsTexture) {
     double minimum = 1e9, maximum = 0;
     bool allWhite = true;
     for (int i = 0; i <= 20; ++i) {
-        int px, py;
-        project(1.8 + i * 0.02, 0, 0.5, &px, &py);
-        const unsigned char* p = image.at(px, py);
+        const ImagePoint point = projectToImage(1.8 + i * 0.02, 0, 0.5);
+        const unsigned char* p = image.at(point.x, point.y);
         const double brightness = p[0] + p[1] + p[2];
         minimum = std::min(minimum, brightness);
         maximum = std::max(maximum, brightness);
@@ -199,9 +175,7 @@ TEST_F(Frame, ResizingChangesOnlyTheCameraPassesAndShadowsStayRightInSmallWindow
     const MATRIX4X4 cameraView = cameraViewMatrix, cameraProjection = cameraProjectionMatrix;
 
     // A window smaller than the shadow map in both directions.
-    glutReshapeWindow(300, 200);
-    pumpWindowEvents();
-    Reshape(300, 200);
+    ASSERT_TRUE(prepareViewer(300, 200));
     renderFrame();
     const std::vector<float> mapInSmallWindow = shadowMapDepths();
 
@@ -213,9 +187,7 @@ TEST_F(Frame, ResizingChangesOnlyTheCameraPassesAndShadowsStayRightInSmallWindow
     EXPECT_TRUE(lightPassIsOffscreen()) << "Mesa offers framebuffer objects; the light pass should use one";
     EXPECT_TRUE(mapInSmallWindow == mapAtFullSize) << "the shadow map depends on the window size";
 
-    glutReshapeWindow(kWidth, kHeight);
-    pumpWindowEvents();
-    Reshape(kWidth, kHeight);
+    ASSERT_TRUE(prepareViewer(kWidth, kHeight));
     EXPECT_EQ(cameraProjectionMatrix, cameraProjection);
 }
 

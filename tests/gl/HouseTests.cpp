@@ -17,30 +17,17 @@
 #include "model/Scene.h"
 #include "model/maps/LayerMaps.h"
 #include "support/GlTestContext.h"
+#include "support/ViewerTestSupport.h"
 
 namespace {
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 
-std::array<GLdouble, 16> modelviewMatrix() {
-    std::array<GLdouble, 16> m;
-    glGetDoublev(GL_MODELVIEW_MATRIX, m.data());
-    return m;
-}
-
 void floorOnly(float) {}
 
 class House : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        ensureGlContext();
-        glutReshapeWindow(kWidth, kHeight);
-        pumpWindowEvents();
-        if (textureFloor == 0) {
-            ASSERT_TRUE(Init());
-        }
-        Reshape(kWidth, kHeight);
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(prepareViewer(kWidth, kHeight)); }
     void TearDown() override {
         setSceneFunction(nullptr);
         setCameraEye(VECTOR3D(0.0f, 2.5f, 3.5f));
@@ -70,24 +57,15 @@ protected:
 
     // The screen rectangle of the world box [x0, x1] × [y0, y1] × [z0, z1].
     static Footprint projectedBox(double x0, double x1, double y0, double y1, double z0, double z1) {
-        GLdouble model[16], projection[16];
-        for (int i = 0; i < 16; ++i) {
-            model[i] = cameraViewMatrix.GetEntry(i);
-            projection[i] = cameraProjectionMatrix.GetEntry(i);
-        }
-        const GLint viewport[4] = {0, 0, kWidth, kHeight};
         Footprint box;
         for (double x : {x0, x1})
             for (double y : {y0, y1})
                 for (double z : {z0, z1}) {
-                    GLdouble wx, wy, wz;
-                    gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz);
-                    const int px = static_cast<int>(std::lround(wx));
-                    const int py = kHeight - 1 - static_cast<int>(std::lround(wy));
-                    box.left = std::min(box.left, px);
-                    box.right = std::max(box.right, px);
-                    box.top = std::min(box.top, py);
-                    box.bottom = std::max(box.bottom, py);
+                    const ImagePoint p = projectToImage(x, y, z);
+                    box.left = std::min(box.left, p.x);
+                    box.right = std::max(box.right, p.x);
+                    box.top = std::min(box.top, p.y);
+                    box.bottom = std::max(box.bottom, p.y);
                 }
         return box;
     }
@@ -145,17 +123,17 @@ TEST_F(House, EveryMapAndTheWholeHouseLeaveTheMatrixAsTheyFoundIt) {
     glTranslated(1.5, -2, 3);
     glRotated(30, 0, 1, 0);
     const int depth = modelviewDepth();
-    const auto before = modelviewMatrix();
+    const auto before = currentModelview();
     for (int map = 1; map <= kLayerMapCount; ++map) {
         SCOPED_TRACE(map);
         brik.drawSolidMap(map);
         EXPECT_EQ(modelviewDepth(), depth);
-        EXPECT_EQ(modelviewMatrix(), before);
+        EXPECT_EQ(currentModelview(), before);
     }
     brik.drawSolidBrikVantaHouse();
-    EXPECT_EQ(modelviewMatrix(), before);
+    EXPECT_EQ(currentModelview(), before);
     DrawScene(123.0f);
-    EXPECT_EQ(modelviewMatrix(), before);
+    EXPECT_EQ(currentModelview(), before);
     EXPECT_EQ(modelviewDepth(), depth);
     glPopMatrix();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));

@@ -123,6 +123,12 @@ int modelviewDepth() {
     return depth;
 }
 
+std::array<double, 16> currentModelview() {
+    std::array<double, 16> matrix{};
+    glGetDoublev(GL_MODELVIEW_MATRIX, matrix.data());
+    return matrix;
+}
+
 std::array<float, 4> currentColour() {
     std::array<float, 4> colour{};
     glGetFloatv(GL_CURRENT_COLOR, colour.data());

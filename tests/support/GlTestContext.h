@@ -37,8 +37,9 @@ struct Bounds {
 };
 Bounds boundsOf(const std::vector<FeedbackPolygon>& polygons);
 
-// The current modelview stack depth, and the current colour.
+// The current modelview stack depth and matrix (column-major), and the current colour.
 int modelviewDepth();
+std::array<double, 16> currentModelview();
 std::array<float, 4> currentColour();
 
 // The signed volume enclosed by the polygons (divergence theorem, from reference point

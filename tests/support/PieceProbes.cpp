@@ -21,12 +21,6 @@ double coordinate(const FeedbackVertex& v, int axis) {
     return axis == 0 ? v.x : axis == 1 ? v.y : v.z;
 }
 
-Matrix currentModelview() {
-    Matrix m{};
-    glGetDoublev(GL_MODELVIEW_MATRIX, m.data());
-    return m;
-}
-
 // Mesa keeps matrices in single precision, so products taken in another order differ
 // in the last float bits.
 void expectMatrix(const Matrix& expected, const Matrix& actual) {

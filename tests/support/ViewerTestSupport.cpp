@@ -1,0 +1,31 @@
+#include <epoxy/gl.h>
+#include <GL/glu.h>
+#include <GL/freeglut.h>
+
+#include "support/ViewerTestSupport.h"
+
+#include <cmath>
+
+#include "app/ShadowFrame.h"
+#include "support/GlTestContext.h"
+
+bool prepareViewer(int width, int height) {
+    ensureGlContext();
+    glutReshapeWindow(width, height);
+    pumpWindowEvents();
+    static bool initialised = false;
+    if (!initialised) initialised = Init();
+    Reshape(width, height);
+    return initialised;
+}
+
+ImagePoint projectToImage(double x, double y, double z) {
+    GLdouble model[16], projection[16], wx, wy, wz;
+    for (int i = 0; i < 16; ++i) {
+        model[i] = cameraViewMatrix.GetEntry(i);
+        projection[i] = cameraProjectionMatrix.GetEntry(i);
+    }
+    const GLint viewport[4] = {0, 0, windowWidth, windowHeight};
+    gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz);
+    return {static_cast<int>(std::lround(wx)), windowHeight - 1 - static_cast<int>(std::lround(wy))};
+}
