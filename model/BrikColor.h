@@ -12,10 +12,6 @@ public:
     int getColorGreen() const { return green; }
     int getColorBlue() const { return blue; }
 
-    bool operator==(const BrikColor& other) const {
-        return red == other.red && green == other.green && blue == other.blue;
-    }
-
 private:
     int red;
     int green;

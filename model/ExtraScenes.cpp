@@ -55,8 +55,6 @@ void inHouseFrame(Draw draw) {
 }
 }  // namespace
 
-const PlacementTable& showcaseTable() { return kShowcaseTable; }
-
 void DrawBasePlateScene(float /*sceneTime*/) {
     inHouseFrame([] {});
 }

@@ -10,6 +10,3 @@ void DrawBasePlateScene(float sceneTime);
 
 // Every kind of brick piece in rows on the base plate, each turned 0, 90, 180 and 270.
 void DrawShowcaseScene(float sceneTime);
-
-// The placements of the showcase, in the house frame.
-const PlacementTable& showcaseTable();

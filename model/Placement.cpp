@@ -139,6 +139,16 @@ void drawPiece(BrikVantaHouse& house, PieceKind piece, const double arguments[2]
     }
 }
 
+std::vector<PlacementInstance> expandPlacements(const PlacementTable& table) {
+    class Collector : public PlacementVisitor {
+    public:
+        void place(const PlacementInstance& placement) override { placements.push_back(placement); }
+        std::vector<PlacementInstance> placements;
+    } collector;
+    visitPlacements(table, collector);
+    return collector.placements;
+}
+
 namespace {
 class DrawingVisitor : public PlacementVisitor {
 public:

@@ -12,6 +12,7 @@
 //   about x or z if the row says so, draw the piece, restore the matrix.
 
 #include <cstdint>
+#include <vector>
 
 class BrikColor;
 class BrikVantaHouse;
@@ -24,7 +25,6 @@ enum class PieceKind : std::uint8_t {
     RadiatorGrile, AngularBrick, PlateWithSlide, WallCorner, AnglePlate,
     Window, Door, Fence, MailBox,
 };
-constexpr int kPieceKindCount = static_cast<int>(PieceKind::MailBox) + 1;
 
 // The method name of a piece kind ("drawSolidPlate"), or "group origin".
 const char* pieceName(PieceKind piece);
@@ -97,6 +97,9 @@ public:
     virtual void closeGroup() {}
 };
 void visitPlacements(const PlacementTable& table, PlacementVisitor& visitor);
+
+// Every placement of a table in drawing order (group origins are not placements).
+std::vector<PlacementInstance> expandPlacements(const PlacementTable& table);
 
 // Calls the piece method of a row with its arguments and colour.
 void drawPiece(BrikVantaHouse& house, PieceKind piece, const double arguments[2], BrikColor colour);

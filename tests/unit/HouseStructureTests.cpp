@@ -75,21 +75,11 @@ struct Placed {
     PlacementInstance instance;
 };
 
-class Collector : public PlacementVisitor {
-public:
-    Collector(int map, std::vector<Placed>& out) : map(map), out(out) {}
-    void place(const PlacementInstance& placement) override { out.push_back({map, placement}); }
-
-private:
-    int map;
-    std::vector<Placed>& out;
-};
-
 std::vector<Placed> housePlacements() {
     std::vector<Placed> placed;
     for (int map = 1; map <= kLayerMapCount; ++map) {
-        Collector collector(map, placed);
-        visitPlacements(layerMap(map), collector);
+        for (const PlacementInstance& placement : expandPlacements(layerMap(map)))
+            placed.push_back({map, placement});
     }
     return placed;
 }

@@ -25,20 +25,9 @@ struct Instance {
     const Placement& row() const { return *placement.row; }
 };
 
-class Collector : public PlacementVisitor {
-public:
-    Collector(int map, std::vector<Instance>& out) : map(map), out(out) {}
-    void place(const PlacementInstance& placement) override { out.push_back({map, placement}); }
-
-private:
-    int map;
-    std::vector<Instance>& out;
-};
-
 std::vector<Instance> placementsOf(int map) {
     std::vector<Instance> out;
-    Collector collector(map, out);
-    visitPlacements(layerMap(map), collector);
+    for (const PlacementInstance& placement : expandPlacements(layerMap(map))) out.push_back({map, placement});
     return out;
 }
 
