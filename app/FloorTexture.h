@@ -2,7 +2,7 @@
 
 // The floor texture: a repeating, mipmapped RGB texture from an SGI image file.
 
-constexpr const char* kFloorImagePath = "images/Floor.rgb";   // relative to the working directory
+constexpr const char* kFloorImagePath = "images/Floor.rgb";  // relative to the working directory
 
 // Loads every texture of the viewer (the floor's).
 void loadTexture();

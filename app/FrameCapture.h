@@ -8,7 +8,7 @@
 struct RgbImage {
     int width = 0;
     int height = 0;
-    std::vector<unsigned char> pixels;   // RGB, top row first
+    std::vector<unsigned char> pixels;  // RGB, top row first
 
     const unsigned char* at(int x, int y) const { return &pixels[(size_t(y) * width + x) * 3]; }
 };

@@ -13,7 +13,7 @@ void LightPassTarget::create(int size) {
     glGenFramebuffers(1, &framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depthBuffer);
-    glDrawBuffer(GL_NONE);   // depth only: no colour attachment
+    glDrawBuffer(GL_NONE);  // depth only: no colour attachment
     glReadBuffer(GL_NONE);
     const bool complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
     glBindFramebuffer(GL_FRAMEBUFFER, 0);

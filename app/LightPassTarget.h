@@ -10,8 +10,8 @@ public:
     void create(int size);
     bool isOffscreen() const { return framebuffer != 0; }
 
-    void begin();   // draw into the target
-    void end();     // back to the window
+    void begin();  // draw into the target
+    void end();    // back to the window
 
 private:
     unsigned framebuffer = 0;

@@ -124,10 +124,12 @@ void drawLitPass(float sceneTime) {
     glLightfv(GL_LIGHT1, GL_SPECULAR, white);
 
     // Maps light clip coordinates from -1...1 to the texture's 0...1.
+    // clang-format off
     static const MATRIX4X4 biasMatrix(0.5f, 0.0f, 0.0f, 0.0f,
                                       0.0f, 0.5f, 0.0f, 0.0f,
                                       0.0f, 0.0f, 0.5f, 0.0f,
                                       0.5f, 0.5f, 0.5f, 1.0f);
+    // clang-format on
     const MATRIX4X4 textureMatrix = biasMatrix * lightProjectionMatrix * lightViewMatrix;
 
     // Eye planes given under the camera view: OpenGL keeps them multiplied by its inverse,
@@ -197,7 +199,7 @@ bool Init() {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     glClearDepth(1.0f);
-    glDepthFunc(GL_LEQUAL);   // the lit pass redraws the same surfaces at the same depth
+    glDepthFunc(GL_LEQUAL);  // the lit pass redraws the same surfaces at the same depth
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
     glEnable(GL_NORMALIZE);
@@ -231,7 +233,8 @@ void Reshape(int width, int height) {
     windowHeight = height;
     // A minimised window reports a height of 0; keep the last aspect rather than divide by it.
     if (height <= 0 || width <= 0) return;
-    cameraProjectionMatrix = perspectiveMatrix(double(windowWidth) / double(windowHeight), 1.0, 100.0);
+    cameraProjectionMatrix =
+        perspectiveMatrix(double(windowWidth) / double(windowHeight), 1.0, 100.0);
 }
 
 void Keyboard(unsigned char key, int /*x*/, int /*y*/) {

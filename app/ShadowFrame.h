@@ -11,12 +11,12 @@
 #include "app/Timer.h"
 #include "maths/Maths.h"
 
-extern unsigned textureFloor;     // the floor texture
-extern TIMER timer;               // the scene clock
-extern FPS_COUNTER fpsCounter;    // updated once per frame
-extern VECTOR3D cameraPosition;   // (0, 2.5, 3.5)
-extern VECTOR3D lightPosition;    // (2.5, 3.5, -2.5)
-extern unsigned shadowMapTexture; // 512 × 512 depth texture, refilled every frame
+extern unsigned textureFloor;      // the floor texture
+extern TIMER timer;                // the scene clock
+extern FPS_COUNTER fpsCounter;     // updated once per frame
+extern VECTOR3D cameraPosition;    // (0, 2.5, 3.5)
+extern VECTOR3D lightPosition;     // (2.5, 3.5, -2.5)
+extern unsigned shadowMapTexture;  // 512 × 512 depth texture, refilled every frame
 extern int windowWidth, windowHeight;
 extern MATRIX4X4 lightProjectionMatrix, lightViewMatrix;
 extern MATRIX4X4 cameraProjectionMatrix, cameraViewMatrix;

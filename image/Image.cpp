@@ -9,12 +9,14 @@
 
 namespace {
 
+// clang-format off
 constexpr const char* kFaultTexts[] = {
     "",
 #define BRIK_IMAGE_FAULT_TEXT(id, text) text,
     BRIK_IMAGE_FAULTS(BRIK_IMAGE_FAULT_TEXT)
 #undef BRIK_IMAGE_FAULT_TEXT
 };
+// clang-format on
 
 template <typename... Values>
 bool Fail(ImageError* error, ImageFault fault, const char* path, Values... values) {
@@ -36,9 +38,7 @@ unsigned short LittleEndian16(const unsigned char* bytes) {
     return static_cast<unsigned short>(bytes[0] | (bytes[1] << 8));
 }
 
-bool IsRunLength(const Image* image) {
-    return (image->type >> 8) == kImageStorageRunLength;
-}
+bool IsRunLength(const Image* image) { return (image->type >> 8) == kImageStorageRunLength; }
 
 long long ScratchBytes(const Image* image) {
     return static_cast<long long>(kImageScratchRowsOfWidth) * image->sizeX;
@@ -46,19 +46,16 @@ long long ScratchBytes(const Image* image) {
 
 bool ReadAt(Image* image, long long offset, void* buffer, long long bytes, ImageError* error) {
     if (std::fseek(image->file, static_cast<long>(offset), SEEK_SET) != 0 ||
-        std::fread(buffer, 1, static_cast<size_t>(bytes), image->file) != static_cast<size_t>(bytes)) {
+        std::fread(buffer, 1, static_cast<size_t>(bytes), image->file) !=
+            static_cast<size_t>(bytes)) {
         return Fail(error, ImageFault::ShortRead, image->path, bytes, offset);
     }
     return true;
 }
 
-void* Allocate(long long bytes) {
-    return std::malloc(static_cast<size_t>(bytes > 0 ? bytes : 1));
-}
+void* Allocate(long long bytes) { return std::malloc(static_cast<size_t>(bytes > 0 ? bytes : 1)); }
 
-bool OutOfMemory(ImageError* error) {
-    return Fail(error, ImageFault::OutOfMemory, "");
-}
+bool OutOfMemory(ImageError* error) { return Fail(error, ImageFault::OutOfMemory, ""); }
 
 // Checks the header fields against what this reader can hold.
 bool CheckHeader(const Image* image, ImageError* error) {
@@ -66,14 +63,13 @@ bool CheckHeader(const Image* image, ImageError* error) {
     if (image->sizeZ < 1 || image->sizeZ > kImageMaxChannels)
         return Fail(error, ImageFault::ChannelCount, path, image->sizeZ);
     const int bytesPerChannel = image->type & 0xFF;
-    if (bytesPerChannel > 1)
-        return Fail(error, ImageFault::BytesPerChannel, path, bytesPerChannel);
+    if (bytesPerChannel > 1) return Fail(error, ImageFault::BytesPerChannel, path, bytesPerChannel);
     if (image->sizeX == 0 || image->sizeY == 0)
         return Fail(error, ImageFault::EmptyImage, path, image->sizeX, image->sizeY);
     const long long pixelBytes = ImagePaddedRowBytes(image->sizeX, image->sizeZ) * image->sizeY;
     if (pixelBytes > kImageMaxPixelBytes)
-        return Fail(error, ImageFault::ImageTooLarge, path, image->sizeX, image->sizeY, image->sizeZ,
-                    pixelBytes, kImageMaxPixelBytes);
+        return Fail(error, ImageFault::ImageTooLarge, path, image->sizeX, image->sizeY,
+                    image->sizeZ, pixelBytes, kImageMaxPixelBytes);
     return true;
 }
 
@@ -105,12 +101,15 @@ bool ReadRunLengthTables(Image* image, ImageError* error) {
 
         const long long y = i % image->sizeY;
         const long long z = i / image->sizeY;
-        if (length < 0) return Fail(error, ImageFault::RowLengthNegative, image->path, y, z, length);
+        if (length < 0)
+            return Fail(error, ImageFault::RowLengthNegative, image->path, y, z, length);
         if (length > ScratchBytes(image))
-            return Fail(error, ImageFault::RowTooLong, image->path, y, z, length, ScratchBytes(image));
+            return Fail(error, ImageFault::RowTooLong, image->path, y, z, length,
+                        ScratchBytes(image));
         const long long rowEnd = static_cast<long long>(image->rowStart[i]) + length;
         if (rowEnd > image->fileBytes)
-            return Fail(error, ImageFault::RowOutsideFile, image->path, y, z, rowEnd, image->fileBytes);
+            return Fail(error, ImageFault::RowOutsideFile, image->path, y, z, rowEnd,
+                        image->fileBytes);
     }
     return true;
 }
@@ -125,14 +124,17 @@ bool DecodeRow(const Image* image, const unsigned char* packed, long long packed
         const unsigned char control = packed[in++];
         const int count = control & 0x7F;
         if (count == 0) break;
-        if (count > width - out) return Fail(error, ImageFault::RowOverrun, image->path, y, z, width);
+        if (count > width - out)
+            return Fail(error, ImageFault::RowOverrun, image->path, y, z, width);
         if (control & 0x80) {
             // A literal packet cut off by the row's end never reaches an end packet.
-            if (count > packedBytes - in) return Fail(error, ImageFault::RowNoEndPacket, image->path, y, z);
+            if (count > packedBytes - in)
+                return Fail(error, ImageFault::RowNoEndPacket, image->path, y, z);
             std::memcpy(row + out, packed + in, static_cast<size_t>(count));
             in += count;
         } else {
-            if (in >= packedBytes) return Fail(error, ImageFault::RowNoEndPacket, image->path, y, z);
+            if (in >= packedBytes)
+                return Fail(error, ImageFault::RowNoEndPacket, image->path, y, z);
             std::memset(row + out, packed[in++], static_cast<size_t>(count));
         }
         out += count;
@@ -148,7 +150,8 @@ const char* ImageFaultText(ImageFault fault) {
     return index < sizeof kFaultTexts / sizeof kFaultTexts[0] ? kFaultTexts[index] : "";
 }
 
-std::string ImageFaultMessage(ImageFault fault, const char* path, const long long* values, int count) {
+std::string ImageFaultMessage(ImageFault fault, const char* path, const long long* values,
+                              int count) {
     std::string message;
     if (fault != ImageFault::OutOfMemory) {
         message += path;
@@ -219,7 +222,8 @@ bool ImageTryOpen(const char* path, Image** out, ImageError* error) {
     unsigned char header[12];
     if (!ReadAt(image, 0, header, sizeof header, error)) return failed();
     image->magic = LittleEndian16(header);
-    unsigned short* fields[] = {&image->type, &image->dimension, &image->sizeX, &image->sizeY, &image->sizeZ};
+    unsigned short* fields[] = {&image->type, &image->dimension, &image->sizeX, &image->sizeY,
+                                &image->sizeZ};
     for (int i = 0; i < 5; ++i) {
         *fields[i] = LittleEndian16(header + 2 + 2 * i);
         if (image->magic == kImageMagicSwapped) *fields[i] = Swap16(*fields[i]);
@@ -286,7 +290,8 @@ bool ImageTryGetRawData(Image* image, char* data, ImageError* error) {
         }
         char* pixel = data + y * rowBytes;
         for (int x = 0; x < width; ++x) {
-            for (int z = 0; z < channels; ++z) *pixel++ = static_cast<char>(image->rowBuffers[z + 1][x]);
+            for (int z = 0; z < channels; ++z)
+                *pixel++ = static_cast<char>(image->rowBuffers[z + 1][x]);
         }
     }
     return true;
@@ -299,7 +304,8 @@ bool ImageTryLoad(const char* path, LoadedImage** out, ImageError* error) {
 
     auto* loaded = static_cast<LoadedImage*>(std::calloc(1, sizeof(LoadedImage)));
     const long long dataBytes = ImagePaddedRowBytes(image->sizeX, image->sizeZ) * image->sizeY;
-    unsigned char* data = static_cast<unsigned char*>(std::calloc(static_cast<size_t>(dataBytes), 1));
+    unsigned char* data =
+        static_cast<unsigned char*>(std::calloc(static_cast<size_t>(dataBytes), 1));
     if (loaded == nullptr || data == nullptr) {
         std::free(loaded);
         std::free(data);

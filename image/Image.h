@@ -17,10 +17,11 @@
 #include <string>
 
 // File layout.
-constexpr long kImageHeaderBytes = 512;        // image data or run-length tables start here
-constexpr unsigned short kImageMagicSwapped = 0xDA01;  // the big-endian magic 474 read little-endian
+constexpr long kImageHeaderBytes = 512;  // image data or run-length tables start here
+constexpr unsigned short kImageMagicSwapped =
+    0xDA01;  // the big-endian magic 474 read little-endian
 constexpr int kImageMaxChannels = 4;
-constexpr int kImageStorageRunLength = 1;      // high byte of `type`
+constexpr int kImageStorageRunLength = 1;  // high byte of `type`
 
 // Limits of this reader.
 constexpr int kImageScratchRowsOfWidth = 256;  // a compressed row may take up to 256 x sizeX bytes
@@ -38,10 +39,10 @@ struct Image {
     // Slot 0: one compressed row (256 x sizeX bytes); slots 1 ... sizeZ: one
     // decoded row of each channel (sizeX bytes). All owned.
     unsigned char* rowBuffers[kImageMaxChannels + 1];
-    unsigned int* rowStart;    // run-length start table, sizeY x sizeZ absolute offsets
-    int* rowSize;              // run-length length table, same size; null for verbatim files
-    char* path;                // copy of the opened path, for messages
-    long long fileBytes;       // size of the file when opened
+    unsigned int* rowStart;  // run-length start table, sizeY x sizeZ absolute offsets
+    int* rowSize;            // run-length length table, same size; null for verbatim files
+    char* path;              // copy of the opened path, for messages
+    long long fileBytes;     // size of the file when opened
 };
 
 // A loaded image, owned by the caller, who releases it with ImageFree (or free
@@ -61,25 +62,28 @@ struct LoadedImage {
 
 // Every way a read can fail, with its message. "{}" stands for the numbers that
 // follow in order; every message except the first two is prefixed "<path>: ".
-#define BRIK_IMAGE_FAULTS(X)                                                             \
-    X(CannotOpen,        "")  /* reported by perror(path) */                              \
-    X(OutOfMemory,       "Out of memory!")                                                \
-    X(NotAFile,          "not a regular file")                                            \
-    X(ShortHeader,       "file is {} bytes, shorter than its 512-byte header")            \
-    X(ChannelCount,      "{} channels; only 1 to 4 can be read")                          \
-    X(BytesPerChannel,   "{} bytes per channel; only 1 can be read")                      \
-    X(EmptyImage,        "image is {} x {} pixels; both must be at least 1")              \
-    X(ImageTooLarge,     "image of {} x {} pixels and {} channels needs {} bytes, over the limit of {}") \
-    X(VerbatimTruncated, "verbatim data needs {} bytes but the file has {}")              \
+#define BRIK_IMAGE_FAULTS(X)                                                                   \
+    X(CannotOpen, "") /* reported by perror(path) */                                           \
+    X(OutOfMemory, "Out of memory!")                                                           \
+    X(NotAFile, "not a regular file")                                                          \
+    X(ShortHeader, "file is {} bytes, shorter than its 512-byte header")                       \
+    X(ChannelCount, "{} channels; only 1 to 4 can be read")                                    \
+    X(BytesPerChannel, "{} bytes per channel; only 1 can be read")                             \
+    X(EmptyImage, "image is {} x {} pixels; both must be at least 1")                          \
+    X(ImageTooLarge,                                                                           \
+      "image of {} x {} pixels and {} channels needs {} bytes, over the limit of {}")          \
+    X(VerbatimTruncated, "verbatim data needs {} bytes but the file has {}")                   \
     X(TablesOutsideFile, "run-length tables end at byte {}, past the end of the {}-byte file") \
-    X(RowLengthNegative, "run-length row {} of channel {} has negative length {}")        \
-    X(RowTooLong,        "run-length row {} of channel {} is {} bytes, longer than the {}-byte row buffer") \
-    X(RowOutsideFile,    "run-length row {} of channel {} ends at byte {}, past the end of the {}-byte file") \
-    X(RowOverrun,        "run-length row {} of channel {} decodes to more than {} bytes") \
-    X(RowNoEndPacket,    "run-length row {} of channel {} has no end packet")             \
-    X(RowShort,          "run-length row {} of channel {} decodes to {} of {} bytes")     \
-    X(RowOutOfRange,     "row {} of channel {} is outside the {} x {} x {} image")        \
-    X(ShortRead,         "read of {} bytes at byte {} came up short")
+    X(RowLengthNegative, "run-length row {} of channel {} has negative length {}")             \
+    X(RowTooLong,                                                                              \
+      "run-length row {} of channel {} is {} bytes, longer than the {}-byte row buffer")       \
+    X(RowOutsideFile,                                                                          \
+      "run-length row {} of channel {} ends at byte {}, past the end of the {}-byte file")     \
+    X(RowOverrun, "run-length row {} of channel {} decodes to more than {} bytes")             \
+    X(RowNoEndPacket, "run-length row {} of channel {} has no end packet")                     \
+    X(RowShort, "run-length row {} of channel {} decodes to {} of {} bytes")                   \
+    X(RowOutOfRange, "row {} of channel {} is outside the {} x {} x {} image")                 \
+    X(ShortRead, "read of {} bytes at byte {} came up short")
 
 enum class ImageFault {
     None,
@@ -93,7 +97,8 @@ const char* ImageFaultText(ImageFault fault);
 
 // The one-line message (no newline) that reports `fault` for `path`, with the
 // template's numbers filled in from `values`.
-std::string ImageFaultMessage(ImageFault fault, const char* path, const long long* values, int count);
+std::string ImageFaultMessage(ImageFault fault, const char* path, const long long* values,
+                              int count);
 
 template <typename... Values>
 std::string ImageFaultMessage(ImageFault fault, const char* path, Values... values) {
@@ -103,9 +108,9 @@ std::string ImageFaultMessage(ImageFault fault, const char* path, Values... valu
 
 struct ImageError {
     ImageFault fault = ImageFault::None;
-    int systemError = 0;   // errno of a failed open
-    std::string path;      // the path of a failed open, for perror
-    std::string message;   // one line, no newline
+    int systemError = 0;  // errno of a failed open
+    std::string path;     // the path of a failed open, for perror
+    std::string message;  // one line, no newline
 };
 
 // Prints the error as the exiting API does and ends the process with exit(-1).

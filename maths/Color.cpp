@@ -1,37 +1,27 @@
 #include "Color.h"
 
-namespace
-{
+namespace {
 
-void ClampComponent(float& value)
-{
-    if (value > 1.0f)
-        value = 1.0f;
-    if (value < 0.0f)
-        value = 0.0f;
+void ClampComponent(float& value) {
+    if (value > 1.0f) value = 1.0f;
+    if (value < 0.0f) value = 0.0f;
 }
 
-} // namespace
+}  // namespace
 
-COLOR COLOR::operator*(float scale) const
-{
+COLOR COLOR::operator*(float scale) const {
     return COLOR(scale * r, scale * g, scale * b, scale * a);
 }
 
-bool COLOR::operator==(COLOR const& other) const
-{
+bool COLOR::operator==(COLOR const& other) const {
     return r == other.r && g == other.g && b == other.b && a == other.a;
 }
 
-void COLOR::ClampTo01()
-{
+void COLOR::ClampTo01() {
     ClampComponent(r);
     ClampComponent(g);
     ClampComponent(b);
     ClampComponent(a);
 }
 
-COLOR operator*(float scale, COLOR const& color)
-{
-    return color * scale;
-}
+COLOR operator*(float scale, COLOR const& color) { return color * scale; }

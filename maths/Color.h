@@ -5,8 +5,7 @@
 // An RGBA colour in single precision, components nominally 0..1 but only
 // clamped when asked. The components are contiguous, so a colour can be
 // handed to glLightfv and glMaterialfv as an array of four floats.
-class COLOR
-{
+class COLOR {
 public:
     float r;
     float g;

@@ -12,7 +12,7 @@
 #include "Vector4D.h"
 
 static const COLOR white(1.0f, 1.0f, 1.0f, 1.0f);
-static const COLOR black(0.0f, 0.0f, 0.0f, 0.0f); // alpha 0: fully transparent
+static const COLOR black(0.0f, 0.0f, 0.0f, 0.0f);  // alpha 0: fully transparent
 static const COLOR red(1.0f, 0.0f, 0.0f, 1.0f);
 static const COLOR green(0.0f, 1.0f, 0.0f, 1.0f);
 static const COLOR blue(0.0f, 0.0f, 1.0f, 1.0f);

@@ -15,18 +15,15 @@
 // Angles are in degrees; their sine and cosine are computed in double.
 // Degenerate input never fails: it yields the fallback value documented at
 // the operation.
-class MATRIX4X4
-{
+class MATRIX4X4 {
 public:
     float entries[16];
 
     // The identity.
     MATRIX4X4();
     // The entries in storage order: the first four arguments are column 0.
-    MATRIX4X4(float e0, float e1, float e2, float e3,
-              float e4, float e5, float e6, float e7,
-              float e8, float e9, float e10, float e11,
-              float e12, float e13, float e14, float e15);
+    MATRIX4X4(float e0, float e1, float e2, float e3, float e4, float e5, float e6, float e7,
+              float e8, float e9, float e10, float e11, float e12, float e13, float e14, float e15);
     // Copies sixteen floats in storage order.
     explicit MATRIX4X4(float const* source);
 
@@ -116,15 +113,15 @@ public:
     // Perspective frustum as glFrustum builds it, distances along -z in eye
     // space. Equal left/right, bottom/top or near/far leave an all-zero
     // matrix. A far distance of exactly -1 puts the far plane at infinity.
-    void SetPerspective(float left, float right, float bottom, float top,
-                        float nearDistance, float farDistance);
+    void SetPerspective(float left, float right, float bottom, float top, float nearDistance,
+                        float farDistance);
     // Symmetric frustum from a vertical field of view in degrees and a
     // width / height aspect ratio; far = -1 is again the infinite form.
     void SetPerspective(float fovy, float aspect, float nearDistance, float farDistance);
     // Orthographic projection as glOrtho builds it; equal bounds are not
     // guarded against.
-    void SetOrtho(float left, float right, float bottom, float top,
-                  float nearDistance, float farDistance);
+    void SetOrtho(float left, float right, float bottom, float top, float nearDistance,
+                  float farDistance);
 };
 
 MATRIX4X4 operator*(float scale, MATRIX4X4 const& m);

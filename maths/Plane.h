@@ -5,10 +5,9 @@
 // A plane in implicit form: the points p with normal . p + intercept = 0.
 // The front side is the side the normal points to. A plain value with
 // public fields.
-class PLANE
-{
+class PLANE {
 public:
-    VECTOR3D normal;   // unit length after SetFromPoints or Normalize
+    VECTOR3D normal;  // unit length after SetFromPoints or Normalize
     float intercept;
 
     PLANE() : normal(0.0f, 0.0f, 0.0f), intercept(0.0f) {}

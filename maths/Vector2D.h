@@ -2,8 +2,7 @@
 
 // A 2-component single-precision vector: a plain copyable value with public
 // fields.
-class VECTOR2D
-{
+class VECTOR2D {
 public:
     float x;
     float y;

@@ -7,8 +7,7 @@
 // Angles are in degrees. Rotations are right-handed: counter-clockwise when
 // looking from the positive axis towards the origin. Their sine and cosine
 // are computed in double precision and rounded to float before use.
-class VECTOR3D
-{
+class VECTOR3D {
 public:
     float x;
     float y;

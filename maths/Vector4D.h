@@ -9,8 +9,7 @@
 // OpenGL takes them for light positions and texture-generation planes.
 // The components are contiguous, so the vector can be handed to OpenGL as
 // an array of four floats.
-class VECTOR4D
-{
+class VECTOR4D {
 public:
     float x;
     float y;

@@ -7,7 +7,7 @@ public:
     BrikColor() { setColor(0, 0, 0); }
     ~BrikColor() {}
 
-    void setColor(int red, int green, int blue);   // each channel clamped to 0-255
+    void setColor(int red, int green, int blue);  // each channel clamped to 0-255
     int getColorRed() const { return red; }
     int getColorGreen() const { return green; }
     int getColorBlue() const { return blue; }

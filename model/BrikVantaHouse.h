@@ -39,16 +39,16 @@ public:
 
     // Boxes and studs.
     void drawSolidCube(double lengthX, double widthZ, double height, BrikColor colour,
-                       unsigned char smoothTop);   // 0 puts a stud on every cell of the top
-    void drawSolidRound(double height, double radius);   // closed cylinder on the local origin
+                       unsigned char smoothTop);        // 0 puts a stud on every cell of the top
+    void drawSolidRound(double height, double radius);  // closed cylinder on the local origin
 
     // Rectangular and round pieces.
-    void drawSolidPlate(int length, int width, BrikColor colour);       // 0.4 high, studs
-    void drawSolidFlatTile(int length, int width, BrikColor colour);    // 0.4 high, smooth
-    void drawSolidBrick(int length, int width, BrikColor colour);       // 1.2 high, studs
+    void drawSolidPlate(int length, int width, BrikColor colour);     // 0.4 high, studs
+    void drawSolidFlatTile(int length, int width, BrikColor colour);  // 0.4 high, smooth
+    void drawSolidBrick(int length, int width, BrikColor colour);     // 1.2 high, studs
     void drawSolidBasePlate(int length, int width, BrikColor colour);
-    void drawSolidRoundPlate(BrikColor colour);   // 1 × 1, 0.4 high plus its stud
-    void drawSolidRoundBrick(BrikColor colour);   // 1 × 1, 1.2 high plus its stud
+    void drawSolidRoundPlate(BrikColor colour);  // 1 × 1, 0.4 high plus its stud
+    void drawSolidRoundBrick(BrikColor colour);  // 1 × 1, 1.2 high plus its stud
 
     // L-shaped corner pieces: three cells of a 2 × 2 square; unturned, cell (1, 1) is missing.
     void drawSolidCorner(double height, double angle, BrikColor colour);
@@ -64,17 +64,17 @@ public:
     void drawSolidEndRidgedTile(int angle, BrikColor colour);
 
     // Special bricks and plates.
-    void drawSolidRadiatorGrile(double angle, BrikColor colour);   // 1 × 2; leaves its turn applied
-    void drawSolidAngularBrick(double angle, BrikColor colour);    // 1 × 1; leaves its turn applied
-    void drawSolidPlateWithSlide(int angle, int length, BrikColor colour);   // 1.45 × length
-    void drawSolidWallCorner(int angle, BrikColor colour);         // 1 × 1
-    void drawSolidAnglePlate(int angle, BrikColor colour);         // 1.4 × 2
+    void drawSolidRadiatorGrile(double angle, BrikColor colour);  // 1 × 2; leaves its turn applied
+    void drawSolidAngularBrick(double angle, BrikColor colour);   // 1 × 1; leaves its turn applied
+    void drawSolidPlateWithSlide(int angle, int length, BrikColor colour);  // 1.45 × length
+    void drawSolidWallCorner(int angle, BrikColor colour);                  // 1 × 1
+    void drawSolidAnglePlate(int angle, BrikColor colour);                  // 1.4 × 2
 
     // Pieces with colours of their own (from the palette); all leave their turn applied.
-    void drawSolidWindow(int angle);    // 4 × 1, three bricks high
-    void drawSolidDoor(int angle);      // 4 × 1, five bricks high, glass with alpha 0.6
-    void drawSolidFence(int angle);     // 4 × 1, black
-    void drawSolidMailBox(int angle);   // 2 × 2, yellow
+    void drawSolidWindow(int angle);   // 4 × 1, three bricks high
+    void drawSolidDoor(int angle);     // 4 × 1, five bricks high, glass with alpha 0.6
+    void drawSolidFence(int angle);    // 4 × 1, black
+    void drawSolidMailBox(int angle);  // 2 × 2, yellow
 
     // The layer maps, drawn in this order after the base plate.
     void drawSolidMap1();

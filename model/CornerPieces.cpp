@@ -9,10 +9,11 @@
 namespace {
 constexpr double kPlateHeight = 0.4;
 constexpr double kBrickHeight = 1.2;
-constexpr double kSquareSize = 2;   // the L stands in a 2 × 2 square
+constexpr double kSquareSize = 2;  // the L stands in a 2 × 2 square
 
 // Six slots per face; the two hexagons are star-shaped about their first vertex, the
 // corner at x = 0, z = 0, so the triangle fan OpenGL may use fills them exactly.
+// clang-format off
 constexpr int kCornerFaces[8 * 6] = {
     0, 1, 2, 3, 4, 5,        // bottom, y = 0
     11, 6, 7, 8, 9, 10,      // top, y = height
@@ -23,10 +24,12 @@ constexpr int kCornerFaces[8 * 6] = {
     2, 1, 10, 9, -1, -1,     // side x = 2, z from 0 to 1
     1, 0, 11, 10, -1, -1,    // side z = 0
 };
+// clang-format on
 }  // namespace
 
 void BrikVantaHouse::drawSolidCorner(double height, double angle, BrikColor colour) {
     applyBrikColor(colour);
+    // clang-format off
     const Point vertices[12] = {
         {0, 0, 0},
         {2, 0, 0},
@@ -41,6 +44,7 @@ void BrikVantaHouse::drawSolidCorner(double height, double angle, BrikColor colo
         {2, height, 0},
         {0, height, 0},
     };
+    // clang-format on
 
     glPushMatrix();
     applyQuarterTurn(angle, kSquareSize, kSquareSize);

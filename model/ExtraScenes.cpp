@@ -9,6 +9,7 @@ using P = PieceKind;
 using C = PaletteColour;
 
 // One row per piece kind along x, its four turns (0, 90, 180, 270) along z.
+// clang-format off
 constexpr Placement kShowcase[] = {
     {"1",  P::Plate,            {2, 3},     C::White,      at(1),  at(0.4), range(1, 25, 8), noTurn},
     {"2",  P::FlatTile,         {2, 3},     C::Tan,        at(4),  at(0.4), range(1, 25, 8), noTurn},
@@ -41,6 +42,7 @@ constexpr Placement kShowcase[] = {
     {"29", P::MailBox,          {0},        C::OwnColours, at(25), at(0.4), at(22), noTurn},
     {"30", P::RoundPlate,       {},         C::Lime,       at(25), at(0.6), at(27), aboutZ(90)},
 };
+// clang-format on
 constexpr PlacementTable kShowcaseTable = tableOf(kShowcase);
 
 // The house frame inside world units, as the house itself is drawn.

@@ -20,7 +20,7 @@ BrikVantaHouse::BrikVantaHouse() {
 
 void BrikVantaHouse::drawSolidBrikVantaHouse() {
     glPushMatrix();
-    glTranslated(-16, 0, -16);   // the base plate's corner is the house origin
+    glTranslated(-16, 0, -16);  // the base plate's corner is the house origin
     drawSolidBasePlate(32, 32, colorGreen);
     for (int map = 1; map <= kLayerMapCount; ++map) drawSolidMap(map);
     glPopMatrix();

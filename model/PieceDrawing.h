@@ -12,7 +12,7 @@ class BrikVantaHouse;
 // skipped. Each face gets the normal of its first three vertices.
 struct SolidTables {
     const Point* vertices;
-    const int* faces;       // faceCount × slotsPerFace indices
+    const int* faces;  // faceCount × slotsPerFace indices
     int faceCount;
     int slotsPerFace;
 };

@@ -17,12 +17,13 @@ enum class Turns { None, NinetyOnly, AllQuarters };
 
 struct PieceBody {
     P piece;
-    double width, depth;   // footprint x × z before the piece's own turn
+    double width, depth;  // footprint x × z before the piece's own turn
     Turns turns;
     int boxCount;
-    BodyBox boxes[3];      // minX, minY, minZ, maxX, maxY, maxZ
+    BodyBox boxes[3];  // minX, minY, minZ, maxX, maxY, maxZ
 };
 
+// clang-format off
 constexpr PieceBody kPieceBodies[] = {
     //                      footprint         turns               boxes
     {P::Plate,            kSizeX, kSizeZ, Turns::None,        1, {{0, 0, 0, kSizeX, 0.4, kSizeZ}}},
@@ -59,6 +60,7 @@ constexpr PieceBody kPieceBodies[] = {
     {P::MailBox,          2,      2,      Turns::NinetyOnly,  2, {{0, 0, 0, 2, 1.0, 2},
                                                                   {0.5, 1.0, 1, 1.5, 1.6, 2}}},
 };
+// clang-format on
 
 const PieceBody* bodyOf(PieceKind piece) {
     for (const PieceBody& body : kPieceBodies) {
@@ -78,11 +80,14 @@ PieceArguments decode(PieceKind piece, const double arguments[2]) {
     const double b = arguments[1];
     PieceArguments decoded;
     switch (piece) {
-        case P::Plate: case P::FlatTile: case P::Brick:
+        case P::Plate:
+        case P::FlatTile:
+        case P::Brick:
             decoded.sizeX = static_cast<int>(a);
             decoded.sizeZ = static_cast<int>(b);
             break;
-        case P::RoofTile: case P::RoofTileInverted:
+        case P::RoofTile:
+        case P::RoofTileInverted:
             decoded.sizeZ = static_cast<int>(a);
             decoded.angle = b;
             break;
@@ -94,15 +99,20 @@ PieceArguments decode(PieceKind piece, const double arguments[2]) {
             decoded.angle = static_cast<int>(a);
             decoded.sizeZ = static_cast<int>(b);
             break;
-        case P::RadiatorGrile: case P::AngularBrick:
-            decoded.angle = a;
-            break;
-        case P::CornerPlate: case P::CornerBrick: case P::EndRidgedTile: case P::WallCorner:
-        case P::AnglePlate: case P::Window: case P::Door: case P::Fence: case P::MailBox:
-            decoded.angle = static_cast<int>(a);
-            break;
-        case P::GroupOrigin: case P::RoundPlate: case P::RoundBrick:
-            break;
+        case P::RadiatorGrile:
+        case P::AngularBrick: decoded.angle = a; break;
+        case P::CornerPlate:
+        case P::CornerBrick:
+        case P::EndRidgedTile:
+        case P::WallCorner:
+        case P::AnglePlate:
+        case P::Window:
+        case P::Door:
+        case P::Fence:
+        case P::MailBox: decoded.angle = static_cast<int>(a); break;
+        case P::GroupOrigin:
+        case P::RoundPlate:
+        case P::RoundBrick: break;
     }
     return decoded;
 }
@@ -127,15 +137,14 @@ int recognisedTurn(Turns turns, double angle) {
 // width × depth footprint back to begin at the origin.
 BodyBox turnAboutY(const BodyBox& box, int degrees, double width, double depth) {
     switch (degrees) {
-        case 90:   // (x, z) -> (z, width - x)
+        case 90:  // (x, z) -> (z, width - x)
             return {box.minZ, box.minY, width - box.maxX, box.maxZ, box.maxY, width - box.minX};
         case 180:  // (x, z) -> (width - x, depth - z)
             return {width - box.maxX, box.minY, depth - box.maxZ,
                     width - box.minX, box.maxY, depth - box.minZ};
         case 270:  // (x, z) -> (depth - z, x)
             return {depth - box.maxZ, box.minY, box.minX, depth - box.minZ, box.maxY, box.maxX};
-        default:
-            return box;
+        default: return box;
     }
 }
 
@@ -187,7 +196,8 @@ double overlapVolume(const BodyBox& a, const BodyBox& b) {
 }
 
 double footprintOverlapArea(const BodyBox& a, const BodyBox& b) {
-    return overlapLength(a.minX, a.maxX, b.minX, b.maxX) * overlapLength(a.minZ, a.maxZ, b.minZ, b.maxZ);
+    return overlapLength(a.minX, a.maxX, b.minX, b.maxX) *
+           overlapLength(a.minZ, a.maxZ, b.minZ, b.maxZ);
 }
 
 std::vector<BodyBox> pieceBodyBoxes(PieceKind piece, const double arguments[2]) {
@@ -211,7 +221,8 @@ std::vector<BodyBox> placementBodyBoxes(const PlacementInstance& placement) {
     const Placement& row = *placement.row;
     std::vector<BodyBox> boxes = pieceBodyBoxes(row.piece, row.arguments);
     for (BodyBox& box : boxes) {
-        if (row.rotation.axis != 0) box = turnAboutAxis(box, row.rotation.axis, row.rotation.degrees);
+        if (row.rotation.axis != 0)
+            box = turnAboutAxis(box, row.rotation.axis, row.rotation.degrees);
         box.minX += placement.houseX;
         box.maxX += placement.houseX;
         box.minY += placement.houseY;

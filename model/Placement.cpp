@@ -109,7 +109,8 @@ void visitPlacements(const PlacementTable& table, PlacementVisitor& visitor) {
     }
 }
 
-void drawPiece(BrikVantaHouse& house, PieceKind piece, const double arguments[2], BrikColor colour) {
+void drawPiece(BrikVantaHouse& house, PieceKind piece, const double arguments[2],
+               BrikColor colour) {
     const double a = arguments[0];
     const double b = arguments[1];
     const int ia = static_cast<int>(a);

@@ -19,11 +19,26 @@ class BrikVantaHouse;
 
 enum class PieceKind : std::uint8_t {
     GroupOrigin,
-    Plate, FlatTile, Brick, RoundPlate, RoundBrick,
-    CornerPlate, CornerBrick,
-    RoofTile, RoofTileInverted, RidgedTile, EndRidgedTile,
-    RadiatorGrile, AngularBrick, PlateWithSlide, WallCorner, AnglePlate,
-    Window, Door, Fence, MailBox,
+    Plate,
+    FlatTile,
+    Brick,
+    RoundPlate,
+    RoundBrick,
+    CornerPlate,
+    CornerBrick,
+    RoofTile,
+    RoofTileInverted,
+    RidgedTile,
+    EndRidgedTile,
+    RadiatorGrile,
+    AngularBrick,
+    PlateWithSlide,
+    WallCorner,
+    AnglePlate,
+    Window,
+    Door,
+    Fence,
+    MailBox,
 };
 
 // The method name of a piece kind ("drawSolidPlate"), or "group origin".
@@ -33,7 +48,16 @@ const char* pieceName(PieceKind piece);
 // `ByParity` picks light grey where x + z is even and dark grey where it is odd.
 enum class PaletteColour : std::uint8_t {
     OwnColours,
-    White, Tan, Red, Yellow, Black, Green, Lime, Brown, LightGrey, DarkGrey,
+    White,
+    Tan,
+    Red,
+    Yellow,
+    Black,
+    Green,
+    Lime,
+    Brown,
+    LightGrey,
+    DarkGrey,
     ByParity,
 };
 
@@ -43,7 +67,7 @@ BrikColor paletteColour(const BrikVantaHouse& house, PaletteColour colour);
 struct Coordinate {
     double first;
     double last;
-    double step;   // 0 for a single value
+    double step;  // 0 for a single value
 
     // The number of values, counted in whole steps so that rounding cannot add or drop one.
     int count() const;
@@ -54,19 +78,19 @@ constexpr Coordinate range(double first, double last, double step) { return {fir
 
 // A turn about the x or z axis through the placement point, after the translation.
 struct Rotation {
-    char axis;        // 0 for none, 'x' or 'z'
-    double degrees;   // counter-clockwise seen from the positive end of the axis
+    char axis;       // 0 for none, 'x' or 'z'
+    double degrees;  // counter-clockwise seen from the positive end of the axis
 };
 constexpr Rotation noTurn{0, 0};
 constexpr Rotation aboutX(double degrees) { return {'x', degrees}; }
 constexpr Rotation aboutZ(double degrees) { return {'z', degrees}; }
 
 struct Placement {
-    const char* row;           // the row label: "3", or "1a" inside group 1
+    const char* row;  // the row label: "3", or "1a" inside group 1
     PieceKind piece;
-    double arguments[2];       // the piece's arguments before its colour, in call order
+    double arguments[2];  // the piece's arguments before its colour, in call order
     PaletteColour colour;
-    Coordinate x, y, z;        // offsets from the group origin inside a group
+    Coordinate x, y, z;  // offsets from the group origin inside a group
     Rotation rotation;
 };
 

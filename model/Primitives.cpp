@@ -12,11 +12,11 @@
 namespace {
 constexpr double kPi = 3.14159265;
 constexpr int kCylinderSegments = 10;
-constexpr double kSegmentAngle = 2 * kPi / kCylinderSegments;   // radians, a tenth of a turn
+constexpr double kSegmentAngle = 2 * kPi / kCylinderSegments;  // radians, a tenth of a turn
 }  // namespace
 
-void BrikVantaHouse::drawSolidCube(double lengthX, double widthZ, double height,
-                                   BrikColor colour, unsigned char smoothTop) {
+void BrikVantaHouse::drawSolidCube(double lengthX, double widthZ, double height, BrikColor colour,
+                                   unsigned char smoothTop) {
     applyBrikColor(colour);
     glPushMatrix();
     if (smoothTop == 0) {

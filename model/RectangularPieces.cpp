@@ -38,7 +38,7 @@ struct RoundLayer {
 void drawRoundStack(BrikVantaHouse& house, BrikColor colour, const RoundLayer* layers, int count) {
     applyBrikColor(colour);
     glPushMatrix();
-    glTranslated(0.5, 0, 0.5);   // the axis stands on the centre of the cell
+    glTranslated(0.5, 0, 0.5);  // the axis stands on the centre of the cell
     for (int i = 0; i < count; ++i) {
         if (i > 0) glTranslated(0, layers[i - 1].height, 0);
         house.drawSolidRound(layers[i].height, layers[i].radius);

@@ -8,9 +8,10 @@
 #include "model/PieceDrawing.h"
 
 namespace {
-constexpr double kWidth = 2;        // x extent before turning
-constexpr double kEndLength = 1;    // z extent of the end tile before turning
+constexpr double kWidth = 2;      // x extent before turning
+constexpr double kEndLength = 1;  // z extent of the end tile before turning
 
+// clang-format off
 constexpr int kRidgedTileFaces[7 * 5] = {
     4, 0, 1, 2, 3,     // gable end z = length
     5, 4, 3, 6, -1,    // eave side x = 0
@@ -20,7 +21,9 @@ constexpr int kRidgedTileFaces[7 * 5] = {
     1, 8, 7, 2, -1,    // slope facing +x
     4, 5, 9, 0, -1,    // bottom
 };
+// clang-format on
 
+// clang-format off
 const Point kEndRidgedTileVertices[9] = {
     {2, 0, 1},
     {2, 0.2, 1},
@@ -32,8 +35,10 @@ const Point kEndRidgedTileVertices[9] = {
     {2, 0.2, 0},
     {2, 0, 0},
 };
+// clang-format on
 
 // The three roof faces meet at the ridge point (1, 1.2, 1).
+// clang-format off
 constexpr int kEndRidgedTileFaces[8 * 5] = {
     4, 0, 1, 2, 3,      // gable end z = 1, meets a ridged tile
     8, 5, 6, 7, -1,     // low end z = 0, 0.2 high
@@ -44,11 +49,13 @@ constexpr int kEndRidgedTileFaces[8 * 5] = {
     2, 1, 7, -1, -1,    // slope facing +x
     0, 4, 5, 8, -1,     // bottom
 };
+// clang-format on
 }  // namespace
 
 void BrikVantaHouse::drawSolidRidgedTile(int length, int angle, BrikColor colour) {
     applyBrikColor(colour);
     const double n = length;
+    // clang-format off
     const Point vertices[10] = {
         {2, 0, n},
         {2, 0.2, n},
@@ -61,6 +68,7 @@ void BrikVantaHouse::drawSolidRidgedTile(int length, int angle, BrikColor colour
         {2, 0.2, 0},
         {2, 0, 0},
     };
+    // clang-format on
 
     glPushMatrix();
     // The straight tile knows only the quarter turn; at 180 and 270 it draws as at 0

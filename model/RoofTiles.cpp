@@ -11,9 +11,10 @@
 
 namespace {
 constexpr double kBrickHeight = 1.2;
-constexpr double kDepth = 2;   // x extent before turning
+constexpr double kDepth = 2;  // x extent before turning
 
 // Five slots per face; shared by the tile and the inverted tile.
+// clang-format off
 constexpr int kRoofTileFaces[7 * 5] = {
     4, 0, 1, 2, 3,     // end z = length (the pentagon)
     5, 4, 3, 6, -1,    // front lip x = 0, y from 0 to 0.2
@@ -23,6 +24,7 @@ constexpr int kRoofTileFaces[7 * 5] = {
     6, 3, 2, 7, -1,    // slope from (0, 0.2) to (1, 1.2), facing -x
     4, 5, 9, 0, -1,    // bottom y = 0
 };
+// clang-format on
 
 // The x-y cross-section (0, 0), (2, 0), (2, 1.2), (1, 1.2), (0, 0.2), at z = n and z = 0.
 std::array<Point, 10> roofTileVertices(double n) {

@@ -6,7 +6,7 @@ BrikVantaHouse brik;
 
 void DrawScene(float /*sceneTime*/) {
     glPushMatrix();
-    glScaled(0.1, 0.1, 0.1);   // brick units to world units
+    glScaled(0.1, 0.1, 0.1);  // brick units to world units
     brik.drawSolidBrikVantaHouse();
     glPopMatrix();
 }

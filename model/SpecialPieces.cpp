@@ -14,11 +14,11 @@ void BrikVantaHouse::drawSolidRadiatorGrile(double angle, BrikColor colour) {
     if (angle == 90) applyQuarterTurn(angle, 1, 2);
 
     //      x0   x1   y0   y1   z0   z1
-    drawBox(0.0, 0.2, 0.0, 0.4, 0.0, 2.0);   // left rail
-    drawBox(0.4, 0.6, 0.2, 0.4, 0.0, 2.0);   // middle rail, raised
-    drawBox(0.8, 1.0, 0.0, 0.4, 0.0, 2.0);   // right rail
-    drawBox(0.2, 0.8, 0.0, 0.2, 0.0, 0.2);   // front end bar
-    drawBox(0.2, 0.8, 0.0, 0.2, 1.8, 2.0);   // back end bar
+    drawBox(0.0, 0.2, 0.0, 0.4, 0.0, 2.0);  // left rail
+    drawBox(0.4, 0.6, 0.2, 0.4, 0.0, 2.0);  // middle rail, raised
+    drawBox(0.8, 1.0, 0.0, 0.4, 0.0, 2.0);  // right rail
+    drawBox(0.2, 0.8, 0.0, 0.2, 0.0, 0.2);  // front end bar
+    drawBox(0.2, 0.8, 0.0, 0.2, 1.8, 2.0);  // back end bar
 }
 
 // 1 × 1 brick with a second stud on its -x side; the turn stays on the caller's matrix.
@@ -27,8 +27,8 @@ void BrikVantaHouse::drawSolidAngularBrick(double angle, BrikColor colour) {
     applyQuarterTurn(angle, 1, 1);
 
     //      x0   x1   y0   y1   z0   z1
-    drawBox(0.0, 1.0, 0.0, 0.2, 0.0, 1.0);   // foot
-    drawBox(0.2, 1.0, 0.2, 1.2, 0.0, 1.0);   // body, set back 0.2 from -x
+    drawBox(0.0, 1.0, 0.0, 0.2, 0.0, 1.0);  // foot
+    drawBox(0.2, 1.0, 0.2, 1.2, 0.0, 1.0);  // body, set back 0.2 from -x
     drawStud(*this, 0.5, 1.2, 0.5);
 
     // The side stud stands on the body's x = 0.2 face: a quarter turn about +z points
@@ -47,12 +47,12 @@ void BrikVantaHouse::drawSolidPlateWithSlide(int angle, int length, BrikColor co
 
     glPushMatrix();
     glTranslated(0.45, 0, 0);
-    drawSolidPlate(1, length, colour);   // also makes the colour current for the rail
+    drawSolidPlate(1, length, colour);  // also makes the colour current for the rail
     glPopMatrix();
 
     //      x0    x1    y0    y1    z0   z1
-    drawBox(0.15, 0.45, 0.15, 0.25, 0.0, length);   // slide rail
-    drawBox(0.00, 0.15, 0.00, 0.40, 0.0, length);   // slide wall
+    drawBox(0.15, 0.45, 0.15, 0.25, 0.0, length);  // slide rail
+    drawBox(0.00, 0.15, 0.00, 0.40, 0.0, length);  // slide wall
     glPopMatrix();
 }
 
@@ -63,9 +63,9 @@ void BrikVantaHouse::drawSolidWallCorner(int angle, BrikColor colour) {
     applyQuarterTurn(angle, 1, 1);
 
     //      x0   x1   y0   y1   z0   z1
-    drawBox(0.0, 1.0, 0.0, 0.4, 0.0, 1.0);   // base slab
-    drawBox(0.0, 0.2, 0.4, 1.2, 0.0, 1.0);   // wall along z
-    drawBox(0.2, 1.0, 0.4, 1.2, 0.0, 0.2);   // wall along x
+    drawBox(0.0, 1.0, 0.0, 0.4, 0.0, 1.0);  // base slab
+    drawBox(0.0, 0.2, 0.4, 1.2, 0.0, 1.0);  // wall along z
+    drawBox(0.2, 1.0, 0.4, 1.2, 0.0, 0.2);  // wall along x
     glPopMatrix();
 }
 

@@ -8,17 +8,17 @@
 #include "model/PieceDrawing.h"
 
 namespace {
-constexpr double kWidth = 4;   // along x, unturned
-constexpr double kDepth = 1;   // along z
+constexpr double kWidth = 4;  // along x, unturned
+constexpr double kDepth = 1;  // along z
 
 // One sash, 1.6 × 2.8 × 0.2, from the sash origin.
 void drawSash() {
     //      x0   x1   y0   y1   z0   z1
-    drawBox(0.0, 0.2, 0.0, 2.8, 0.0, 0.2);   // left stile
-    drawBox(1.4, 1.6, 0.0, 2.8, 0.0, 0.2);   // right stile
-    drawBox(0.2, 1.4, 0.0, 0.2, 0.0, 0.2);   // bottom rail
-    drawBox(0.2, 1.4, 1.3, 1.5, 0.0, 0.2);   // middle rail
-    drawBox(0.2, 1.4, 2.6, 2.8, 0.0, 0.2);   // top rail
+    drawBox(0.0, 0.2, 0.0, 2.8, 0.0, 0.2);  // left stile
+    drawBox(1.4, 1.6, 0.0, 2.8, 0.0, 0.2);  // right stile
+    drawBox(0.2, 1.4, 0.0, 0.2, 0.0, 0.2);  // bottom rail
+    drawBox(0.2, 1.4, 1.3, 1.5, 0.0, 0.2);  // middle rail
+    drawBox(0.2, 1.4, 2.6, 2.8, 0.0, 0.2);  // top rail
 }
 }  // namespace
 
@@ -30,16 +30,16 @@ void BrikVantaHouse::drawSolidWindow(int angle) {
 
     glPushMatrix();
     glTranslated(0, 3.2, 0);
-    drawSolidPlate(4, 1, colorDarkGrey);   // the frame below is drawn in its colour
+    drawSolidPlate(4, 1, colorDarkGrey);  // the frame below is drawn in its colour
     glPopMatrix();
 
     //      x0   x1   y0   y1   z0   z1
-    drawBox(0.0, 4.0, 0.0, 0.4, 0.0, 1.0);   // sill
-    drawBox(0.0, 0.4, 0.4, 3.2, 0.0, 1.0);   // left post
-    drawBox(3.6, 4.0, 0.4, 3.2, 0.0, 1.0);   // right post
+    drawBox(0.0, 4.0, 0.0, 0.4, 0.0, 1.0);  // sill
+    drawBox(0.0, 0.4, 0.4, 3.2, 0.0, 1.0);  // left post
+    drawBox(3.6, 4.0, 0.4, 3.2, 0.0, 1.0);  // right post
 
     applyBrikColor(colorWhite);
-    glTranslated(0.4, 0.4, 0);   // first sash, at the inner corner of sill and left post
+    glTranslated(0.4, 0.4, 0);  // first sash, at the inner corner of sill and left post
     glPushMatrix();
     drawSash();
     glPopMatrix();
@@ -56,18 +56,18 @@ void BrikVantaHouse::drawSolidDoor(int angle) {
     applyBrikColor(colorLightGrey);
 
     glPushMatrix();
-    glTranslated(0.5, 0, 0.5);   // under the first unit of the door
+    glTranslated(0.5, 0, 0.5);  // under the first unit of the door
     drawSolidRound(0.2, 0.5);
     glPopMatrix();
 
     //      x0   x1   y0   y1   z0   z1
-    drawBox(0.0, 0.4, 0.2, 6.0, 0.3, 0.7);   // left post
-    drawBox(3.6, 4.0, 0.2, 6.0, 0.3, 0.7);   // right post
-    drawBox(0.4, 3.6, 0.2, 0.6, 0.3, 0.7);   // bottom rail
-    drawBox(0.4, 3.6, 5.6, 6.0, 0.3, 0.7);   // top rail
-    drawBox(3.2, 3.8, 2.8, 3.4, 0.7, 0.9);   // handle block, +z face
-    drawBox(3.2, 3.8, 2.8, 3.4, 0.1, 0.3);   // handle block, -z face
+    drawBox(0.0, 0.4, 0.2, 6.0, 0.3, 0.7);  // left post
+    drawBox(3.6, 4.0, 0.2, 6.0, 0.3, 0.7);  // right post
+    drawBox(0.4, 3.6, 0.2, 0.6, 0.3, 0.7);  // bottom rail
+    drawBox(0.4, 3.6, 5.6, 6.0, 0.3, 0.7);  // top rail
+    drawBox(3.2, 3.8, 2.8, 3.4, 0.7, 0.9);  // handle block, +z face
+    drawBox(3.2, 3.8, 2.8, 3.4, 0.1, 0.3);  // handle block, -z face
 
     glColor4d(0.89, 0.97, 1.0, 0.6);
-    drawBox(0.4, 3.6, 0.6, 5.6, 0.4, 0.6);   // glass
+    drawBox(0.4, 3.6, 0.6, 5.6, 0.4, 0.6);  // glass
 }

@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr int kSize = 256;             // pixels per side
-constexpr int kBoards = 8;             // boards across the picture, running along x
+constexpr int kSize = 256;  // pixels per side
+constexpr int kBoards = 8;  // boards across the picture, running along x
 constexpr int kBoardWidth = kSize / kBoards;
 constexpr double kPi = 3.14159265358979323846;
 
@@ -25,15 +25,13 @@ struct Rgb {
 
 constexpr Rgb kEarlyWood{204, 148, 94};
 constexpr Rgb kLateWood{150, 96, 56};
-constexpr Rgb kGap{80, 52, 32};        // the shadowed seam between boards
+constexpr Rgb kGap{80, 52, 32};  // the shadowed seam between boards
 
 Rgb Mix(Rgb a, Rgb b, double t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
-Rgb Scale(Rgb c, double factor) {
-    return {c.r * factor, c.g * factor, c.b * factor};
-}
+Rgb Scale(Rgb c, double factor) { return {c.r * factor, c.g * factor, c.b * factor}; }
 
 // A repeatable value in [0, 1) for a board, a plank and a purpose.
 double Hash(int board, int plank, int purpose) {
@@ -50,10 +48,10 @@ double Hash(int board, int plank, int purpose) {
 
 // One plank: its length, its tint and the shape of its grain.
 struct Plank {
-    int length;       // pixels along x
-    double tint;      // overall brightness
-    double warmth;    // shifts towards red
-    double rings;     // growth rings across the board's width
+    int length;     // pixels along x
+    double tint;    // overall brightness
+    double warmth;  // shifts towards red
+    double rings;   // growth rings across the board's width
     double ringPhase;
     double waveAmplitude;
     double wavePhase;
@@ -87,11 +85,11 @@ Rgb WoodColour(const Plank& p, double u, double v) {
         const double du = (u - p.knotU) / 9.0;
         const double dv = (v - p.knotV) / 4.0;
         const double nearness = std::exp(-(du * du + dv * dv));
-        phase += 1.2 * nearness * (dv >= 0 ? 1 : -1);   // rings bend around the knot
+        phase += 1.2 * nearness * (dv >= 0 ? 1 : -1);  // rings bend around the knot
         knotShade = 0.55 * std::exp(-4 * (du * du + dv * dv));
     }
     const double band = 0.5 + 0.5 * std::cos(2 * kPi * phase);
-    const double line = std::pow(band, 16);                // thin dark ring lines
+    const double line = std::pow(band, 16);  // thin dark ring lines
     const double streaks = 0.5 + 0.5 * std::sin(2 * kPi * (v * 0.9 + 0.3 * along));
 
     Rgb colour = Mix(kEarlyWood, kLateWood, 0.18 * band + 0.3 * line + 0.08 * streaks);
@@ -116,7 +114,8 @@ std::vector<unsigned char> DrawFloor() {
         // Two planks per board, their end joints staggered from board to board.
         const int joint = (board * 101 + 37) % kSize;
         const int firstLength = 96 + static_cast<int>(64 * Hash(board, 0, 0));
-        const Plank planks[2] = {MakePlank(board, 0, firstLength), MakePlank(board, 1, kSize - firstLength)};
+        const Plank planks[2] = {MakePlank(board, 0, firstLength),
+                                 MakePlank(board, 1, kSize - firstLength)};
 
         for (int v = 0; v < kBoardWidth; ++v) {
             const int top = board * kBoardWidth + v;  // picture rows, top first
@@ -137,7 +136,8 @@ std::vector<unsigned char> DrawFloor() {
                 unsigned char* pixel = &pixels[((kSize - 1 - top) * kSize + x) * 3];
                 const double channels[3] = {colour.r, colour.g, colour.b};
                 for (int c = 0; c < 3; ++c)
-                    pixel[c] = static_cast<unsigned char>(std::clamp(std::lround(channels[c]), 0L, 255L));
+                    pixel[c] =
+                        static_cast<unsigned char>(std::clamp(std::lround(channels[c]), 0L, 255L));
             }
         }
     }

@@ -32,12 +32,13 @@ struct Options {
     bool customEye = false;
     VECTOR3D eye;
     std::string scene = "house";
-    SceneFunction sceneFunction = nullptr;   // the house
+    SceneFunction sceneFunction = nullptr;  // the house
 };
 
 void usage() {
-    fprintf(stderr, "usage: brik-snapshot [-o file.png] [--frames N] [--size WxH] [--eye x,y,z]\n"
-                    "                     [--scene house|base-plate|showcase]\n");
+    fprintf(stderr,
+            "usage: brik-snapshot [-o file.png] [--frames N] [--size WxH] [--eye x,y,z]\n"
+            "                     [--scene house|base-plate|showcase]\n");
 }
 
 bool parseOptions(int argc, char** argv, Options* options) {
@@ -49,20 +50,25 @@ bool parseOptions(int argc, char** argv, Options* options) {
             options->output = value;
         } else if (arg == "--frames" && value) {
             if (sscanf(value, "%d%c", &options->frames, &extra) != 1 || options->frames < 1) {
-                fprintf(stderr, "brik-snapshot: --frames needs a whole number of at least 1, not '%s'\n", value);
+                fprintf(stderr,
+                        "brik-snapshot: --frames needs a whole number of at least 1, not '%s'\n",
+                        value);
                 return false;
             }
         } else if (arg == "--size" && value) {
             if (sscanf(value, "%dx%d%c", &options->width, &options->height, &extra) != 2 ||
                 options->width < 1 || options->height < 1 || options->width > 8192 ||
                 options->height > 8192) {
-                fprintf(stderr, "brik-snapshot: --size needs WIDTHxHEIGHT (1-8192 each), not '%s'\n", value);
+                fprintf(stderr,
+                        "brik-snapshot: --size needs WIDTHxHEIGHT (1-8192 each), not '%s'\n",
+                        value);
                 return false;
             }
         } else if (arg == "--eye" && value) {
             float x, y, z;
             if (sscanf(value, "%f,%f,%f%c", &x, &y, &z, &extra) != 3) {
-                fprintf(stderr, "brik-snapshot: --eye needs x,y,z in world units, not '%s'\n", value);
+                fprintf(stderr, "brik-snapshot: --eye needs x,y,z in world units, not '%s'\n",
+                        value);
                 return false;
             }
             options->eye = VECTOR3D(x, y, z);
@@ -76,7 +82,9 @@ bool parseOptions(int argc, char** argv, Options* options) {
             } else if (options->scene == "showcase") {
                 options->sceneFunction = DrawShowcaseScene;
             } else {
-                fprintf(stderr, "brik-snapshot: --scene is house, base-plate or showcase, not '%s'\n", value);
+                fprintf(stderr,
+                        "brik-snapshot: --scene is house, base-plate or showcase, not '%s'\n",
+                        value);
                 return false;
             }
         } else {
@@ -128,8 +136,10 @@ int main(int argc, char** argv) {
     glutReshapeFunc(noteReshape);
     for (int i = 0; i < 200 && reshapedWidth == 0; ++i) glutMainLoopEvent();
     if (reshapedWidth != options.width || reshapedHeight != options.height) {
-        fprintf(stderr, "brik-snapshot: the window is %dx%d instead of %dx%d (is the screen large enough?)\n",
-                reshapedWidth, reshapedHeight, options.width, options.height);
+        fprintf(
+            stderr,
+            "brik-snapshot: the window is %dx%d instead of %dx%d (is the screen large enough?)\n",
+            reshapedWidth, reshapedHeight, options.width, options.height);
         Reshape(options.width, options.height);
     }
 
@@ -140,7 +150,9 @@ int main(int argc, char** argv) {
         const auto start = std::chrono::steady_clock::now();
         renderFrame(&timings);
         glFinish();
-        frame.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        frame.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
         light.push_back(timings.lightPass);
         dim.push_back(timings.dimPass);
         lit.push_back(timings.litPass);

@@ -1,6 +1,7 @@
 #include "model/maps/LayerMaps.h"
 
 namespace {
+// clang-format off
 const PlacementTable* const kMaps[kLayerMapCount] = {
     &layerMap1,  &layerMap2,  &layerMap3,  &layerMap4,  &layerMap5,
     &layerMap6,  &layerMap7,  &layerMap8,  &layerMap9,  &layerMap10,
@@ -11,6 +12,7 @@ const PlacementTable* const kMaps[kLayerMapCount] = {
     &layerMap31, &layerMap32, &layerMap33, &layerMap34, &layerMap35,
     &layerMap36, &layerMap37, &layerMap38, &layerMap39, &layerMap40,
 };
+// clang-format on
 const PlacementTable kEmptyMap{nullptr, 0};
 }  // namespace
 

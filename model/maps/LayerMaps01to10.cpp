@@ -2,6 +2,8 @@
 #include "model/maps/LayerMaps.h"
 
 namespace {
+// The tables keep their hand-aligned columns.
+// clang-format off
 using P = PieceKind;
 using C = PaletteColour;
 
@@ -168,6 +170,7 @@ constexpr Placement map10[] = {
     {"18", P::RoundBrick,  {},     C::LightGrey, at(18), at(3.2), at(20), noTurn},
 };
 }  // namespace
+// clang-format on
 
 const PlacementTable layerMap1 = tableOf(map1);
 const PlacementTable layerMap2 = tableOf(map2);

@@ -3,6 +3,8 @@
 #include "model/maps/LayerMaps.h"
 
 namespace {
+// The tables keep their hand-aligned columns.
+// clang-format off
 using P = PieceKind;
 using C = PaletteColour;
 
@@ -160,6 +162,7 @@ constexpr Placement map20[] = {
     {"10", P::RoofTileInverted, {1, 270}, C::LightGrey, at(18), at(10.4), at(19), noTurn},
 };
 }  // namespace
+// clang-format on
 
 const PlacementTable layerMap11 = tableOf(map11);
 const PlacementTable layerMap12 = tableOf(map12);

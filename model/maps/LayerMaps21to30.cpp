@@ -4,6 +4,8 @@
 #include "model/maps/LayerMaps.h"
 
 namespace {
+// The tables keep their hand-aligned columns.
+// clang-format off
 using P = PieceKind;
 using C = PaletteColour;
 
@@ -181,6 +183,7 @@ constexpr Placement map30[] = {
     {"17", P::RoofTile, {4, 180}, C::Red,   at(26), at(16.8), at(18), noTurn},
 };
 }  // namespace
+// clang-format on
 
 const PlacementTable layerMap21 = tableOf(map21);
 const PlacementTable layerMap22 = tableOf(map22);

@@ -3,6 +3,8 @@
 #include "model/maps/LayerMaps.h"
 
 namespace {
+// The tables keep their hand-aligned columns.
+// clang-format off
 using P = PieceKind;
 using C = PaletteColour;
 
@@ -134,6 +136,7 @@ constexpr Placement map40[] = {
     {"1m", P::RoofTile,         {1, 270}, C::Green,      at(+0),   at(+2.8), at(-1),   noTurn},
 };
 }  // namespace
+// clang-format on
 
 const PlacementTable layerMap31 = tableOf(map31);
 const PlacementTable layerMap32 = tableOf(map32);

@@ -76,8 +76,8 @@ TEST(CornerPiece, EnclosesItsVolumeWoundOutwardsAtEveryAngle) {
     for (Piece piece : {Piece::Plate, Piece::Brick}) {
         const double expected = 3 * heightOf(piece) + 3 * kStudVolume;
         for (const auto& orientation : kOrientations) {
-            SCOPED_TRACE(testing::Message() << "height " << heightOf(piece) << ", angle "
-                                            << orientation.angle);
+            SCOPED_TRACE(testing::Message()
+                         << "height " << heightOf(piece) << ", angle " << orientation.angle);
             expectEnclosedVolume(drawCorner(piece, orientation.angle), expected, 1e-3, {0, 0, 0},
                                  {-7, 3, 11});
         }

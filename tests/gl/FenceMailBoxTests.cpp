@@ -68,8 +68,9 @@ TEST_F(FenceAndMailBox, FenceHasSevenPicketsInEightEqualGaps) {
 
 TEST_F(FenceAndMailBox, MailBoxIsYellowWithItsStudAndBlockTurnedOnlyAtNinety) {
     const auto yellow = rgbaOf(house.colorYellow);
-    const double bodyVolume = 15 * 0.5 * std::sin(kPi / 15) * 2;  // fifteen-segment half disc, 2 long
-    const double blockVolume = (0.6 + 0.2) / 2;                   // trapezoid side, 1 wide
+    const double bodyVolume =
+        15 * 0.5 * std::sin(kPi / 15) * 2;       // fifteen-segment half disc, 2 long
+    const double blockVolume = (0.6 + 0.2) / 2;  // trapezoid side, 1 wide
     const double volume = kStudVolume + bodyVolume + blockVolume;
     for (int angle : kAngles) {
         SCOPED_TRACE("mailbox at " + std::to_string(angle));
@@ -109,8 +110,8 @@ TEST_F(FenceAndMailBox, MailBoxBodyHasFortyFivePolygonsOverExactlyHalfATurn) {
     }
     const Polygons frontCap =
         polygonsWhere(body, [](const FeedbackVertex& v) { return std::fabs(v.z) < kTolerance; });
-    const Polygons backCap =
-        polygonsWhere(body, [](const FeedbackVertex& v) { return std::fabs(v.z - 2) < kTolerance; });
+    const Polygons backCap = polygonsWhere(
+        body, [](const FeedbackVertex& v) { return std::fabs(v.z - 2) < kTolerance; });
     EXPECT_EQ(std::size_t(15), frontCap.size()) << "front cap wedges";
     EXPECT_EQ(std::size_t(15), backCap.size()) << "back cap wedges";
     EXPECT_EQ(std::size_t(2 * 15), body.size() - frontCap.size() - backCap.size())

@@ -140,7 +140,8 @@ TEST_F(Frame, ThePlateIsBrighterInTheLightThanInTheTowersShadow) {
     setSceneFunction(plateAndTower);
     renderFrame();
     const RgbImage image = readBackBuffer(windowWidth, windowHeight);
-    const double shadowed = brightnessAt(image, -0.5, 0.04, 0.5);   // behind the tower from the light
+    const double shadowed =
+        brightnessAt(image, -0.5, 0.04, 0.5);  // behind the tower from the light
     const double lit = brightnessAt(image, 0.8, 0.04, 0.8);
     EXPECT_GT(lit, shadowed * 1.8) << "lit " << lit << ", shadowed " << shadowed;
     EXPECT_GT(shadowed, 10) << "shadowed surfaces keep the dim pass's colour, not black";
@@ -183,8 +184,10 @@ TEST_F(Frame, ResizingChangesOnlyTheCameraPassesAndShadowsStayRightInSmallWindow
     EXPECT_EQ(lightProjectionMatrix, lightProjection);
     EXPECT_EQ(cameraViewMatrix, cameraView);
     EXPECT_NE(cameraProjectionMatrix, cameraProjection);
-    EXPECT_NEAR(cameraProjectionMatrix.GetEntry(0) * 300.0 / 200.0, cameraProjectionMatrix.GetEntry(5), 1e-5);
-    EXPECT_TRUE(lightPassIsOffscreen()) << "Mesa offers framebuffer objects; the light pass should use one";
+    EXPECT_NEAR(cameraProjectionMatrix.GetEntry(0) * 300.0 / 200.0,
+                cameraProjectionMatrix.GetEntry(5), 1e-5);
+    EXPECT_TRUE(lightPassIsOffscreen())
+        << "Mesa offers framebuffer objects; the light pass should use one";
     EXPECT_TRUE(mapInSmallWindow == mapAtFullSize) << "the shadow map depends on the window size";
 
     ASSERT_TRUE(prepareViewer(kWidth, kHeight));
@@ -196,7 +199,7 @@ TEST_F(Frame, AMinimisedWindowKeepsAFiniteProjection) {
     Reshape(800, 0);
     for (int i = 0; i < 16; ++i) EXPECT_TRUE(std::isfinite(cameraProjectionMatrix.GetEntry(i)));
     EXPECT_EQ(cameraProjectionMatrix, before);
-    renderFrame();   // draws nothing visible, but must not fail
+    renderFrame();  // draws nothing visible, but must not fail
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     Reshape(kWidth, kHeight);
 }
@@ -208,7 +211,7 @@ TEST_F(Frame, KeysPauseAndResumeTheSceneClockAndOthersDoNothing) {
     Keyboard('P', 0, 0);
     EXPECT_EQ(timer.pauseTime, pausedAt);
     Keyboard('x', 0, 0);
-    Keyboard('u' - 32, 0, 0);   // 'U'
+    Keyboard('u' - 32, 0, 0);  // 'U'
     EXPECT_FALSE(timer.isPaused);
     Keyboard('p', 0, 0);
     Keyboard('q', 0, 0);

@@ -45,7 +45,8 @@ protected:
             for (int x = 0; x < kWidth; ++x) {
                 const unsigned char* a = withScene.at(x, y);
                 const unsigned char* b = floor.at(x, y);
-                if (std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]) < 24) continue;
+                if (std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]) < 24)
+                    continue;
                 ++footprint.count;
                 footprint.left = std::min(footprint.left, x);
                 footprint.right = std::max(footprint.right, x);
@@ -56,7 +57,8 @@ protected:
     }
 
     // The screen rectangle of the world box [x0, x1] × [y0, y1] × [z0, z1].
-    static Footprint projectedBox(double x0, double x1, double y0, double y1, double z0, double z1) {
+    static Footprint projectedBox(double x0, double x1, double y0, double y1, double z0,
+                                  double z1) {
         Footprint box;
         for (double x : {x0, x1})
             for (double y : {y0, y1})
@@ -78,7 +80,8 @@ protected:
     }
 
     static void keepArtefact(const RgbImage& image, const std::string& name) {
-        const std::filesystem::path directory = std::filesystem::path(BRIK_BUILD_DIR) / "test-artifacts";
+        const std::filesystem::path directory =
+            std::filesystem::path(BRIK_BUILD_DIR) / "test-artifacts";
         std::filesystem::create_directories(directory);
         std::string error;
         EXPECT_TRUE(writePng((directory / name).string(), image, &error)) << error;
@@ -97,7 +100,7 @@ protected:
         const Footprint expected = projectedBox(extent.min[0], extent.max[0], extent.min[1],
                                                 extent.max[1], extent.min[2], extent.max[2]);
         const Footprint actual = sceneFootprint(house, floor);
-        const int slack = 12;   // pixels: the box's corners stick out beyond the house's outline
+        const int slack = 12;  // pixels: the box's corners stick out beyond the house's outline
         EXPECT_GE(actual.left, std::max(0, expected.left) - 2);
         EXPECT_LE(actual.right, std::min(kWidth - 1, expected.right) + 2);
         EXPECT_GE(actual.top, std::max(0, expected.top) - 2);
@@ -148,7 +151,8 @@ TEST_F(House, DrawingTwiceGivesIdenticalGeometryWhateverTheSceneTime) {
         for (size_t k = 0; k < first[i].vertices.size(); ++k) {
             const auto& a = first[i].vertices[k];
             const auto& b = second[i].vertices[k];
-            ASSERT_TRUE(a.x == b.x && a.y == b.y && a.z == b.z && a.r == b.r && a.g == b.g && a.b == b.b)
+            ASSERT_TRUE(a.x == b.x && a.y == b.y && a.z == b.z && a.r == b.r && a.g == b.g &&
+                        a.b == b.b)
                 << "polygon " << i;
         }
     }

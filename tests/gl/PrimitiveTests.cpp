@@ -14,7 +14,7 @@
 
 namespace {
 constexpr double kTolerance = 1e-4;
-constexpr double kStudVolume = 0.2 * 5 * 0.09 * 0.58778525229247314;   // decagon area × height
+constexpr double kStudVolume = 0.2 * 5 * 0.09 * 0.58778525229247314;  // decagon area × height
 
 // The centres of the stud tops: the top wedge triangles of each stud meet in its centre,
 // the only vertex at `topY` shared by ten small triangles.
@@ -59,7 +59,8 @@ TEST_F(Primitives, AStudIsTenSegmentsOfThreePolygonsWithinItsHeight) {
     const auto stud = captureFeedback([&] { house.drawSolidRound(0.2, 0.3); });
     // 10 side quads (two triangles each) and 20 wedges: 30 polygons, 40 triangles.
     EXPECT_EQ(stud.size(), 40u);
-    expectBounds(stud, {-0.3, 0, -0.3 * std::sin(3 * 0.62831853)}, {0.3, 0.2, 0.3 * std::sin(2 * 0.62831853)});
+    expectBounds(stud, {-0.3, 0, -0.3 * std::sin(3 * 0.62831853)},
+                 {0.3, 0.2, 0.3 * std::sin(2 * 0.62831853)});
     EXPECT_NEAR(signedVolume(stud), kStudVolume, 1e-6);
     EXPECT_NEAR(signedVolume(stud, {3, -2, 5}), kStudVolume, 1e-6);
 
@@ -67,7 +68,8 @@ TEST_F(Primitives, AStudIsTenSegmentsOfThreePolygonsWithinItsHeight) {
     bool foundFirstFacetCorner = false;
     for (const auto& polygon : stud)
         for (const auto& v : polygon.vertices)
-            if (std::fabs(v.x - 0.24270510) < kTolerance && std::fabs(v.z - 0.17633558) < kTolerance)
+            if (std::fabs(v.x - 0.24270510) < kTolerance &&
+                std::fabs(v.z - 0.17633558) < kTolerance)
                 foundFirstFacetCorner = true;
     EXPECT_TRUE(foundFirstFacetCorner);
 }
@@ -76,15 +78,16 @@ TEST_F(Primitives, AFlatCylinderStillDrawsItsDiscs) {
     const auto disc = captureFeedback([&] { house.drawSolidRound(0, 0.5); });
     for (const auto& polygon : disc)
         for (const auto& v : polygon.vertices) EXPECT_NEAR(v.y, 0, kTolerance);
-    EXPECT_GE(disc.size(), 20u);   // both wedge fans survive even though the sides collapse
+    EXPECT_GE(disc.size(), 20u);  // both wedge fans survive even though the sides collapse
 }
 
 TEST_F(Primitives, ABlockCarriesAStudOnEveryCellOfItsTop) {
     const auto brick = captureFeedback([&] { house.drawSolidCube(2, 4, 1.2, house.colorRed, 0); });
     EXPECT_EQ(brick.size(), 12u + 8 * 40);
     expectBounds(brick, {0, 0, 0}, {2, 1.4, 4});
-    const std::vector<std::pair<double, double>> expected = {
-        {0.5, 0.5}, {0.5, 1.5}, {0.5, 2.5}, {0.5, 3.5}, {1.5, 0.5}, {1.5, 1.5}, {1.5, 2.5}, {1.5, 3.5}};
+    const std::vector<std::pair<double, double>> expected = {{0.5, 0.5}, {0.5, 1.5}, {0.5, 2.5},
+                                                             {0.5, 3.5}, {1.5, 0.5}, {1.5, 1.5},
+                                                             {1.5, 2.5}, {1.5, 3.5}};
     const auto centres = studCentres(brick, 1.4);
     ASSERT_EQ(centres.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
@@ -97,17 +100,19 @@ TEST_F(Primitives, ABlockCarriesAStudOnEveryCellOfItsTop) {
 
 TEST_F(Primitives, AnyNonZeroStudSwitchLeavesTheTopSmooth) {
     for (unsigned char smooth : {1, 2, 255}) {
-        const auto block = captureFeedback([&] { house.drawSolidCube(2, 4, 1.2, house.colorRed, smooth); });
+        const auto block =
+            captureFeedback([&] { house.drawSolidCube(2, 4, 1.2, house.colorRed, smooth); });
         EXPECT_EQ(block.size(), 12u);
         expectBounds(block, {0, 0, 0}, {2, 1.2, 4});
     }
 }
 
 TEST_F(Primitives, FractionalExtentsRoundTheStudCountUp) {
-    const auto plate = captureFeedback([&] { house.drawSolidCube(1.5, 1, 0.4, house.colorRed, 0); });
+    const auto plate =
+        captureFeedback([&] { house.drawSolidCube(1.5, 1, 0.4, house.colorRed, 0); });
     const auto centres = studCentres(plate, 0.6);
     ASSERT_EQ(centres.size(), 2u);
-    EXPECT_NEAR(centres[1].first, 1.5, kTolerance);   // centred on the block's edge
+    EXPECT_NEAR(centres[1].first, 1.5, kTolerance);  // centred on the block's edge
     const auto none = captureFeedback([&] { house.drawSolidCube(0, 3, 0.4, house.colorRed, 0); });
     EXPECT_TRUE(studCentres(none, 0.6).empty());
 }
@@ -120,9 +125,15 @@ TEST_F(Primitives, RectangularPiecesAreSingleBlocks) {
         size_t studs;
     } cases[] = {
         {"plate 4 × 1", [&] { house.drawSolidPlate(4, 1, house.colorWhite); }, {4, 0.6, 1}, 4},
-        {"flat tile 4 × 1", [&] { house.drawSolidFlatTile(4, 1, house.colorWhite); }, {4, 0.4, 1}, 0},
+        {"flat tile 4 × 1",
+         [&] { house.drawSolidFlatTile(4, 1, house.colorWhite); },
+         {4, 0.4, 1},
+         0},
         {"brick 1 × 8", [&] { house.drawSolidBrick(1, 8, house.colorWhite); }, {1, 1.4, 8}, 8},
-        {"base plate 32 × 32", [&] { house.drawSolidBasePlate(32, 32, house.colorGreen); }, {32, 0.6, 32}, 1024},
+        {"base plate 32 × 32",
+         [&] { house.drawSolidBasePlate(32, 32, house.colorGreen); },
+         {32, 0.6, 32},
+         1024},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -144,7 +155,8 @@ TEST_F(Primitives, RoundPiecesStackTheirCylindersOnTheCellCentre) {
     EXPECT_EQ(brick.size(), 3 * 40u);
     // The body reaches the cell's edges: its facet corner at angle 0 is at x = 1.0 and the
     // one at half a turn at x = 0.0.
-    expectBounds(brick, {0, 0, 0.5 - 0.5 * std::sin(2 * 0.62831853)}, {1, 1.4, 0.5 + 0.5 * std::sin(2 * 0.62831853)});
+    expectBounds(brick, {0, 0, 0.5 - 0.5 * std::sin(2 * 0.62831853)},
+                 {1, 1.4, 0.5 + 0.5 * std::sin(2 * 0.62831853)});
     const auto centres = studCentres(brick, 1.4);
     ASSERT_EQ(centres.size(), 1u);
     EXPECT_NEAR(centres[0].first, 0.5, kTolerance);
@@ -163,6 +175,7 @@ TEST_F(Primitives, RoundPiecesStackTheirCylindersOnTheCellCentre) {
 
 TEST_F(Primitives, PiecesRestoreTheStackAndLeaveTheirColourCurrent) {
     const BrikColor red = house.colorRed;
+    // clang-format off
     const std::pair<const char*, std::function<void()>> pieces[] = {
         {"cube", [&] { house.drawSolidCube(2, 2, 1.2, red, 0); }},
         {"plate", [&] { house.drawSolidPlate(2, 2, red); }},
@@ -171,6 +184,7 @@ TEST_F(Primitives, PiecesRestoreTheStackAndLeaveTheirColourCurrent) {
         {"round plate", [&] { house.drawSolidRoundPlate(red); }},
         {"round brick", [&] { house.drawSolidRoundBrick(red); }},
     };
+    // clang-format on
     for (const auto& [name, draw] : pieces) {
         SCOPED_TRACE(name);
         glColor3d(0, 0, 1);

@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 namespace {
 const std::string kBuildDir = BRIK_BUILD_DIR;
-const fs::path kSourceDir = fs::current_path();   // the tests run from the project's root
+const fs::path kSourceDir = fs::current_path();  // the tests run from the project's root
 
 struct RunResult {
     int status;
@@ -67,7 +67,8 @@ protected:
 TEST_F(Programs, TheViewerEndsWithItsMessageWhenAShadowExtensionIsMissing) {
     copyFloorImage();
     const std::string message = "I require ARB_depth_texture and ARB_shadow extensionsn\n";
-    const RunResult withoutShadow = run("MESA_EXTENSION_OVERRIDE=-GL_ARB_shadow " + viewer, directory);
+    const RunResult withoutShadow =
+        run("MESA_EXTENSION_OVERRIDE=-GL_ARB_shadow " + viewer, directory);
     EXPECT_EQ(withoutShadow.status, 0);
     EXPECT_EQ(withoutShadow.out, message);
 
@@ -76,7 +77,8 @@ TEST_F(Programs, TheViewerEndsWithItsMessageWhenAShadowExtensionIsMissing) {
         run("MESA_EXTENSION_OVERRIDE=-GL_ARB_depth_texture " + viewer, directory);
     EXPECT_EQ(withoutDepthTexture.status, 0);
     ASSERT_GE(withoutDepthTexture.out.size(), message.size());
-    EXPECT_EQ(withoutDepthTexture.out.substr(withoutDepthTexture.out.size() - message.size()), message);
+    EXPECT_EQ(withoutDepthTexture.out.substr(withoutDepthTexture.out.size() - message.size()),
+              message);
 }
 
 TEST_F(Programs, TheViewerRefusesAMissingFloorImageWithOneLine) {
@@ -95,24 +97,28 @@ TEST_F(Programs, TheViewerRefusesAFloorImageThatIsNotRgb) {
         << error;
     const RunResult result = run(viewer, directory);
     EXPECT_EQ(result.status, 255);
-    EXPECT_EQ(result.err, "images/Floor.rgb: the floor image has 4 channels; it must have 3 (RGB)\n");
+    EXPECT_EQ(result.err,
+              "images/Floor.rgb: the floor image has 4 channels; it must have 3 (RGB)\n");
 }
 
 TEST_F(Programs, TheSnapshotToolWritesAPngAndReportsEveryPass) {
     copyFloorImage();
-    const RunResult result = run(snapshot + " -o shot.png --frames 2 --size 320x240 --scene base-plate", directory);
+    const RunResult result =
+        run(snapshot + " -o shot.png --frames 2 --size 320x240 --scene base-plate", directory);
     ASSERT_EQ(result.status, 0) << result.err;
     const std::string png = readFile(directory / "shot.png");
     ASSERT_GT(png.size(), 8u);
     EXPECT_EQ(png.substr(1, 3), "PNG");
-    for (const char* line : {"frame", "light pass", "dim pass", "lit pass", "floor", "frames per second"})
+    for (const char* line :
+         {"frame", "light pass", "dim pass", "lit pass", "floor", "frames per second"})
         EXPECT_NE(result.out.find(line), std::string::npos) << line;
     EXPECT_NE(result.out.find("2 frame(s) at 320x240"), std::string::npos) << result.out;
 }
 
 TEST_F(Programs, TheSnapshotToolRejectsBadOptionsWithOneLine) {
     copyFloorImage();
-    for (const char* options : {"--frames 0", "--size 12", "--eye 1,2", "--scene garden", "--bogus"}) {
+    for (const char* options :
+         {"--frames 0", "--size 12", "--eye 1,2", "--scene garden", "--bogus"}) {
         SCOPED_TRACE(options);
         const RunResult result = run(snapshot + " " + options, directory);
         EXPECT_EQ(result.status, 1);

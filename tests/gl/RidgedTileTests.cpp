@@ -37,7 +37,7 @@ AreaByNormal areaByNormal(const Polygons& polygons) {
 
 // The expected faces of the unturned tile, turned by `angle` about +y.
 struct FaceArea {
-    double x, y, z;   // outward normal, unturned
+    double x, y, z;  // outward normal, unturned
     double area;
 };
 void expectFaces(const Polygons& polygons, const std::vector<FaceArea>& unturned, int angle) {
@@ -75,7 +75,8 @@ void expectShadingNormalsFollowWinding(const std::function<void()>& draw) {
             const GLfloat towardsLight[4] = {GLfloat(d[0]), GLfloat(d[1]), GLfloat(d[2]), 0};
             glEnable(GL_LIGHTING);
             glEnable(GL_LIGHT0);
-            for (int light = 1; light < 8; ++light) glDisable(GL_LIGHT0 + light);   // left on by frame tests
+            for (int light = 1; light < 8; ++light)
+                glDisable(GL_LIGHT0 + light);  // left on by frame tests
             glLightModelfv(GL_LIGHT_MODEL_AMBIENT, none);
             glLightfv(GL_LIGHT0, GL_AMBIENT, none);
             glLightfv(GL_LIGHT0, GL_DIFFUSE, full);
@@ -116,27 +117,27 @@ Polygons drawEnd(int angle) {
 std::vector<FaceArea> ridgedTileFaces(int length) {
     const double s = std::sqrt(0.5);
     return {
-        {0, 0, 1, 1.4},   // gable ends: 2 × 0.2 band plus a triangle of 1
+        {0, 0, 1, 1.4},  // gable ends: 2 × 0.2 band plus a triangle of 1
         {0, 0, -1, 1.4},
-        {-1, 0, 0, 0.2 * length},   // eave sides
+        {-1, 0, 0, 0.2 * length},  // eave sides
         {1, 0, 0, 0.2 * length},
-        {-s, s, 0, std::sqrt(2.0) * length},   // slopes, √2 wide
+        {-s, s, 0, std::sqrt(2.0) * length},  // slopes, √2 wide
         {s, s, 0, std::sqrt(2.0) * length},
-        {0, -1, 0, 2.0 * length},   // bottom
+        {0, -1, 0, 2.0 * length},  // bottom
     };
 }
 
 std::vector<FaceArea> endTileFaces() {
     const double s = std::sqrt(0.5);
     return {
-        {0, 0, 1, 1.4},    // gable end
-        {0, 0, -1, 0.4},   // low end
-        {-1, 0, 0, 0.2},   // eave sides
+        {0, 0, 1, 1.4},   // gable end
+        {0, 0, -1, 0.4},  // low end
+        {-1, 0, 0, 0.2},  // eave sides
         {1, 0, 0, 0.2},
-        {0, s, -s, std::sqrt(2.0)},   // hip: base 2, slant height √2
-        {-s, s, 0, std::sqrt(0.5)},   // side slopes: base 1, slant height √2
+        {0, s, -s, std::sqrt(2.0)},  // hip: base 2, slant height √2
+        {-s, s, 0, std::sqrt(0.5)},  // side slopes: base 1, slant height √2
         {s, s, 0, std::sqrt(0.5)},
-        {0, -1, 0, 2},   // bottom
+        {0, -1, 0, 2},  // bottom
     };
 }
 
@@ -225,13 +226,13 @@ TEST(RidgedTile, BothTilesEncloseTheirVolumeWoundOutwards) {
         for (int angle : {0, 90}) {
             SCOPED_TRACE(testing::Message()
                          << "ridged tile, length " << length << ", angle " << angle);
-            const double expected = 1.4 * length;   // 2 × 0.2 eave band plus the 2 × 1 gable
+            const double expected = 1.4 * length;  // 2 × 0.2 eave band plus the 2 × 1 gable
             expectEnclosedVolume(drawRidged(length, angle), expected, 1e-3, {0, 0, 0}, {-7, 3, 11});
         }
     }
     for (const auto& orientation : kEndOrientations) {
         SCOPED_TRACE(testing::Message() << "end tile, angle " << orientation.angle);
-        const double expected = 0.4 + 2.0 / 3;   // eave band plus a hip pyramid 2 × 1 × 1
+        const double expected = 0.4 + 2.0 / 3;  // eave band plus a hip pyramid 2 × 1 × 1
         expectEnclosedVolume(drawEnd(orientation.angle), expected, 1e-3, {0, 0, 0}, {-7, 3, 11});
     }
 }

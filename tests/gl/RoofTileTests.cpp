@@ -45,10 +45,11 @@ Polygons drawTile(Tile tile, int length, double angle) {
 // Each angle's footprint and the way its slope looks, in the caller's frame.
 struct Orientation {
     int angle;
-    bool lengthAlongX;   // footprint length × 2 instead of 2 × length
-    double slopeX;       // horizontal direction the slope looks towards
+    bool lengthAlongX;  // footprint length × 2 instead of 2 × length
+    double slopeX;      // horizontal direction the slope looks towards
     double slopeZ;
 };
+// clang-format off
 constexpr Orientation kOrientations[] = {
     {0, false, -1, 0}, {90, true, 0, 1}, {180, false, 1, 0}, {270, true, 0, -1}};
 
@@ -108,6 +109,7 @@ struct Column {
     double u;
     Crossings crossings;
 };
+// clang-format on
 
 void expectColumns(const Polygons& polygons, int angle, int length, const Column (&columns)[3]) {
     for (int i = 0; i < length; ++i) {

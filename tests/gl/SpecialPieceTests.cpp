@@ -122,9 +122,9 @@ TEST_F(SpecialPieces, DrawInTheirColourAndKeepTheirMatrixContract) {
     forEveryPieceAndAngle([&](const PieceCase& piece, int turn, const Drawn& drawn) {
         EXPECT_EQ(drawn.polygons.size(), colouredAs(drawn.polygons, rgba).size())
             << "triangles in the piece colour";
-        expectLeavesState(drawn, rgba,
-                          turnThenOffset(piece.keepsTurn ? turn : 0, piece.width, piece.depth,
-                                         {0, 0, 0}));
+        expectLeavesState(
+            drawn, rgba,
+            turnThenOffset(piece.keepsTurn ? turn : 0, piece.width, piece.depth, {0, 0, 0}));
     });
 }
 

@@ -22,7 +22,8 @@ protected:
 
     // A valid file of PatternPicture pixels, to be spoilt by the test.
     std::vector<unsigned char> ValidFile(int sizeX, int sizeY, int sizeZ, ImageStorage storage) {
-        return ImageEncode(sizeX, sizeY, sizeZ, PatternPicture(sizeX, sizeY, sizeZ).pixels.data(), storage);
+        return ImageEncode(sizeX, sizeY, sizeZ, PatternPicture(sizeX, sizeY, sizeZ).pixels.data(),
+                           storage);
     }
 
     void Write(const std::vector<unsigned char>& bytes) { WriteBytes(path, bytes); }
@@ -50,16 +51,19 @@ TEST_F(ImageFaultTest, MissingFileIsReportedByTheSystemsErrorText) {
 TEST_F(ImageFaultTest, FolderIsNotAFile) {
     const std::string folder = dir.File("folder.rgb");
     std::filesystem::create_directory(folder);
-    EXPECT_EXIT(ImageLoad(folder.c_str()), ExitedWithCode(kExitStatus), FaultLine(ImageFault::NotAFile, folder));
+    EXPECT_EXIT(ImageLoad(folder.c_str()), ExitedWithCode(kExitStatus),
+                FaultLine(ImageFault::NotAFile, folder));
 }
 
 TEST_F(ImageFaultTest, FileShorterThanItsHeader) {
     std::vector<unsigned char> bytes = ValidFile(4, 4, 3, ImageStorage::Verbatim);
     bytes.resize(100);
     Write(bytes);
-    EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus), FaultLine(ImageFault::ShortHeader, path, 100));
+    EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus),
+                FaultLine(ImageFault::ShortHeader, path, 100));
     Write({});
-    EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus), FaultLine(ImageFault::ShortHeader, path, 0));
+    EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus),
+                FaultLine(ImageFault::ShortHeader, path, 0));
 }
 
 TEST_F(ImageFaultTest, ChannelCountOutsideOneToFour) {
@@ -75,9 +79,11 @@ TEST_F(ImageFaultTest, ChannelCountOutsideOneToFour) {
 
 TEST_F(ImageFaultTest, SixteenBitChannelsFromNetpbm) {
     ASSERT_TRUE(HaveTool("pnmtosgi", "netpbm"));
-    std::ofstream(dir.File("deep.pgm"), std::ios::binary) << "P5\n2 2\n65535\n" << std::string(8, '\x7f');
+    std::ofstream(dir.File("deep.pgm"), std::ios::binary) << "P5\n2 2\n65535\n"
+                                                          << std::string(8, '\x7f');
     for (const char* storage : {"-verbatim", "-rle"}) {
-        ASSERT_TRUE(RunCommand(std::string("pnmtosgi ") + storage + " " + dir.File("deep.pgm") + " > " + path));
+        ASSERT_TRUE(RunCommand(std::string("pnmtosgi ") + storage + " " + dir.File("deep.pgm") +
+                               " > " + path));
         EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus),
                     FaultLine(ImageFault::BytesPerChannel, path, 2));
     }
@@ -88,8 +94,9 @@ TEST_F(ImageFaultTest, ZeroWidthOrHeight) {
         std::vector<unsigned char> bytes = ValidFile(4, 2, 1, ImageStorage::Verbatim);
         bytes[field] = bytes[field + 1] = 0;
         Write(bytes);
-        EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus),
-                    FaultLine(ImageFault::EmptyImage, path, field == 6 ? 0 : 4, field == 8 ? 0 : 2));
+        EXPECT_EXIT(
+            ImageLoad(path.c_str()), ExitedWithCode(kExitStatus),
+            FaultLine(ImageFault::EmptyImage, path, field == 6 ? 0 : 4, field == 8 ? 0 : 2));
     }
 }
 
@@ -99,7 +106,8 @@ TEST_F(ImageFaultTest, PixelBufferOverTheLimit) {
     bytes[11] = 4;
     Write(bytes);
     EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus),
-                FaultLine(ImageFault::ImageTooLarge, path, 65535, 65535, 4, 65535LL * 65535 * 4, kImageMaxPixelBytes));
+                FaultLine(ImageFault::ImageTooLarge, path, 65535, 65535, 4, 65535LL * 65535 * 4,
+                          kImageMaxPixelBytes));
 }
 
 TEST_F(ImageFaultTest, VerbatimDataCutShort) {
@@ -147,19 +155,23 @@ TEST_F(ImageFaultTest, RowTableEntriesOutsideTheReadersLimits) {
     Put32BigEndian(bytes, start, 0xFFFFFFF0u);  // far beyond, and no wrap-around
     Write(bytes);
     const long long rowBytes = bytes[length + 3];
-    EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus),
-                FaultLine(ImageFault::RowOutsideFile, path, 1, 2, 0xFFFFFFF0LL + rowBytes, fileBytes));
+    EXPECT_EXIT(
+        ImageLoad(path.c_str()), ExitedWithCode(kExitStatus),
+        FaultLine(ImageFault::RowOutsideFile, path, 1, 2, 0xFFFFFFF0LL + rowBytes, fileBytes));
 }
 
 TEST_F(ImageFaultTest, RunLengthRowsThatDoNotDecodeToTheWidth) {
     WriteRunLengthRows(4, {{0x04, 1, 0}, {0x83, 1, 2, 3, 0x02, 4, 0}});
-    EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus), FaultLine(ImageFault::RowOverrun, path, 1, 0, 4));
+    EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus),
+                FaultLine(ImageFault::RowOverrun, path, 1, 0, 4));
 
     WriteRunLengthRows(4, {{0x85, 1, 2, 3, 4, 5, 0}});
-    EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus), FaultLine(ImageFault::RowOverrun, path, 0, 0, 4));
+    EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus),
+                FaultLine(ImageFault::RowOverrun, path, 0, 0, 4));
 
     WriteRunLengthRows(4, {{0x04, 1, 0}, {0x04, 1, 0}, {0x03, 9, 0}});
-    EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus), FaultLine(ImageFault::RowShort, path, 2, 0, 3, 4));
+    EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus),
+                FaultLine(ImageFault::RowShort, path, 2, 0, 3, 4));
 }
 
 TEST_F(ImageFaultTest, RunLengthRowsWithoutTheirEndPacket) {
@@ -179,7 +191,8 @@ TEST_F(ImageFaultTest, RunLengthRowsWithoutTheirEndPacket) {
 TEST_F(ImageFaultTest, RowOutsideTheImage) {
     Write(ValidFile(4, 2, 3, ImageStorage::Verbatim));
     unsigned char row[4];
-    for (const auto& [y, z] : {std::pair{2, 0}, std::pair{-1, 0}, std::pair{0, 3}, std::pair{0, -1}}) {
+    for (const auto& [y, z] :
+         {std::pair{2, 0}, std::pair{-1, 0}, std::pair{0, 3}, std::pair{0, -1}}) {
         EXPECT_EXIT(ImageGetRow(ImageOpen(path.c_str()), row, y, z), ExitedWithCode(kExitStatus),
                     FaultLine(ImageFault::RowOutOfRange, path, y, z, 4, 2, 3));
     }
@@ -195,7 +208,8 @@ TEST_F(ImageFaultTest, FileCutShortAfterItWasOpened) {
         std::filesystem::resize_file(path, bytes.size() - 1);  // takes a byte of the last row
         std::vector<char> data(width * height);
         const bool verbatim = storage == ImageStorage::Verbatim;
-        const long long lastRowStart = verbatim ? 512 + (height - 1) * width : image->rowStart[height - 1];
+        const long long lastRowStart =
+            verbatim ? 512 + (height - 1) * width : image->rowStart[height - 1];
         const long long lastRowBytes = verbatim ? width : image->rowSize[height - 1];
         EXPECT_EXIT(ImageGetRawData(image, data.data()), ExitedWithCode(kExitStatus),
                     FaultLine(ImageFault::ShortRead, path, lastRowBytes, lastRowStart));
@@ -216,7 +230,8 @@ TEST_F(ImageFaultTest, AllocationFailureReportsOutOfMemory) {
     const unsigned int entries = size * 4;
     bytes.resize(512 + 8 * entries);
     std::vector<unsigned char> row;
-    for (int left = size; left > 0; left -= 127) row.insert(row.end(), {static_cast<unsigned char>(std::min(left, 127)), 1});
+    for (int left = size; left > 0; left -= 127)
+        row.insert(row.end(), {static_cast<unsigned char>(std::min(left, 127)), 1});
     row.push_back(0);
     for (unsigned int i = 0; i < entries; ++i) {
         Put32BigEndian(bytes, 512 + 4 * i, static_cast<unsigned int>(512 + 8 * entries));

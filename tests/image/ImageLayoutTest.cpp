@@ -25,15 +25,17 @@ TEST(PixelLayout, RowsArePaddedToFourBytes) {
         int width, channels;
         long long dataBytes, padding;
     };
-    const Case cases[] = {{5, 3, 15, 1}, {5, 1, 5, 3}, {3, 2, 6, 2}, {5, 4, 20, 0}, {7, 4, 28, 0},
-                          {4, 3, 12, 0}, {1, 1, 1, 3}, {2, 3, 6, 2}};
+    const Case cases[] = {{5, 3, 15, 1}, {5, 1, 5, 3},  {3, 2, 6, 2}, {5, 4, 20, 0},
+                          {7, 4, 28, 0}, {4, 3, 12, 0}, {1, 1, 1, 3}, {2, 3, 6, 2}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.width) + " pixels of " + std::to_string(c.channels) + " channels");
+        SCOPED_TRACE(std::to_string(c.width) + " pixels of " + std::to_string(c.channels) +
+                     " channels");
         EXPECT_EQ(ImagePaddedRowBytes(c.width, c.channels), c.dataBytes + c.padding);
         for (ImageStorage storage : {ImageStorage::Verbatim, ImageStorage::RunLength}) {
             TempDir dir;
             const Picture picture = PatternPicture(c.width, 3, c.channels);
-            WriteBytes(dir.File("p.rgb"), ImageEncode(c.width, 3, c.channels, picture.pixels.data(), storage));
+            WriteBytes(dir.File("p.rgb"),
+                       ImageEncode(c.width, 3, c.channels, picture.pixels.data(), storage));
             LoadedImagePtr image;
             ASSERT_TRUE(Load(dir.File("p.rgb"), &image));
             // Reads every byte up to the last row's padding, which the sanitizers check.
@@ -104,7 +106,8 @@ TEST(ByteOrder, LittleEndianFileLoadsToTheSamePixels) {
         SCOPED_TRACE(storage);
         TempDir dir;
         WriteNetpbm(dir.File("in.ppm"), PatternPicture(5, 4, 3));
-        ASSERT_TRUE(RunCommand(std::string("pnmtosgi ") + storage + " " + dir.File("in.ppm") + " > " + dir.File("big.rgb")));
+        ASSERT_TRUE(RunCommand(std::string("pnmtosgi ") + storage + " " + dir.File("in.ppm") +
+                               " > " + dir.File("big.rgb")));
         const std::vector<unsigned char> big = ReadBytes(dir.File("big.rgb"));
         ASSERT_EQ(big[0], 0x01);
         ASSERT_EQ(big[1], 0xDA);
@@ -128,8 +131,10 @@ TEST(ByteOrder, LittleEndianFileLoadsToTheSamePixels) {
 TEST(ByteOrder, WriterLittleEndianMatchesSwappedBigEndian) {
     const Picture picture = PatternPicture(7, 3, 4);
     for (ImageStorage storage : {ImageStorage::Verbatim, ImageStorage::RunLength}) {
-        const auto big = ImageEncode(7, 3, 4, picture.pixels.data(), storage, ImageByteOrder::BigEndian);
-        const auto little = ImageEncode(7, 3, 4, picture.pixels.data(), storage, ImageByteOrder::LittleEndian);
+        const auto big =
+            ImageEncode(7, 3, 4, picture.pixels.data(), storage, ImageByteOrder::BigEndian);
+        const auto little =
+            ImageEncode(7, 3, 4, picture.pixels.data(), storage, ImageByteOrder::LittleEndian);
         EXPECT_EQ(little, ToLittleEndian(big));
         TempDir dir;
         WriteBytes(dir.File("little.rgb"), little);
@@ -151,7 +156,8 @@ TEST(Writer, RunLengthFilesDecodeWithNetpbmAndThisReader) {
         ASSERT_TRUE(ImageWrite(dir.File("w.rgb").c_str(), 600, 3, channels, picture.pixels.data(),
                                ImageStorage::RunLength, &error))
             << error;
-        ASSERT_TRUE(RunCommand("sgitopnm " + dir.File("w.rgb") + " > " + dir.File("back.pnm") + " 2>/dev/null"));
+        ASSERT_TRUE(RunCommand("sgitopnm " + dir.File("w.rgb") + " > " + dir.File("back.pnm") +
+                               " 2>/dev/null"));
         EXPECT_EQ(ReadNetpbm(dir.File("back.pnm")).pixels, Flipped(picture).pixels);
 
         const std::vector<unsigned char> runLength = ReadBytes(dir.File("w.rgb"));
@@ -164,7 +170,8 @@ TEST(Writer, RunLengthFilesDecodeWithNetpbmAndThisReader) {
         LoadedImagePtr fromVerbatim;
         ASSERT_TRUE(Load(dir.File("v.rgb"), &fromVerbatim));
         const size_t bytes = static_cast<size_t>(ImagePaddedRowBytes(600, channels)) * 3;
-        EXPECT_TRUE(std::equal(fromVerbatim->data, fromVerbatim->data + bytes, fromRunLength->data));
+        EXPECT_TRUE(
+            std::equal(fromVerbatim->data, fromVerbatim->data + bytes, fromRunLength->data));
         EXPECT_TRUE(SamePixels(*fromRunLength, picture));
     }
 }

@@ -12,7 +12,8 @@ namespace image_test {
 
 TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "brik-image-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed for " + pattern);
+    if (mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("mkdtemp failed for " + pattern);
     path = pattern;
 }
 
@@ -27,7 +28,8 @@ Picture PatternPicture(int width, int height, int channels, int seed) {
         for (int x = 0; x < width; ++x) {
             const bool inRun = x >= width / 4 && x < 3 * width / 4;
             for (int c = 0; c < channels; ++c) {
-                const int value = inRun ? 200 + 7 * y + 3 * c + seed : 13 + 37 * x + 101 * y + 59 * c + 31 * seed;
+                const int value =
+                    inRun ? 200 + 7 * y + 3 * c + seed : 13 + 37 * x + 101 * y + 59 * c + 31 * seed;
                 picture.pixels[(y * width + x) * channels + c] = static_cast<unsigned char>(value);
             }
         }
@@ -39,7 +41,8 @@ Picture Flipped(const Picture& picture) {
     Picture flipped = picture;
     const size_t row = static_cast<size_t>(picture.width) * picture.channels;
     for (int y = 0; y < picture.height; ++y) {
-        std::copy_n(picture.pixels.begin() + (picture.height - 1 - y) * row, row, flipped.pixels.begin() + y * row);
+        std::copy_n(picture.pixels.begin() + (picture.height - 1 - y) * row, row,
+                    flipped.pixels.begin() + y * row);
     }
     return flipped;
 }
@@ -48,17 +51,18 @@ void WriteNetpbm(const std::string& path, const Picture& picture) {
     std::ofstream out(path, std::ios::binary);
     const int w = picture.width, h = picture.height;
     switch (picture.channels) {
-    case 1: out << "P5\n" << w << ' ' << h << "\n255\n"; break;
-    case 3: out << "P6\n" << w << ' ' << h << "\n255\n"; break;
-    case 2:
-    case 4:
-        out << "P7\nWIDTH " << w << "\nHEIGHT " << h << "\nDEPTH " << picture.channels
-            << "\nMAXVAL 255\nTUPLTYPE " << (picture.channels == 2 ? "GRAYSCALE_ALPHA" : "RGB_ALPHA")
-            << "\nENDHDR\n";
-        break;
-    default: throw std::invalid_argument("no netpbm format for this channel count");
+        case 1: out << "P5\n" << w << ' ' << h << "\n255\n"; break;
+        case 3: out << "P6\n" << w << ' ' << h << "\n255\n"; break;
+        case 2:
+        case 4:
+            out << "P7\nWIDTH " << w << "\nHEIGHT " << h << "\nDEPTH " << picture.channels
+                << "\nMAXVAL 255\nTUPLTYPE "
+                << (picture.channels == 2 ? "GRAYSCALE_ALPHA" : "RGB_ALPHA") << "\nENDHDR\n";
+            break;
+        default: throw std::invalid_argument("no netpbm format for this channel count");
     }
-    out.write(reinterpret_cast<const char*>(picture.pixels.data()), static_cast<std::streamsize>(picture.pixels.size()));
+    out.write(reinterpret_cast<const char*>(picture.pixels.data()),
+              static_cast<std::streamsize>(picture.pixels.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
@@ -85,14 +89,16 @@ std::string Token(std::istream& in) {
 Picture ReadNetpbm(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     const std::string magic = Token(in);
-    if (magic != "P5" && magic != "P6") throw std::runtime_error(path + ": not an 8-bit PGM or PPM");
+    if (magic != "P5" && magic != "P6")
+        throw std::runtime_error(path + ": not an 8-bit PGM or PPM");
     Picture picture;
     picture.channels = magic == "P5" ? 1 : 3;
     picture.width = std::stoi(Token(in));
     picture.height = std::stoi(Token(in));
     if (std::stoi(Token(in)) != 255) throw std::runtime_error(path + ": maxval is not 255");
     picture.pixels.resize(static_cast<size_t>(picture.width) * picture.height * picture.channels);
-    in.read(reinterpret_cast<char*>(picture.pixels.data()), static_cast<std::streamsize>(picture.pixels.size()));
+    in.read(reinterpret_cast<char*>(picture.pixels.data()),
+            static_cast<std::streamsize>(picture.pixels.size()));
     if (!in) throw std::runtime_error(path + ": pixel data cut short");
     return picture;
 }
@@ -100,7 +106,8 @@ Picture ReadNetpbm(const std::string& path) {
 ::testing::AssertionResult HaveTool(const std::string& tool, const std::string& package) {
     if (std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << tool << " is not installed: install the " << package << " package";
+    return ::testing::AssertionFailure()
+           << tool << " is not installed: install the " << package << " package";
 }
 
 ::testing::AssertionResult RunCommand(const std::string& command) {
@@ -117,17 +124,20 @@ std::vector<unsigned char> ReadBytes(const std::string& path) {
 
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
 void Put32BigEndian(std::vector<unsigned char>& bytes, size_t offset, unsigned int value) {
-    for (int i = 0; i < 4; ++i) bytes.at(offset + i) = static_cast<unsigned char>(value >> (24 - 8 * i));
+    for (int i = 0; i < 4; ++i)
+        bytes.at(offset + i) = static_cast<unsigned char>(value >> (24 - 8 * i));
 }
 
 std::vector<unsigned char> ToLittleEndian(const std::vector<unsigned char>& bigEndian) {
     std::vector<unsigned char> bytes = bigEndian;
-    for (size_t offset = 0; offset < 12; offset += 2) std::swap(bytes.at(offset), bytes.at(offset + 1));
+    for (size_t offset = 0; offset < 12; offset += 2)
+        std::swap(bytes.at(offset), bytes.at(offset + 1));
     std::reverse(bytes.begin() + 12, bytes.begin() + 16);  // smallest and largest channel value
     std::reverse(bytes.begin() + 16, bytes.begin() + 20);
     if (bigEndian.at(2) == 1) {  // run-length: both tables follow the header
@@ -150,10 +160,12 @@ std::vector<unsigned char> ToLittleEndian(const std::vector<unsigned char>& bigE
 }
 
 ::testing::AssertionResult SamePixels(const LoadedImage& image, const Picture& fileOrder) {
-    if (image.sizeX != fileOrder.width || image.sizeY != fileOrder.height || image.sizeZ != fileOrder.channels) {
+    if (image.sizeX != fileOrder.width || image.sizeY != fileOrder.height ||
+        image.sizeZ != fileOrder.channels) {
         return ::testing::AssertionFailure()
-               << "loaded " << image.sizeX << " x " << image.sizeY << " x " << image.sizeZ << ", expected "
-               << fileOrder.width << " x " << fileOrder.height << " x " << fileOrder.channels;
+               << "loaded " << image.sizeX << " x " << image.sizeY << " x " << image.sizeZ
+               << ", expected " << fileOrder.width << " x " << fileOrder.height << " x "
+               << fileOrder.channels;
     }
     const long long rowBytes = ImagePaddedRowBytes(image.sizeX, image.sizeZ);
     for (int y = 0; y < fileOrder.height; ++y) {
@@ -163,14 +175,17 @@ std::vector<unsigned char> ToLittleEndian(const std::vector<unsigned char>& bigE
                 const int got = row[x * fileOrder.channels + c];
                 const int expected = fileOrder.At(x, y, c);
                 if (got != expected) {
-                    return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") channel " << c
-                                                         << " is " << got << ", expected " << expected;
+                    return ::testing::AssertionFailure()
+                           << "pixel (" << x << ", " << y << ") channel " << c << " is " << got
+                           << ", expected " << expected;
                 }
             }
         }
-        for (long long pad = static_cast<long long>(fileOrder.width) * fileOrder.channels; pad < rowBytes; ++pad) {
+        for (long long pad = static_cast<long long>(fileOrder.width) * fileOrder.channels;
+             pad < rowBytes; ++pad) {
             if (row[pad] != 0)
-                return ::testing::AssertionFailure() << "padding byte " << pad << " of row " << y << " is not 0";
+                return ::testing::AssertionFailure()
+                       << "padding byte " << pad << " of row " << y << " is not 0";
         }
     }
     return ::testing::AssertionSuccess();

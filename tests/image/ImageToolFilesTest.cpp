@@ -19,21 +19,24 @@ struct ToolCase {
 };
 
 std::ostream& operator<<(std::ostream& out, const ToolCase& c) {
-    return out << (c.tool == Tool::Netpbm ? "pnmtosgi" : "convert") << (c.runLength ? " rle " : " verbatim ")
-               << c.width << "x" << c.height << "x" << c.channels;
+    return out << (c.tool == Tool::Netpbm ? "pnmtosgi" : "convert")
+               << (c.runLength ? " rle " : " verbatim ") << c.width << "x" << c.height << "x"
+               << c.channels;
 }
 
 // Converts `source` with the case's tool into an SGI file at `target`.
-::testing::AssertionResult WriteWithTool(const ToolCase& c, const std::string& source, const std::string& target) {
+::testing::AssertionResult WriteWithTool(const ToolCase& c, const std::string& source,
+                                         const std::string& target) {
     const bool netpbm = c.tool == Tool::Netpbm;
     ::testing::AssertionResult installed =
         netpbm ? HaveTool("pnmtosgi", "netpbm") : HaveTool("convert", "imagemagick");
     if (!installed) return installed;
     if (netpbm) {
-        return RunCommand(std::string("pnmtosgi ") + (c.runLength ? "-rle " : "-verbatim ") + source + " > " + target +
-                   " 2>/dev/null");
+        return RunCommand(std::string("pnmtosgi ") + (c.runLength ? "-rle " : "-verbatim ") +
+                          source + " > " + target + " 2>/dev/null");
     }
-    return RunCommand("convert " + source + " -compress " + (c.runLength ? "RLE" : "None") + " sgi:" + target);
+    return RunCommand("convert " + source + " -compress " + (c.runLength ? "RLE" : "None") +
+                      " sgi:" + target);
 }
 
 class ToolFileTest : public ::testing::TestWithParam<ToolCase> {};
@@ -61,7 +64,8 @@ std::vector<ToolCase> ToolCases() {
         for (bool runLength : {false, true}) {
             for (int channels : {1, 3, 4}) {
                 if (tool == Tool::Netpbm && channels == 4) continue;  // pnmtosgi takes no alpha
-                for (int width : {4, 5, 7, 8}) cases.push_back({tool, runLength, channels, width, 3});
+                for (int width : {4, 5, 7, 8})
+                    cases.push_back({tool, runLength, channels, width, 3});
             }
             // Runs and literal stretches longer than one 127-byte packet.
             cases.push_back({tool, runLength, 3, 600, 2});
@@ -74,8 +78,9 @@ INSTANTIATE_TEST_SUITE_P(NetpbmAndImageMagick, ToolFileTest, ::testing::ValuesIn
                          [](const ::testing::TestParamInfo<ToolCase>& info) {
                              const ToolCase& c = info.param;
                              return std::string(c.tool == Tool::Netpbm ? "pnmtosgi" : "convert") +
-                                    (c.runLength ? "_rle_" : "_verbatim_") + std::to_string(c.width) + "x" +
-                                    std::to_string(c.height) + "x" + std::to_string(c.channels);
+                                    (c.runLength ? "_rle_" : "_verbatim_") +
+                                    std::to_string(c.width) + "x" + std::to_string(c.height) + "x" +
+                                    std::to_string(c.channels);
                          });
 
 // The tools' own decoder agrees that the file's row 0 is the picture's bottom,
@@ -89,7 +94,8 @@ TEST(ToolFiles, FileRowZeroIsThePicturesBottomRow) {
         const Picture source = PatternPicture(c.width, c.height, c.channels, 5);
         WriteNetpbm(dir.File("in.ppm"), source);
         ASSERT_TRUE(WriteWithTool(c, dir.File("in.ppm"), dir.File("out.rgb")));
-        ASSERT_TRUE(RunCommand("sgitopnm " + dir.File("out.rgb") + " > " + dir.File("back.ppm") + " 2>/dev/null"));
+        ASSERT_TRUE(RunCommand("sgitopnm " + dir.File("out.rgb") + " > " + dir.File("back.ppm") +
+                               " 2>/dev/null"));
         EXPECT_EQ(ReadNetpbm(dir.File("back.ppm")).pixels, source.pixels);
 
         LoadedImagePtr image;

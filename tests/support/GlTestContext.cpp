@@ -144,7 +144,9 @@ double signedVolume(const std::vector<FeedbackPolygon>& polygons, std::array<dou
             const double bx = v[k].x - origin[0], by = v[k].y - origin[1], bz = v[k].z - origin[2];
             const double cx = v[k + 1].x - origin[0], cy = v[k + 1].y - origin[1],
                          cz = v[k + 1].z - origin[2];
-            volume += (ax * (by * cz - bz * cy) - ay * (bx * cz - bz * cx) + az * (bx * cy - by * cx)) / 6;
+            volume +=
+                (ax * (by * cz - bz * cy) - ay * (bx * cz - bz * cx) + az * (bx * cy - by * cx)) /
+                6;
         }
     }
     return volume;

@@ -16,8 +16,8 @@ void ensureGlContext();
 void pumpWindowEvents();
 
 struct FeedbackVertex {
-    double x, y, z;               // in the frame the drawing started from (brick units)
-    double r, g, b, a;            // the colour OpenGL carried with the vertex
+    double x, y, z;     // in the frame the drawing started from (brick units)
+    double r, g, b, a;  // the colour OpenGL carried with the vertex
 };
 
 // One primitive as OpenGL emitted it after assembly (Mesa splits polygons into triangles).

@@ -41,8 +41,8 @@ BrikColor makeColour(int red, int green, int blue) {
 }
 
 Rgba rgbaOf(BrikColor colour) {
-    return {colour.getColorRed() / 255.0, colour.getColorGreen() / 255.0, colour.getColorBlue() / 255.0,
-            1.0};
+    return {colour.getColorRed() / 255.0, colour.getColorGreen() / 255.0,
+            colour.getColorBlue() / 255.0, 1.0};
 }
 
 PointKey keyOf(double x, double y, double z) {
@@ -69,7 +69,7 @@ Vec3 unitNormal(const FeedbackPolygon& triangle) {
 Drawn drawPiece(const std::function<void()>& draw) {
     Drawn drawn;
     drawn.polygons = captureFeedback([&] {
-        glColor4d(0.1, 0.2, 0.3, 0.4);   // no piece uses it: each must set its own colour
+        glColor4d(0.1, 0.2, 0.3, 0.4);  // no piece uses it: each must set its own colour
         const int depth = modelviewDepth();
         draw();
         drawn.depthChange = modelviewDepth() - depth;
@@ -139,14 +139,10 @@ int effectiveTurn(int angle, const std::vector<int>& turningAngles) {
 
 Vec3 turned(Vec3 p, int angle, double width, double depth) {
     switch (angle) {
-        case 90:
-            return {p[2], p[1], width - p[0]};
-        case 180:
-            return {width - p[0], p[1], depth - p[2]};
-        case 270:
-            return {depth - p[2], p[1], p[0]};
-        default:
-            return p;
+        case 90: return {p[2], p[1], width - p[0]};
+        case 180: return {width - p[0], p[1], depth - p[2]};
+        case 270: return {depth - p[2], p[1], p[0]};
+        default: return p;
     }
 }
 
@@ -295,11 +291,14 @@ void expectStuds(const std::vector<Stud>& studs, int angle, double width, double
     EXPECT_EQ(2 * studs.size(), found.size()) << "stud end discs drawn";
     for (const auto& stud : studs) {
         const Vec3& b = stud.base;
-        const Vec3 top{b[0] + 0.2 * stud.axis[0], b[1] + 0.2 * stud.axis[1], b[2] + 0.2 * stud.axis[2]};
-        for (const Vec3& disc : {turned(b, angle, width, depth), turned(top, angle, width, depth)}) {
+        const Vec3 top{b[0] + 0.2 * stud.axis[0], b[1] + 0.2 * stud.axis[1],
+                       b[2] + 0.2 * stud.axis[2]};
+        for (const Vec3& disc :
+             {turned(b, angle, width, depth), turned(top, angle, width, depth)}) {
             EXPECT_TRUE(std::any_of(found.begin(), found.end(),
                                     [&](const Vec3& f) { return near(f, disc, tolerance); }))
-                << "no stud disc centred at (" << disc[0] << ", " << disc[1] << ", " << disc[2] << ")";
+                << "no stud disc centred at (" << disc[0] << ", " << disc[1] << ", " << disc[2]
+                << ")";
         }
     }
 }
@@ -309,8 +308,8 @@ void expectStuds(const std::vector<Stud>& studs, int angle, double width, double
 Polygons colouredAs(const Polygons& polygons, Rgba rgba) {
     Polygons result;
     for (const auto& polygon : polygons) {
-        const bool match =
-            std::all_of(polygon.vertices.begin(), polygon.vertices.end(), [&](const FeedbackVertex& v) {
+        const bool match = std::all_of(
+            polygon.vertices.begin(), polygon.vertices.end(), [&](const FeedbackVertex& v) {
                 return std::fabs(v.r - rgba[0]) < 1e-5 && std::fabs(v.g - rgba[1]) < 1e-5 &&
                        std::fabs(v.b - rgba[2]) < 1e-5 && std::fabs(v.a - rgba[3]) < 1e-5;
             });

@@ -20,16 +20,16 @@ namespace piece_probes {
 
 using Vec3 = std::array<double, 3>;
 using Rgba = std::array<double, 4>;
-using Matrix = std::array<double, 16>;   // column-major, as OpenGL keeps it
+using Matrix = std::array<double, 16>;  // column-major, as OpenGL keeps it
 using Polygons = std::vector<FeedbackPolygon>;
-using PointKey = std::array<long, 3>;    // a point in thousandths of a brick unit
+using PointKey = std::array<long, 3>;  // a point in thousandths of a brick unit
 // Where a vertical line meets the surfaces, lowest first: the height, and +1 for a surface
 // facing up or -1 for one facing down.
 using Crossings = std::vector<std::pair<double, int>>;
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr int kBoxTriangles = 12;
-constexpr int kStudTriangles = 40;   // 10 side quads and 20 disc wedges
+constexpr int kStudTriangles = 40;  // 10 side quads and 20 disc wedges
 
 // Volume of the closed ten-sided prism that every stud and round part is drawn as.
 inline double cylinderVolume(double height, double radius) {
@@ -39,7 +39,7 @@ inline const double kStudVolume = cylinderVolume(0.2, 0.3);
 
 // Colours and points.
 BrikColor makeColour(int red, int green, int blue);
-Rgba rgbaOf(BrikColor colour);   // as OpenGL carries it, opaque
+Rgba rgbaOf(BrikColor colour);  // as OpenGL carries it, opaque
 PointKey keyOf(double x, double y, double z);
 
 // The cross product of a triangle's edges: twice its area long, pointing out of a face
@@ -54,7 +54,7 @@ struct Drawn {
     Polygons polygons;
     int depthChange = 0;
     std::array<float, 4> colourAfter{};
-    Matrix matrixAfter{};   // the caller's modelview after the call, having started at identity
+    Matrix matrixAfter{};  // the caller's modelview after the call, having started at identity
 };
 Drawn drawPiece(const std::function<void()>& draw);
 

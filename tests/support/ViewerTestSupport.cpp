@@ -27,5 +27,6 @@ ImagePoint projectToImage(double x, double y, double z) {
     }
     const GLint viewport[4] = {0, 0, windowWidth, windowHeight};
     gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz);
-    return {static_cast<int>(std::lround(wx)), windowHeight - 1 - static_cast<int>(std::lround(wy))};
+    return {static_cast<int>(std::lround(wx)),
+            windowHeight - 1 - static_cast<int>(std::lround(wy))};
 }

@@ -33,11 +33,11 @@ TEST(BrikColor, ChannelsAreClampedIndependently) {
 
 TEST(BrikColor, ThePaletteHoldsItsTenColoursInOrder) {
     const BrikVantaHouse house;
-    const BrikColor* palette[] = {&house.colorWhite, &house.colorTan,   &house.colorRed,
-                                  &house.colorYellow, &house.colorBlack, &house.colorGreen,
-                                  &house.colorLime,  &house.colorBrown, &house.colorLightGrey,
+    const BrikColor* palette[] = {&house.colorWhite,   &house.colorTan,   &house.colorRed,
+                                  &house.colorYellow,  &house.colorBlack, &house.colorGreen,
+                                  &house.colorLime,    &house.colorBrown, &house.colorLightGrey,
                                   &house.colorDarkGrey};
-    const int expected[10][3] = {{242, 243, 242}, {215, 197, 153}, {196, 40, 27}, {245, 205, 47},
+    const int expected[10][3] = {{242, 243, 242}, {215, 197, 153}, {196, 40, 27},  {245, 205, 47},
                                  {27, 42, 52},    {40, 127, 70},   {164, 189, 70}, {105, 64, 39},
                                  {163, 162, 164}, {99, 95, 97}};
     for (int i = 0; i < 10; ++i) {
@@ -61,12 +61,13 @@ TEST(PointAndVector, AVectorBetweenPointsIsTheirDifference) {
 TEST(PointAndVector, GetNormalIsTheRightHandedUnitCrossProduct) {
     expectVector(Vector().getNormal(Vector(1, 0, 0), Vector(0, 1, 0)), 0, 0, 1);
     expectVector(Vector().getNormal(Vector(0, 1, 0), Vector(1, 0, 0)), 0, 0, -1);
-    expectVector(Vector().getNormal(Vector(3, 0, 0), Vector(0, 0, 4)), 0, -1, 0);   // length 12 divided out
+    expectVector(Vector().getNormal(Vector(3, 0, 0), Vector(0, 0, 4)), 0, -1,
+                 0);  // length 12 divided out
 
     Vector target(9, 9, 9);
     const Vector result = target.getNormal(Vector(0, 2, 0), Vector(0, 0, 5));
     expectVector(result, 1, 0, 0);
-    expectVector(target, 1, 0, 0);   // the vector called on holds the result too
+    expectVector(target, 1, 0, 0);  // the vector called on holds the result too
 }
 
 TEST(PointAndVector, ParallelEdgesGiveTheZeroNormalWithoutDividingByZero) {

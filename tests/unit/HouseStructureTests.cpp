@@ -22,13 +22,13 @@
 #include "model/maps/LayerMaps.h"
 
 namespace {
-constexpr double kTouch = 1e-6;        // faces closer than this touch
-constexpr double kMinVolume = 1e-6;    // a shared volume above this is an interpenetration
-constexpr double kMinArea = 1e-6;      // a common footprint above this carries a body
+constexpr double kTouch = 1e-6;      // faces closer than this touch
+constexpr double kMinVolume = 1e-6;  // a shared volume above this is an interpenetration
+constexpr double kMinArea = 1e-6;    // a common footprint above this carries a body
 
 using P = PieceKind;
-using RowKey = std::pair<int, std::string>;   // (map, row label); map 0 is the base plate
-using RowPair = std::pair<RowKey, RowKey>;    // in drawing order
+using RowKey = std::pair<int, std::string>;  // (map, row label); map 0 is the base plate
+using RowPair = std::pair<RowKey, RowKey>;   // in drawing order
 
 // Bodies held by something other than what is below them. Not listed, because they do rest:
 // the upright details on angular bricks (their lower edge on the brick's foot), the windows and
@@ -37,6 +37,7 @@ struct HeldBody {
     RowKey row;
     const char* reason;
 };
+// clang-format off
 const HeldBody kHeldOtherwise[] = {
     {{4, "1h"},  "flower set 0.2 into round plate 1c below it (y +1, not +1.2)"},
     {{18, "8c"}, "upright round plate on the side stud of upright plate 8b"},
@@ -48,6 +49,7 @@ const HeldBody kHeldOtherwise[] = {
     {{27, "1b"}, "vent grille stood upright on the angle plate's side studs"},
     {{27, "1c"}, "vent grille stood upright on the angle plate's side studs"},
 };
+// clang-format on
 
 // Pairs of bodies that the tables make share volume, and how much.
 enum class Verdict { Intended, Suspicious };
@@ -57,6 +59,7 @@ struct SharedVolume {
     Verdict verdict;
     const char* reason;
 };
+// clang-format off
 const SharedVolume kSharedVolumes[] = {
     {{{4, "1c"}, {4, "1h"}}, 0.2, Verdict::Intended,
      "the flower 1h is placed 0.2 lower than a plate stacked on 1c would be"},
@@ -64,6 +67,7 @@ const SharedVolume kSharedVolumes[] = {
      "upright yellow plate at z 11.5, 0.3 inside the angular brick's face at z 11.8 "
      "(the other upright details start at their brick's face)"},
 };
+// clang-format on
 
 struct HouseBody {
     RowKey row;
@@ -92,7 +96,9 @@ std::vector<HouseBody> bodiesOf(const std::vector<Placed>& placed) {
     return bodies;
 }
 
-std::string describe(const RowKey& row) { return "map " + std::to_string(row.first) + " row " + row.second; }
+std::string describe(const RowKey& row) {
+    return "map " + std::to_string(row.first) + " row " + row.second;
+}
 
 double sharedVolume(const HouseBody& a, const HouseBody& b) {
     double volume = 0;
@@ -104,7 +110,8 @@ double sharedVolume(const HouseBody& a, const HouseBody& b) {
 bool restsOn(const HouseBody& upper, const HouseBody& lower) {
     for (const BodyBox& p : upper.boxes)
         for (const BodyBox& q : lower.boxes)
-            if (std::fabs(p.minY - q.maxY) < kTouch && footprintOverlapArea(p, q) > kMinArea) return true;
+            if (std::fabs(p.minY - q.maxY) < kTouch && footprintOverlapArea(p, q) > kMinArea)
+                return true;
     return false;
 }
 
@@ -162,7 +169,8 @@ std::set<RowPair> overlappingRows(const std::vector<HouseBody>& bodies) {
     std::set<RowPair> pairs;
     for (std::size_t i = 0; i < bodies.size(); ++i)
         for (std::size_t j = i + 1; j < bodies.size(); ++j)
-            if (sharedVolume(bodies[i], bodies[j]) > kMinVolume) pairs.insert({bodies[i].row, bodies[j].row});
+            if (sharedVolume(bodies[i], bodies[j]) > kMinVolume)
+                pairs.insert({bodies[i].row, bodies[j].row});
     return pairs;
 }
 
@@ -223,7 +231,8 @@ std::vector<BodyBox> boxesOf(PieceKind piece, double first = 0, double second = 
 // Whether the point lies strictly inside one of the boxes.
 bool fills(const std::vector<BodyBox>& boxes, double x, double y, double z) {
     for (const BodyBox& b : boxes)
-        if (x > b.minX && x < b.maxX && y > b.minY && y < b.maxY && z > b.minZ && z < b.maxZ) return true;
+        if (x > b.minX && x < b.maxX && y > b.minY && y < b.maxY && z > b.minZ && z < b.maxZ)
+            return true;
     return false;
 }
 
@@ -269,7 +278,8 @@ TEST(PieceExtent, RectangularAndRoundPiecesAreTheirBlockOrCell) {
 TEST(PieceExtent, CornerPiecesLeaveTheirMissingCellEmptyAtEveryAngle) {
     // Angle -> the empty cell of the 2 x 2 square; unrecognised angles draw unturned.
     const std::map<double, std::pair<int, int>> missing = {
-        {0, {1, 1}}, {90, {1, 0}}, {180, {0, 0}}, {270, {0, 1}}, {45, {1, 1}}, {360, {1, 1}}, {-90, {1, 1}}};
+        {0, {1, 1}},  {90, {1, 0}},  {180, {0, 0}}, {270, {0, 1}},
+        {45, {1, 1}}, {360, {1, 1}}, {-90, {1, 1}}};
     for (PieceKind piece : {P::CornerPlate, P::CornerBrick}) {
         const double height = piece == P::CornerPlate ? 0.4 : 1.2;
         for (const auto& [angle, empty] : missing) {
@@ -278,7 +288,8 @@ TEST(PieceExtent, CornerPiecesLeaveTheirMissingCellEmptyAtEveryAngle) {
                 for (int k = 0; k < 2; ++k) {
                     const bool expected = std::make_pair(i, k) != empty;
                     EXPECT_EQ(fills(boxes, i + 0.5, height - 0.01, k + 0.5), expected)
-                        << pieceName(piece) << " at " << angle << ", cell (" << i << ", " << k << ")";
+                        << pieceName(piece) << " at " << angle << ", cell (" << i << ", " << k
+                        << ")";
                 }
             EXPECT_FALSE(fills(boxes, 0.5, height + 0.01, 0.5)) << "studs are not body";
         }
@@ -286,8 +297,13 @@ TEST(PieceExtent, CornerPiecesLeaveTheirMissingCellEmptyAtEveryAngle) {
 }
 
 TEST(PieceExtent, SlopesAreFullHeightOnTheirBackHalfAndTurnTheSlopeToEachSide) {
-    struct Case { double length, angle; double sizeX, sizeZ; double fullX, fullZ, slopeX, slopeZ; };
+    struct Case {
+        double length, angle;
+        double sizeX, sizeZ;
+        double fullX, fullZ, slopeX, slopeZ;
+    };
     // A point in the flat-topped half and one under the slope, 0.3 below the top.
+    // clang-format off
     const Case cases[] = {
         {4, 0,   2, 4, 1.5, 2.0, 0.5, 2.0},   // slope looks towards -x
         {3, 90,  3, 2, 1.5, 0.5, 1.5, 1.5},   // towards +z
@@ -295,8 +311,10 @@ TEST(PieceExtent, SlopesAreFullHeightOnTheirBackHalfAndTurnTheSlopeToEachSide) {
         {4, 270, 4, 2, 2.0, 1.5, 2.0, 0.5},   // towards -z
         {2, 45,  2, 2, 1.5, 1.0, 0.5, 1.0},   // unrecognised: unturned
     };
+    // clang-format on
     for (const Case& c : cases) {
-        const std::string what = "roof tile " + std::to_string(c.length) + " at " + std::to_string(c.angle);
+        const std::string what =
+            "roof tile " + std::to_string(c.length) + " at " + std::to_string(c.angle);
         const std::vector<BodyBox> tile = boxesOf(P::RoofTile, c.length, c.angle);
         expectBox(unionOf(tile), {0, 0, 0, c.sizeX, 1.2, c.sizeZ}, what);
         EXPECT_TRUE(fills(tile, c.fullX, 0.9, c.fullZ)) << what;
@@ -339,15 +357,18 @@ TEST(PieceExtent, SpecialPiecesKeepTheirPartsWhereTheirTurnPutsThem) {
     EXPECT_TRUE(fills(slide, 1.2, 0.2, 4)) << "rail";
     EXPECT_FALSE(fills(slide, 1.2, 0.1, 4)) << "under the rail";
     EXPECT_TRUE(fills(slide, 1.4, 0.1, 4)) << "slide wall";
-    expectBox(unionOf(boxesOf(P::PlateWithSlide, 90, 3)), {0, 0, 0, 3, 0.4, 1.45}, "plate with slide at 90");
+    expectBox(unionOf(boxesOf(P::PlateWithSlide, 90, 3)), {0, 0, 0, 3, 0.4, 1.45},
+              "plate with slide at 90");
 
     // Angular brick: the body stands back 0.2 from its stud side (-x, at 90 +z), over a full foot.
     for (const auto& [angle, recess] : std::map<double, std::pair<double, double>>{
              {0, {0.1, 0.5}}, {90, {0.5, 0.9}}, {180, {0.9, 0.5}}, {270, {0.5, 0.1}}}) {
         const std::vector<BodyBox> brick = boxesOf(P::AngularBrick, angle);
-        EXPECT_FALSE(fills(brick, recess.first, 0.7, recess.second)) << "angular brick at " << angle;
+        EXPECT_FALSE(fills(brick, recess.first, 0.7, recess.second))
+            << "angular brick at " << angle;
         EXPECT_TRUE(fills(brick, recess.first, 0.1, recess.second)) << "angular brick at " << angle;
-        EXPECT_TRUE(fills(brick, 1 - recess.first, 0.7, 1 - recess.second)) << "angular brick at " << angle;
+        EXPECT_TRUE(fills(brick, 1 - recess.first, 0.7, 1 - recess.second))
+            << "angular brick at " << angle;
     }
 
     // Wall corner at 270: walls along x = 1 and z = 0 over a full slab.
@@ -375,12 +396,17 @@ TEST(PieceExtent, SpecialPiecesKeepTheirPartsWhereTheirTurnPutsThem) {
 }
 
 TEST(PieceExtent, BoxesOfOnePieceNeverShareVolumeAndStayInTheTurnedFootprint) {
-    struct Sample { PieceKind piece; double first, second; };
+    struct Sample {
+        PieceKind piece;
+        double first, second;
+    };
+    // clang-format off
     const Sample samples[] = {
         {P::CornerBrick, 0, 0}, {P::RoofTile, 3, 0}, {P::RoofTileInverted, 2, 0}, {P::RidgedTile, 4, 0},
         {P::EndRidgedTile, 0, 0}, {P::AngularBrick, 0, 0}, {P::PlateWithSlide, 0, 5},
         {P::WallCorner, 0, 0}, {P::AnglePlate, 0, 0}, {P::MailBox, 0, 0},
     };
+    // clang-format on
     for (const Sample& s : samples) {
         const BodyBox unturned = unionOf(boxesOf(s.piece, s.first, s.second));
         for (double angle : {90.0, 180.0, 270.0}) {
@@ -389,7 +415,8 @@ TEST(PieceExtent, BoxesOfOnePieceNeverShareVolumeAndStayInTheTurnedFootprint) {
                                      s.piece == P::RidgedTile;
             const std::vector<BodyBox> boxes =
                 angleSecond ? boxesOf(s.piece, s.first, angle) : boxesOf(s.piece, angle, s.second);
-            const std::string what = std::string(pieceName(s.piece)) + " at " + std::to_string(angle);
+            const std::string what =
+                std::string(pieceName(s.piece)) + " at " + std::to_string(angle);
             for (std::size_t i = 0; i < boxes.size(); ++i)
                 for (std::size_t j = i + 1; j < boxes.size(); ++j)
                     EXPECT_LE(overlapVolume(boxes[i], boxes[j]), 0) << what;
@@ -408,11 +435,13 @@ TEST(PieceExtent, BoxesOfOnePieceNeverShareVolumeAndStayInTheTurnedFootprint) {
 
 TEST(PieceExtent, PlacementTurnsAboutXOrZThroughThePlacementPointThenMoves) {
     using C = PaletteColour;
-    const Placement uprightAboutX{"12", P::RoundPlate, {}, C::Black, at(27), at(5.6), at(20.8), aboutX(90)};
+    const Placement uprightAboutX{"12",   P::RoundPlate, {},       C::Black,
+                                  at(27), at(5.6),       at(20.8), aboutX(90)};
     PlacementInstance instance{&uprightAboutX, 27, 5.6, 20.8, 27, 5.6, 20.8, C::Black};
     expectBox(placementBodyBoxes(instance).at(0), {27, 4.6, 20.8, 28, 5.6, 21.2}, "about x by 90");
 
-    const Placement uprightAboutZ{"3", P::RoundPlate, {}, C::Green, at(19.2), at(1.8), at(13), aboutZ(90)};
+    const Placement uprightAboutZ{"3",      P::RoundPlate, {},     C::Green,
+                                  at(19.2), at(1.8),       at(13), aboutZ(90)};
     instance = {&uprightAboutZ, 19.2, 1.8, 13, 19.2, 1.8, 13, C::Green};
     expectBox(placementBodyBoxes(instance).at(0), {18.8, 1.8, 13, 19.2, 2.8, 14}, "about z by 90");
 
@@ -421,7 +450,8 @@ TEST(PieceExtent, PlacementTurnsAboutXOrZThroughThePlacementPointThenMoves) {
     expectBox(placementBodyBoxes(instance).at(0), {5, -1, 5, 5.4, 1, 6}, "about z by -90");
 
     // A group offset: the house point is what counts.
-    const Placement grille{"1b", P::RadiatorGrile, {0}, C::LightGrey, at(0), at(1), at(0), aboutZ(90)};
+    const Placement grille{"1b",  P::RadiatorGrile, {0}, C::LightGrey, at(0), at(1),
+                           at(0), aboutZ(90)};
     instance = {&grille, 0, 1, 0, 1.6, 11, 6, C::LightGrey};
     expectBox(placementBodyBoxes(instance).at(0), {1.2, 11, 6, 1.6, 12, 8}, "upright grille");
 }
@@ -467,7 +497,8 @@ TEST(HouseStructure, OnlyTheRightGutterLeavesTheBasePlateAndOnlyTheCapReachesThe
             if (box.maxY > 21.2 - kTouch) highest.insert(body.row);
         }
     EXPECT_EQ(outside, (std::set<RowKey>{{22, "2b"}, {22, "2c"}, {23, "4"}})) << listOf(outside);
-    EXPECT_EQ(highest, (std::set<RowKey>{{33, "2"}, {33, "4"}, {33, "6"}, {33, "8"}})) << listOf(highest);
+    EXPECT_EQ(highest, (std::set<RowKey>{{33, "2"}, {33, "4"}, {33, "6"}, {33, "8"}}))
+        << listOf(highest);
 }
 
 TEST(HouseStructure, NothingFloats) {
@@ -485,7 +516,8 @@ TEST(HouseStructure, NothingFloats) {
             for (const HouseBody& other : bodies)
                 attached = attached || (unlisted.count(other.row) == 0 && inContact(self, other));
         }
-        EXPECT_TRUE(attached) << describe(held.row) << " touches no carried body (" << held.reason << ")";
+        EXPECT_TRUE(attached) << describe(held.row) << " touches no carried body (" << held.reason
+                              << ")";
     }
 }
 
@@ -501,9 +533,11 @@ TEST(HouseStructure, NoTwoBodiesShareVolumeBeyondTheListedOnes) {
         double volume = 0;
         for (const HouseBody& a : bodies)
             for (const HouseBody& b : bodies)
-                if (a.row == shared.rows.first && b.row == shared.rows.second) volume += sharedVolume(a, b);
-        EXPECT_NEAR(volume, shared.volume, 1e-9) << describe(shared.rows.first) << " and "
-                                                 << describe(shared.rows.second) << ": " << shared.reason;
+                if (a.row == shared.rows.first && b.row == shared.rows.second)
+                    volume += sharedVolume(a, b);
+        EXPECT_NEAR(volume, shared.volume, 1e-9)
+            << describe(shared.rows.first) << " and " << describe(shared.rows.second) << ": "
+            << shared.reason;
     }
 }
 
@@ -514,6 +548,7 @@ TEST(HouseStructure, AMistypedRowShowsAsAFloatingOrOverlappingBody) {
         std::function<void(Placement&)> edit;
         const char* what;
     };
+    // clang-format off
     const Mistype mistypes[] = {
         {10, "1", [](Placement& r) { r.y = at(r.y.first + 1.2); }, "wing wall brick one course too high"},
         {13, "10", [](Placement& r) { r.y = at(r.y.first - 1.2); }, "main wall brick one course too low"},
@@ -524,6 +559,7 @@ TEST(HouseStructure, AMistypedRowShowsAsAFloatingOrOverlappingBody) {
         {35, "10", [](Placement& r) { r.y = at(3.2); }, "mailbox above its post"},
         {40, "1g", [](Placement& r) { r.x = at(+1); }, "tree crown brick a stud off inside its group"},
     };
+    // clang-format on
     const std::set<RowKey> held = heldOtherwise();
     const std::set<RowPair> listed = listedOverlaps();
     for (const Mistype& m : mistypes) {
@@ -533,7 +569,8 @@ TEST(HouseStructure, AMistypedRowShowsAsAFloatingOrOverlappingBody) {
         const std::set<RowPair> overlapping = without(overlappingRows(bodies), listed);
         const RowKey row{m.map, m.row};
         bool named = floating.count(row) > 0;
-        for (const RowPair& pair : overlapping) named = named || pair.first == row || pair.second == row;
+        for (const RowPair& pair : overlapping)
+            named = named || pair.first == row || pair.second == row;
         EXPECT_TRUE(named) << m.what << " (" << describe(row) << ") goes unnoticed";
     }
 }

@@ -27,7 +27,8 @@ struct Instance {
 
 std::vector<Instance> placementsOf(int map) {
     std::vector<Instance> out;
-    for (const PlacementInstance& placement : expandPlacements(layerMap(map))) out.push_back({map, placement});
+    for (const PlacementInstance& placement : expandPlacements(layerMap(map)))
+        out.push_back({map, placement});
     return out;
 }
 
@@ -42,19 +43,25 @@ std::vector<Instance> placementsOfAllMaps() {
 
 std::string where(const Instance& instance) {
     return "map " + std::to_string(instance.map) + " row " + instance.row().row + " at (" +
-           std::to_string(instance.placement.houseX) + ", " + std::to_string(instance.placement.houseY) +
-           ", " + std::to_string(instance.placement.houseZ) + ")";
+           std::to_string(instance.placement.houseX) + ", " +
+           std::to_string(instance.placement.houseY) + ", " +
+           std::to_string(instance.placement.houseZ) + ")";
 }
 
 bool near(double a, double b) { return std::fabs(a - b) < kTolerance; }
-bool isQuarterTurn(double angle) { return angle == 0 || angle == 90 || angle == 180 || angle == 270; }
+bool isQuarterTurn(double angle) {
+    return angle == 0 || angle == 90 || angle == 180 || angle == 270;
+}
 bool isWholeNumber(double value) { return near(value, std::round(value)); }
 
 // Height of an unturned piece above its placement point.
 double heightOf(PieceKind piece) {
     switch (piece) {
-        case PieceKind::Plate: case PieceKind::FlatTile: case PieceKind::RoundPlate:
-        case PieceKind::CornerPlate: case PieceKind::RadiatorGrile: return 0.4;
+        case PieceKind::Plate:
+        case PieceKind::FlatTile:
+        case PieceKind::RoundPlate:
+        case PieceKind::CornerPlate:
+        case PieceKind::RadiatorGrile: return 0.4;
         case PieceKind::Window: return 3.6;
         case PieceKind::Door: return 6.0;
         default: return 1.2;
@@ -73,35 +80,52 @@ std::vector<Cell> footprintOf(const Instance& instance) {
     int sizeX = 1;
     int sizeZ = 1;
     switch (row.piece) {
-        case PieceKind::Plate: case PieceKind::FlatTile: case PieceKind::Brick:
+        case PieceKind::Plate:
+        case PieceKind::FlatTile:
+        case PieceKind::Brick:
             sizeX = static_cast<int>(row.arguments[0]);
             sizeZ = static_cast<int>(row.arguments[1]);
             break;
-        case PieceKind::CornerPlate: case PieceKind::CornerBrick: {
+        case PieceKind::CornerPlate:
+        case PieceKind::CornerBrick: {
             // Three cells of a 2 x 2 square; the missing one depends on the angle.
-            const Cell missing = angle == 90 ? Cell{1, 0} : angle == 180 ? Cell{0, 0}
-                               : angle == 270 ? Cell{0, 1} : Cell{1, 1};
+            const Cell missing = angle == 90    ? Cell{1, 0}
+                                 : angle == 180 ? Cell{0, 0}
+                                 : angle == 270 ? Cell{0, 1}
+                                                : Cell{1, 1};
             std::vector<Cell> cells;
             for (int i = 0; i < 2; ++i)
                 for (int k = 0; k < 2; ++k)
                     if (Cell{i, k} != missing) cells.push_back({x + i, z + k});
             return cells;
         }
-        case PieceKind::RadiatorGrile: sizeX = angle == 90 ? 2 : 1; sizeZ = angle == 90 ? 1 : 2; break;
-        case PieceKind::RoofTile: case PieceKind::RoofTileInverted: {
+        case PieceKind::RadiatorGrile:
+            sizeX = angle == 90 ? 2 : 1;
+            sizeZ = angle == 90 ? 1 : 2;
+            break;
+        case PieceKind::RoofTile:
+        case PieceKind::RoofTileInverted: {
             // Only the studded half, full brick height: the half that rests on what is below.
             const int length = static_cast<int>(row.arguments[0]);
             const double turn = row.arguments[1];
             std::vector<Cell> cells;
             for (int i = 0; i < length; ++i) {
-                if (turn == 90) cells.push_back({x + i, z});
-                else if (turn == 180) cells.push_back({x, z + length - 1 - i});
-                else if (turn == 270) cells.push_back({x + length - 1 - i, z + 1});
-                else cells.push_back({x + 1, z + i});
+                if (turn == 90)
+                    cells.push_back({x + i, z});
+                else if (turn == 180)
+                    cells.push_back({x, z + length - 1 - i});
+                else if (turn == 270)
+                    cells.push_back({x + length - 1 - i, z + 1});
+                else
+                    cells.push_back({x + 1, z + i});
             }
             return cells;
         }
-        case PieceKind::Window: case PieceKind::Door: sizeX = across ? 1 : 4; sizeZ = across ? 4 : 1; break;
+        case PieceKind::Window:
+        case PieceKind::Door:
+            sizeX = across ? 1 : 4;
+            sizeZ = across ? 4 : 1;
+            break;
         default: break;  // round pieces, angular brick: one cell
     }
     std::vector<Cell> cells;
@@ -132,7 +156,7 @@ TEST(LayerMapShape, RowLabelsNumberRowsInOrderAndLetterRowsInsideTheirGroup) {
         const PlacementTable& table = layerMap(map);
         ASSERT_GT(table.rowCount, 0) << "map " << map << " is empty";
         int number = 0;
-        char letter = 0;          // last letter used in the open group, 0 when none is open
+        char letter = 0;  // last letter used in the open group, 0 when none is open
         bool groupOpen = false;
         for (int i = 0; i < table.rowCount; ++i) {
             const Placement& row = table.rows[i];
@@ -148,7 +172,8 @@ TEST(LayerMapShape, RowLabelsNumberRowsInOrderAndLetterRowsInsideTheirGroup) {
                 letter = 0;
             } else {
                 EXPECT_TRUE(groupOpen) << "a lettered row outside a group";
-                EXPECT_EQ(label, std::to_string(number) + static_cast<char>(letter == 0 ? 'a' : letter + 1))
+                EXPECT_EQ(label, std::to_string(number) +
+                                     static_cast<char>(letter == 0 ? 'a' : letter + 1))
                     << "lettered rows follow their group row as a, b, c, ...";
                 letter = last;
                 EXPECT_NE(row.piece, PieceKind::GroupOrigin) << "groups do not nest";
@@ -172,7 +197,8 @@ TEST(LayerMapShape, EveryRangeRunsAWholeNumberOfStepsAndEverySingleValueIsOne) {
             const Coordinate coordinates[3] = {row.x, row.y, row.z};
             for (int axis = 0; axis < 3; ++axis) {
                 const Coordinate& c = coordinates[axis];
-                SCOPED_TRACE("map " + std::to_string(map) + " row " + row.row + " axis " + "xyz"[axis]);
+                SCOPED_TRACE("map " + std::to_string(map) + " row " + row.row + " axis " +
+                             "xyz"[axis]);
                 if (c.step == 0) {
                     EXPECT_EQ(c.first, c.last);
                     continue;
@@ -180,7 +206,8 @@ TEST(LayerMapShape, EveryRangeRunsAWholeNumberOfStepsAndEverySingleValueIsOne) {
                 EXPECT_GT(c.step, 0);
                 EXPECT_GT(c.last, c.first) << "a range of one value should be a single value";
                 EXPECT_TRUE(isWholeNumber((c.last - c.first) / c.step))
-                    << c.first << " to " << c.last << " is not a whole number of steps of " << c.step;
+                    << c.first << " to " << c.last << " is not a whole number of steps of "
+                    << c.step;
             }
         }
     }
@@ -193,17 +220,23 @@ TEST(LayerMapShape, ArgumentsAndColoursFitTheirPiece) {
             const Placement& row = table.rows[i];
             const double a = row.arguments[0];
             const double b = row.arguments[1];
-            SCOPED_TRACE("map " + std::to_string(map) + " row " + row.row + " " + pieceName(row.piece));
+            SCOPED_TRACE("map " + std::to_string(map) + " row " + row.row + " " +
+                         pieceName(row.piece));
             switch (row.piece) {
-                case PieceKind::GroupOrigin: case PieceKind::RoundPlate: case PieceKind::RoundBrick:
+                case PieceKind::GroupOrigin:
+                case PieceKind::RoundPlate:
+                case PieceKind::RoundBrick:
                     EXPECT_EQ(a, 0);
                     EXPECT_EQ(b, 0);
                     break;
-                case PieceKind::Plate: case PieceKind::FlatTile: case PieceKind::Brick:
+                case PieceKind::Plate:
+                case PieceKind::FlatTile:
+                case PieceKind::Brick:
                     EXPECT_TRUE(isWholeNumber(a) && a >= 1 && a <= 12) << "length " << a;
                     EXPECT_TRUE(isWholeNumber(b) && b >= 1 && b <= 12) << "width " << b;
                     break;
-                case PieceKind::RoofTile: case PieceKind::RoofTileInverted:
+                case PieceKind::RoofTile:
+                case PieceKind::RoofTileInverted:
                     EXPECT_TRUE(isWholeNumber(a) && a >= 1 && a <= 4) << "length " << a;
                     EXPECT_TRUE(isQuarterTurn(b)) << "angle " << b;
                     break;
@@ -213,7 +246,8 @@ TEST(LayerMapShape, ArgumentsAndColoursFitTheirPiece) {
                     break;
             }
             const bool colouredByItself = row.piece == PieceKind::GroupOrigin ||
-                                          row.piece == PieceKind::Window || row.piece == PieceKind::Door;
+                                          row.piece == PieceKind::Window ||
+                                          row.piece == PieceKind::Door;
             EXPECT_EQ(row.colour == PaletteColour::OwnColours, colouredByItself);
             if (row.colour == PaletteColour::ByParity) {
                 EXPECT_EQ(map, 6) << "only the stepping path is coloured by parity";
@@ -224,12 +258,14 @@ TEST(LayerMapShape, ArgumentsAndColoursFitTheirPiece) {
 
 TEST(LayerMapCounts, PlacementsPerMapCountLoopValuesButNotGroupOrigins) {
     // Expanded placements of maps 1-20, in map order.
-    const int expected[kLastMap] = {9, 7, 8, 19, 9, 47, 13, 20, 16, 18, 13, 9, 17, 5, 9, 15, 8, 12, 8, 10};
+    const int expected[kLastMap] = {9,  7, 8,  19, 9, 47, 13, 20, 16, 18,
+                                    13, 9, 17, 5,  9, 15, 8,  12, 8,  10};
     int total = 0;
     for (int map = kFirstMap; map <= kLastMap; ++map) {
         const std::vector<Instance> placements = placementsOf(map);
         EXPECT_EQ(static_cast<int>(placements.size()), expected[map - 1]) << "map " << map;
-        for (const Instance& instance : placements) EXPECT_NE(instance.row().piece, PieceKind::GroupOrigin);
+        for (const Instance& instance : placements)
+            EXPECT_NE(instance.row().piece, PieceKind::GroupOrigin);
         total += static_cast<int>(placements.size());
     }
     EXPECT_EQ(total, 272);
@@ -254,7 +290,8 @@ TEST(LayerMapGround, PavementCoversTheStreetEdgeAndEndsFlushWithTheBasePlate) {
     for (const Instance& plate : piecesOfKind(pavement, PieceKind::Plate))
         for (const Cell& cell : footprintOf(plate)) ++cover[cell];
     for (int x = 0; x < 32; ++x)
-        for (int z = 27; z < 31; ++z) EXPECT_EQ(cover[Cell(x, z)], 1) << "pavement cell " << x << ", " << z;
+        for (int z = 27; z < 31; ++z)
+            EXPECT_EQ(cover[Cell(x, z)], 1) << "pavement cell " << x << ", " << z;
     EXPECT_EQ(cover.size(), 32u * 4u);
 }
 
@@ -265,7 +302,8 @@ TEST(LayerMapGround, PathRunsFromTheDoorwayPlateToThePavement) {
     double pavementStart = 1e9;
     for (const Instance& plate : piecesOfKind(placementsOf(1), PieceKind::Plate))
         pavementStart = std::min(pavementStart, plate.placement.houseZ);
-    EXPECT_DOUBLE_EQ(tiles.back().placement.houseZ + tiles.back().row().arguments[1], pavementStart);
+    EXPECT_DOUBLE_EQ(tiles.back().placement.houseZ + tiles.back().row().arguments[1],
+                     pavementStart);
 }
 
 TEST(LayerMapGround, FlowerOnTheMainBedSitsLowerThanAPlateStackedOnItsNeighbour) {
@@ -280,8 +318,9 @@ TEST(LayerMapGround, FlowerOnTheMainBedSitsLowerThanAPlateStackedOnItsNeighbour)
     EXPECT_DOUBLE_EQ(flower->placement.houseX, below->placement.houseX);
     EXPECT_DOUBLE_EQ(flower->placement.houseZ, below->placement.houseZ);
     EXPECT_NEAR(flower->placement.y, 1.0, kTolerance) << "an offset of +1, not +1.2";
-    EXPECT_NEAR(below->placement.houseY + heightOf(PieceKind::RoundPlate) - flower->placement.houseY, 0.2,
-                kTolerance);
+    EXPECT_NEAR(
+        below->placement.houseY + heightOf(PieceKind::RoundPlate) - flower->placement.houseY, 0.2,
+        kTolerance);
     // The bed's plate is the group origin itself.
     EXPECT_DOUBLE_EQ(bed.front().placement.houseX, 27);
     EXPECT_DOUBLE_EQ(bed.front().placement.houseY, 0.4);
@@ -298,8 +337,10 @@ TEST(LayerMapGround, FlowersStandOnTheirBedOrOnAnotherFlower) {
         for (const Instance& flower : flowers) {
             SCOPED_TRACE(where(flower));
             const std::vector<Cell> cell = footprintOf(flower);
-            EXPECT_TRUE(std::find(soil.begin(), soil.end(), cell[0]) != soil.end()) << "off the bed's plate";
-            EXPECT_TRUE(spots.insert({cell[0], std::lround(flower.placement.y * 10)}).second) << "drawn twice";
+            EXPECT_TRUE(std::find(soil.begin(), soil.end(), cell[0]) != soil.end())
+                << "off the bed's plate";
+            EXPECT_TRUE(spots.insert({cell[0], std::lround(flower.placement.y * 10)}).second)
+                << "drawn twice";
             if (near(flower.placement.y, 0.4)) continue;  // directly on the plate
             int below = 0;
             for (const Instance& other : flowers)
@@ -320,7 +361,8 @@ TEST(LayerMapGround, SteppingPathIsFiveCheckerboardsWithDarkCorners) {
 
     auto colourAt = [&](int x, int z) {
         for (const Instance& s : squares)
-            if (near(s.placement.houseX, x) && near(s.placement.houseZ, z)) return s.placement.colour;
+            if (near(s.placement.houseX, x) && near(s.placement.houseZ, z))
+                return s.placement.colour;
         ADD_FAILURE() << "no square at " << x << ", " << z;
         return PaletteColour::OwnColours;
     };
@@ -331,7 +373,8 @@ TEST(LayerMapGround, SteppingPathIsFiveCheckerboardsWithDarkCorners) {
     std::set<Cell> cells;
     for (const Instance& s : squares) {
         const long sum = std::lround(s.placement.houseX + s.placement.houseZ);
-        EXPECT_EQ(s.placement.colour, sum % 2 == 0 ? PaletteColour::LightGrey : PaletteColour::DarkGrey);
+        EXPECT_EQ(s.placement.colour,
+                  sum % 2 == 0 ? PaletteColour::LightGrey : PaletteColour::DarkGrey);
         if (s.placement.colour == PaletteColour::DarkGrey) ++dark;
         cells.insert({static_cast<int>(std::lround(s.placement.houseX)),
                       static_cast<int>(std::lround(s.placement.houseZ))});
@@ -345,11 +388,15 @@ TEST(LayerMapGround, SteppingPathIsFiveCheckerboardsWithDarkCorners) {
         const int z0 = 12 + 3 * block;
         for (int i = 0; i < 9; ++i) {
             const Instance& s = squares[9 * block + i];
-            EXPECT_DOUBLE_EQ(s.placement.houseX, x0 + i / 3) << "block " << block << " square " << i;
-            EXPECT_DOUBLE_EQ(s.placement.houseZ, z0 + i % 3) << "block " << block << " square " << i;
+            EXPECT_DOUBLE_EQ(s.placement.houseX, x0 + i / 3)
+                << "block " << block << " square " << i;
+            EXPECT_DOUBLE_EQ(s.placement.houseZ, z0 + i % 3)
+                << "block " << block << " square " << i;
         }
-        for (const Cell& corner : {Cell{x0, z0}, Cell{x0 + 2, z0}, Cell{x0, z0 + 2}, Cell{x0 + 2, z0 + 2}})
-            EXPECT_EQ(colourAt(corner.first, corner.second), PaletteColour::DarkGrey) << "block " << block;
+        for (const Cell& corner :
+             {Cell{x0, z0}, Cell{x0 + 2, z0}, Cell{x0, z0 + 2}, Cell{x0 + 2, z0 + 2}})
+            EXPECT_EQ(colourAt(corner.first, corner.second), PaletteColour::DarkGrey)
+                << "block " << block;
     }
 }
 
@@ -380,8 +427,9 @@ void expectRingClosedAt(const std::vector<Instance>& all, const Ring& ring, doub
             const std::vector<const Instance*>& pieces = cover[Cell(x, z)];
             std::string list;
             for (const Instance* piece : pieces) list += "\n  " + where(*piece);
-            EXPECT_EQ(pieces.size(), 1u) << ring.name << " course at y " << courseY << ", cell (" << x << ", "
-                                         << z << ") is covered by " << pieces.size() << " pieces:" << list;
+            EXPECT_EQ(pieces.size(), 1u)
+                << ring.name << " course at y " << courseY << ", cell (" << x << ", " << z
+                << ") is covered by " << pieces.size() << " pieces:" << list;
         }
     }
 }
@@ -400,7 +448,8 @@ TEST(LayerMapWalls, WingCoursesCloseTheirRingOnce) {
 
 TEST(LayerMapWalls, WindowsLookOutOfTheWallTheyStandIn) {
     // The sash face of an unturned window looks towards -z; each quarter turn about +y moves it on.
-    const std::map<double, Cell> facing = {{0, {0, -1}}, {90, {-1, 0}}, {180, {0, 1}}, {270, {1, 0}}};
+    const std::map<double, Cell> facing = {
+        {0, {0, -1}}, {90, {-1, 0}}, {180, {0, 1}}, {270, {1, 0}}};
     const std::vector<Instance> windows = piecesOfKind(placementsOfAllMaps(), PieceKind::Window);
     ASSERT_EQ(windows.size(), 4u);
     for (const Instance& window : windows) {
@@ -415,10 +464,22 @@ TEST(LayerMapWalls, WindowsLookOutOfTheWallTheyStandIn) {
                        c.second <= ring->maxZ;
             };
             if (!all(inside)) continue;
-            if (all([&](const Cell& c) { return c.first == ring->minX; })) { outwards = {-1, 0}; ++walls; }
-            if (all([&](const Cell& c) { return c.first == ring->maxX; })) { outwards = {1, 0}; ++walls; }
-            if (all([&](const Cell& c) { return c.second == ring->minZ; })) { outwards = {0, -1}; ++walls; }
-            if (all([&](const Cell& c) { return c.second == ring->maxZ; })) { outwards = {0, 1}; ++walls; }
+            if (all([&](const Cell& c) { return c.first == ring->minX; })) {
+                outwards = {-1, 0};
+                ++walls;
+            }
+            if (all([&](const Cell& c) { return c.first == ring->maxX; })) {
+                outwards = {1, 0};
+                ++walls;
+            }
+            if (all([&](const Cell& c) { return c.second == ring->minZ; })) {
+                outwards = {0, -1};
+                ++walls;
+            }
+            if (all([&](const Cell& c) { return c.second == ring->maxZ; })) {
+                outwards = {0, 1};
+                ++walls;
+            }
         }
         ASSERT_EQ(walls, 1) << "a window stands in exactly one wall";
         ASSERT_EQ(facing.count(window.row().arguments[0]), 1u);
@@ -442,7 +503,8 @@ TEST(LayerMapWalls, DoorsStandOnTheirPlatesAndColourThemselves) {
         }
         EXPECT_EQ(carriers, 1) << "one plate of the door's footprint directly under it";
     }
-    for (const Instance& piece : placementsOf(14)) EXPECT_EQ(piece.row().colour, PaletteColour::OwnColours);
+    for (const Instance& piece : placementsOf(14))
+        EXPECT_EQ(piece.row().colour, PaletteColour::OwnColours);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -465,13 +527,15 @@ TEST(LayerMapColumn, RoundBricksStackWithoutGapFromTheCornerPlateToTheCappingSlo
     // Below: the corner plate of map 4 has a cell under the column and its top at the first brick.
     int footings = 0;
     for (const Instance& plate : piecesOfKind(all, PieceKind::CornerPlate))
-        if (footprintContains(plate, {18, 20}) && near(plate.placement.houseY + 0.4, 0.8)) ++footings;
+        if (footprintContains(plate, {18, 20}) && near(plate.placement.houseY + 0.4, 0.8))
+            ++footings;
     EXPECT_EQ(footings, 1);
 
     // Above: the studded half of an inverted slope of map 20 rests on the last brick's top.
     int caps = 0;
     for (const Instance& slope : piecesOfKind(placementsOf(20), PieceKind::RoofTileInverted))
-        if (footprintContains(slope, {18, 20}) && near(slope.placement.houseY, column.back().placement.houseY + 1.2))
+        if (footprintContains(slope, {18, 20}) &&
+            near(slope.placement.houseY, column.back().placement.houseY + 1.2))
             ++caps;
     EXPECT_EQ(caps, 1);
     EXPECT_NEAR(column.back().placement.houseY + 1.2, 10.4, kTolerance);
@@ -491,13 +555,15 @@ TEST(LayerMapTurns, OnlyTheUprightDetailsTurnAQuarterAboutXOrZ) {
             EXPECT_EQ(row.rotation.degrees, 90) << "map " << map << " row " << row.row;
         }
     }
-    const std::set<std::string> expected = {"7/3 z", "11/11 x", "11/12 x", "12/6 x", "18/8b z", "18/8c z"};
+    const std::set<std::string> expected = {"7/3 z",  "11/11 x", "11/12 x",
+                                            "12/6 x", "18/8b z", "18/8c z"};
     EXPECT_EQ(turned, expected);
 }
 
 TEST(LayerMapTurns, UprightDetailsAreCentredOnTheSideStudOfAnAngularBrick) {
     // An angular brick's side stud is 0.7 above its base, mid-cell along its wall; at angle 0 it
-    // faces -x, at 90 it faces +z. A detail turned about z leans out towards -x, about x towards +z.
+    // faces -x, at 90 it faces +z. A detail turned about z leans out towards -x, about x towards
+    // +z.
     for (int map = kFirstMap; map <= kLastMap; ++map) {
         const std::vector<Instance> placements = placementsOf(map);
         for (const Instance& detail : placements) {
@@ -520,8 +586,8 @@ TEST(LayerMapTurns, UprightDetailsAreCentredOnTheSideStudOfAnAngularBrick) {
                 if (brick.row().arguments[0] != (aboutX ? 90 : 0)) continue;
                 const double studAlong = (aboutX ? b.houseX : b.houseZ) + 0.5;
                 const double studFace = aboutX ? b.houseZ + 1 : b.houseX;
-                if (near(b.houseY + 0.7, middleY) && studAlong > start && studAlong < start + along &&
-                    std::fabs(depth - studFace) < 1)
+                if (near(b.houseY + 0.7, middleY) && studAlong > start &&
+                    studAlong < start + along && std::fabs(depth - studFace) < 1)
                     ++holders;
             }
             EXPECT_GE(holders, 1) << "no angular brick holds this detail";

@@ -20,7 +20,7 @@ constexpr double kTolerance = 1e-9;
 struct Collected {
     std::vector<PlacementInstance> placements;
     std::vector<const Placement*> groupOrigins;
-    std::vector<std::string> rowsOutsideTheirGroup;   // lettered rows drawn from the house frame
+    std::vector<std::string> rowsOutsideTheirGroup;  // lettered rows drawn from the house frame
 };
 
 class CollectingVisitor : public PlacementVisitor {
@@ -79,12 +79,13 @@ struct Span {
 // The spans must tile [from, to] without gap or overlap, in any order.
 ::testing::AssertionResult coversExactly(std::vector<Span> spans, double from, double to) {
     if (spans.empty()) return ::testing::AssertionFailure() << "no pieces";
-    std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.start < b.start; });
+    std::sort(spans.begin(), spans.end(),
+              [](const Span& a, const Span& b) { return a.start < b.start; });
     double reached = from;
     for (const Span& span : spans) {
         if (!near(span.start, reached)) {
-            return ::testing::AssertionFailure()
-                   << "a piece starts at " << span.start << " where the previous ends at " << reached;
+            return ::testing::AssertionFailure() << "a piece starts at " << span.start
+                                                 << " where the previous ends at " << reached;
         }
         reached = span.start + span.length;
     }
@@ -102,14 +103,14 @@ Span roofSpanAlongX(const PlacementInstance& p) { return {p.houseX, p.row->argum
 
 TEST(LayerMapTables21to40, PlacementCountsPerMap) {
     // Expanded placements; group origins are not placements.
-    const int expected[20] = {8, 12, 14, 16, 13, 11, 18, 6, 16, 17,
-                              13, 6, 10, 9, 10, 5, 7, 10, 3, 13};
-    const int expectedGroups[20] = {0, 2, 0, 0, 0, 0, 1, 0, 0, 0,
-                                    1, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+    const int expected[20] = {8,  12, 14, 16, 13, 11, 18, 6,  16, 17,
+                              13, 6,  10, 9,  10, 5,  7,  10, 3,  13};
+    const int expectedGroups[20] = {0, 2, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1};
     int total = 0;
     for (int map = 21; map <= 40; ++map) {
         const Collected collected = collect(map);
-        EXPECT_EQ(static_cast<int>(collected.placements.size()), expected[map - 21]) << "map " << map;
+        EXPECT_EQ(static_cast<int>(collected.placements.size()), expected[map - 21])
+            << "map " << map;
         EXPECT_EQ(static_cast<int>(collected.groupOrigins.size()), expectedGroups[map - 21])
             << "map " << map;
         total += static_cast<int>(collected.placements.size());
@@ -130,7 +131,8 @@ TEST(LayerMapTables21to40, EveryPlacementStandsOnOrAboveTheBasePlate) {
     for (int map = 21; map <= 40; ++map) {
         for (const PlacementInstance& p : placementsOf(map)) {
             EXPECT_TRUE(p.houseX >= 0 && p.houseX < 32 && p.houseZ >= 0 && p.houseZ < 32)
-                << "map " << map << ", row " << p.row->row << " at x " << p.houseX << ", z " << p.houseZ;
+                << "map " << map << ", row " << p.row->row << " at x " << p.houseX << ", z "
+                << p.houseZ;
             EXPECT_GE(p.houseY, 0.4 - kTolerance) << "map " << map << ", row " << p.row->row;
             EXPECT_NE(p.colour, PaletteColour::ByParity) << "map " << map << ", row " << p.row->row;
         }
@@ -140,17 +142,21 @@ TEST(LayerMapTables21to40, EveryPlacementStandsOnOrAboveTheBasePlate) {
 TEST(LayerMapTables21to40, OnlyFenceAndMailboxUseTheirOwnColours) {
     for (int map = 21; map <= 40; ++map) {
         for (const PlacementInstance& p : placementsOf(map)) {
-            const bool ownColours = p.row->piece == PieceKind::Fence || p.row->piece == PieceKind::MailBox;
+            const bool ownColours =
+                p.row->piece == PieceKind::Fence || p.row->piece == PieceKind::MailBox;
             EXPECT_EQ(p.colour == PaletteColour::OwnColours, ownColours)
-                << "map " << map << ", row " << p.row->row << " (" << pieceName(p.row->piece) << ")";
+                << "map " << map << ", row " << p.row->row << " (" << pieceName(p.row->piece)
+                << ")";
         }
     }
-    EXPECT_EQ(select(placementsOf(34), [](const PlacementInstance& p) {
-                  return p.row->piece == PieceKind::Fence;
-              }).size(), 6u);
-    EXPECT_EQ(select(placementsOf(35), [](const PlacementInstance& p) {
-                  return p.row->piece == PieceKind::MailBox;
-              }).size(), 1u);
+    EXPECT_EQ(select(placementsOf(34),
+                     [](const PlacementInstance& p) { return p.row->piece == PieceKind::Fence; })
+                  .size(),
+              6u);
+    EXPECT_EQ(select(placementsOf(35),
+                     [](const PlacementInstance& p) { return p.row->piece == PieceKind::MailBox; })
+                  .size(),
+              1u);
 }
 
 TEST(LayerMapTables21to40, BlackTanAndLimeOnlyWhereThePaletteNamesThem) {
@@ -165,8 +171,10 @@ TEST(LayerMapTables21to40, BlackTanAndLimeOnlyWhereThePaletteNamesThem) {
         }
     }
     for (int map = 21; map <= 40; ++map) {
-        const int expectedBlack =
-            map == 28 || map == 31 || map == 38 ? 2 : map == 33 ? 8 : map == 35 ? 4 : 0;
+        const int expectedBlack = map == 28 || map == 31 || map == 38 ? 2
+                                  : map == 33                         ? 8
+                                  : map == 35                         ? 4
+                                                                      : 0;
         EXPECT_EQ(black[map], expectedBlack) << "map " << map;
         EXPECT_EQ(tan[map], map == 35 ? 1 : 0) << "map " << map;
         EXPECT_EQ(lime[map], map == 40 ? 2 : 0) << "map " << map;
@@ -183,11 +191,13 @@ TEST(LayerMapTables21to40, MainRoofRowsStepOneInwardsAndOneBrickUp) {
         for (int map : rows[i]) {
             for (const PlacementInstance& p : placementsOf(map)) {
                 if (isRedRoofTile(p, 0) && p.houseX > 16) {
-                    EXPECT_NEAR(p.houseX, 18 + i, kTolerance) << "map " << map << ", row " << p.row->row;
+                    EXPECT_NEAR(p.houseX, 18 + i, kTolerance)
+                        << "map " << map << ", row " << p.row->row;
                     EXPECT_NEAR(p.houseY, y, kTolerance) << "map " << map << ", row " << p.row->row;
                     left.push_back(roofSpanAlongZ(p));
                 } else if (isRedRoofTile(p, 180) && p.houseX > 16) {
-                    EXPECT_NEAR(p.houseX, 30 - i, kTolerance) << "map " << map << ", row " << p.row->row;
+                    EXPECT_NEAR(p.houseX, 30 - i, kTolerance)
+                        << "map " << map << ", row " << p.row->row;
                     EXPECT_NEAR(p.houseY, y, kTolerance) << "map " << map << ", row " << p.row->row;
                     right.push_back(roofSpanAlongZ(p));
                 } else if (isChimneyBrick(p) && near(p.houseY, y) && 18 + i < 22) {
@@ -212,11 +222,14 @@ TEST(LayerMapTables21to40, WingRoofRowsStepOneInwardsAndOneBrickUp) {
             const bool onWing = p.houseX < 16;
             if (isRedRoofTile(p, 270) && onWing) {
                 EXPECT_NEAR(p.houseZ, 1 + i, kTolerance) << "map " << map << ", row " << p.row->row;
-                EXPECT_NEAR(p.houseY, 8.4 + 1.2 * i, kTolerance) << "map " << map << ", row " << p.row->row;
+                EXPECT_NEAR(p.houseY, 8.4 + 1.2 * i, kTolerance)
+                    << "map " << map << ", row " << p.row->row;
                 back.push_back(roofSpanAlongX(p));
             } else if (isRedRoofTile(p, 90) && onWing) {
-                EXPECT_NEAR(p.houseZ, 11 - i, kTolerance) << "map " << map << ", row " << p.row->row;
-                EXPECT_NEAR(p.houseY, 8.4 + 1.2 * i, kTolerance) << "map " << map << ", row " << p.row->row;
+                EXPECT_NEAR(p.houseZ, 11 - i, kTolerance)
+                    << "map " << map << ", row " << p.row->row;
+                EXPECT_NEAR(p.houseY, 8.4 + 1.2 * i, kTolerance)
+                    << "map " << map << ", row " << p.row->row;
                 front.push_back(roofSpanAlongX(p));
             }
         }
@@ -230,14 +243,16 @@ TEST(LayerMapTables21to40, GutterRunsUnbrokenBelowBothMainEaves) {
     for (int map : {22, 23}) {
         for (const PlacementInstance& p : placementsOf(map)) {
             if (p.row->piece != PieceKind::PlateWithSlide) continue;
-            EXPECT_EQ(p.colour, PaletteColour::LightGrey) << "map " << map << ", row " << p.row->row;
+            EXPECT_EQ(p.colour, PaletteColour::LightGrey)
+                << "map " << map << ", row " << p.row->row;
             EXPECT_NEAR(p.houseY, 11.6, kTolerance) << "map " << map << ", row " << p.row->row;
-            const Span span{p.houseZ, p.row->arguments[1]};   // arguments: angle, length
+            const Span span{p.houseZ, p.row->arguments[1]};  // arguments: angle, length
             if (near(p.row->arguments[0], 0)) {
                 EXPECT_NEAR(p.houseX, 17.55, kTolerance) << "map " << map << ", row " << p.row->row;
                 left.push_back(span);
             } else {
-                EXPECT_NEAR(p.row->arguments[0], 180, kTolerance) << "map " << map << ", row " << p.row->row;
+                EXPECT_NEAR(p.row->arguments[0], 180, kTolerance)
+                    << "map " << map << ", row " << p.row->row;
                 EXPECT_NEAR(p.houseX, 31, kTolerance) << "map " << map << ", row " << p.row->row;
                 right.push_back(span);
             }
@@ -268,9 +283,9 @@ TEST(LayerMapTables21to40, GableVentGrillesStandUprightAtAndAboveTheGroupOrigin)
         EXPECT_DOUBLE_EQ(grille.z, 0) << "row " << grille.row->row;
     }
     EXPECT_STREQ(grilles[0].row->row, "1b");
-    EXPECT_DOUBLE_EQ(grilles[0].houseY, 11);   // one above the origin
+    EXPECT_DOUBLE_EQ(grilles[0].houseY, 11);  // one above the origin
     EXPECT_STREQ(grilles[1].row->row, "1c");
-    EXPECT_DOUBLE_EQ(grilles[1].houseY, 10);   // no offset of its own
+    EXPECT_DOUBLE_EQ(grilles[1].houseY, 10);  // no offset of its own
 
     // No other row of maps 21-40 turns.
     for (int map = 21; map <= 40; ++map) {
@@ -296,10 +311,11 @@ TEST(LayerMapTables21to40, MainChimneyIsAColumnOfBricksUnderABlackCap) {
     for (double x : {20, 21}) {
         for (double z : {14, 15}) {
             for (double y : {20.4, 20.8}) {
-                const auto found = std::count_if(cap.begin(), cap.end(), [&](const PlacementInstance& p) {
-                    return near(p.houseX, x) && near(p.houseZ, z) && near(p.houseY, y) &&
-                           p.colour == PaletteColour::Black;
-                });
+                const auto found =
+                    std::count_if(cap.begin(), cap.end(), [&](const PlacementInstance& p) {
+                        return near(p.houseX, x) && near(p.houseZ, z) && near(p.houseY, y) &&
+                               p.colour == PaletteColour::Black;
+                    });
                 EXPECT_EQ(found, 1) << "cap plate at x " << x << ", y " << y << ", z " << z;
             }
         }
@@ -335,16 +351,17 @@ TEST(LayerMapTables21to40, MainRidgeIsEndFourTwoFourEndOnItsBearers) {
     for (int i = 0; i < 5; ++i) {
         const PlacementInstance& p = ridge[i];
         const bool end = i == 0 || i == 4;
-        EXPECT_EQ(p.row->piece, end ? PieceKind::EndRidgedTile : PieceKind::RidgedTile) << "piece " << i;
+        EXPECT_EQ(p.row->piece, end ? PieceKind::EndRidgedTile : PieceKind::RidgedTile)
+            << "piece " << i;
         if (!end) {
             EXPECT_DOUBLE_EQ(p.row->arguments[0], lengths[i]) << "piece " << i;
         }
         EXPECT_NEAR(p.houseX, 24, kTolerance) << "piece " << i;
-        EXPECT_NEAR(p.houseY, 19.2, kTolerance) << "piece " << i;   // on the top row, y 18
+        EXPECT_NEAR(p.houseY, 19.2, kTolerance) << "piece " << i;  // on the top row, y 18
         EXPECT_NEAR(p.houseZ, z, kTolerance) << "piece " << i;
         z += lengths[i];
     }
-    EXPECT_DOUBLE_EQ(ridge[0].row->arguments[0], 0);     // the ends face away from each other
+    EXPECT_DOUBLE_EQ(ridge[0].row->arguments[0], 0);  // the ends face away from each other
     EXPECT_DOUBLE_EQ(ridge[4].row->arguments[0], 180);
 
     // The bearers of map 30 carry it over z 11-21.
@@ -414,7 +431,8 @@ TEST(LayerMapTables21to40, BenchSeatTilesLieOnHalfStudsOverTheFrontLegs) {
     const auto map38 = placementsOf(38);
     for (const PlacementInstance& p : map38) {
         const bool halfStud = std::fabs(p.houseZ - std::floor(p.houseZ) - 0.5) < kTolerance;
-        EXPECT_EQ(halfStud, p.row->piece == PieceKind::FlatTile) << "row " << p.row->row << " z " << p.houseZ;
+        EXPECT_EQ(halfStud, p.row->piece == PieceKind::FlatTile)
+            << "row " << p.row->row << " z " << p.houseZ;
         EXPECT_DOUBLE_EQ(p.houseX, std::floor(p.houseX)) << "row " << p.row->row;
     }
     // Front legs (map 35): round bricks at z 20 ending at y 1.6, each capped by a 1 × 2 tile
@@ -452,16 +470,17 @@ TEST(LayerMapTables21to40, TreeTrunkHangsBelowItsHalfStudGroupOrigin) {
         return p.row->piece == PieceKind::RoundBrick;
     });
     ASSERT_EQ(trunk.size(), 3u);
-    std::sort(trunk.begin(), trunk.end(),
-              [](const PlacementInstance& a, const PlacementInstance& b) { return a.houseY < b.houseY; });
+    std::sort(
+        trunk.begin(), trunk.end(),
+        [](const PlacementInstance& a, const PlacementInstance& b) { return a.houseY < b.houseY; });
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(trunk[i].colour, PaletteColour::Brown);
         EXPECT_LT(trunk[i].y, 0) << "trunk brick " << i << " lies below the origin";
-        EXPECT_NEAR(trunk[i].houseX, 2, kTolerance);   // back on the grid
+        EXPECT_NEAR(trunk[i].houseX, 2, kTolerance);  // back on the grid
         EXPECT_NEAR(trunk[i].houseZ, 23, kTolerance);
         EXPECT_NEAR(trunk[i].houseY, 0.8 + 1.2 * i, kTolerance);
     }
-    EXPECT_NEAR(trunk[2].houseY + 1.2, origin.y.first, kTolerance);   // the top meets the origin
+    EXPECT_NEAR(trunk[2].houseY + 1.2, origin.y.first, kTolerance);  // the top meets the origin
 
     // The lowest stands on map 35's brown base plate (y 0.4, x 1-3, z 23-26).
     const auto base = select(placementsOf(35), [](const PlacementInstance& p) {

@@ -5,13 +5,13 @@
 #include <cmath>
 #include <limits>
 
-namespace
-{
+namespace {
 
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
 const float kInfinity = std::numeric_limits<float>::infinity();
 
 // Bottom rows (0, 0, 0, 1).
+// clang-format off
 const MATRIX4X4 kAffineA(1.0f, 2.0f, 3.0f, 0.0f,
                          4.0f, 5.0f, 6.0f, 0.0f,
                          7.0f, 8.0f, 10.0f, 0.0f,
@@ -29,75 +29,70 @@ const MATRIX4X4 kGeneralB(0.3f, 1.7f, -2.1f, 0.4f,
                           1.1f, -0.6f, 0.9f, -1.3f,
                           2.2f, 0.8f, 1.4f, 0.7f,
                           -0.5f, 1.9f, 0.2f, 2.5f);
+// clang-format on
 
 // Affine but for entry 15.
+// clang-format off
 const MATRIX4X4 kHomogeneousScale(1.0f, 0.0f, 0.0f, 0.0f,
                                   0.0f, 1.0f, 0.0f, 0.0f,
                                   0.0f, 0.0f, 1.0f, 0.0f,
                                   3.0f, 0.0f, 0.0f, 2.0f);
+// clang-format on
 
 // The textbook product, every entry the full sum of four terms in the same order.
-MATRIX4X4 ReferenceProduct(MATRIX4X4 const& a, MATRIX4X4 const& b)
-{
+MATRIX4X4 ReferenceProduct(MATRIX4X4 const& a, MATRIX4X4 const& b) {
     MATRIX4X4 result;
-    for (int column = 0; column < 4; ++column)
-    {
-        for (int row = 0; row < 4; ++row)
-        {
+    for (int column = 0; column < 4; ++column) {
+        for (int row = 0; row < 4; ++row) {
             float sum = 0.0f;
-            for (int k = 0; k < 4; ++k)
-                sum += a.entries[k * 4 + row] * b.entries[column * 4 + k];
+            for (int k = 0; k < 4; ++k) sum += a.entries[k * 4 + row] * b.entries[column * 4 + k];
             result.entries[column * 4 + row] = sum;
         }
     }
     return result;
 }
 
-void ExpectNear(MATRIX4X4 const& actual, MATRIX4X4 const& expected, float tolerance)
-{
+void ExpectNear(MATRIX4X4 const& actual, MATRIX4X4 const& expected, float tolerance) {
     for (int i = 0; i < 16; ++i)
         EXPECT_NEAR(actual.entries[i], expected.entries[i], tolerance) << "entry " << i;
 }
 
-void ExpectNear(VECTOR4D const& actual, VECTOR4D const& expected, float tolerance)
-{
+void ExpectNear(VECTOR4D const& actual, VECTOR4D const& expected, float tolerance) {
     EXPECT_NEAR(actual.x, expected.x, tolerance) << "x";
     EXPECT_NEAR(actual.y, expected.y, tolerance) << "y";
     EXPECT_NEAR(actual.z, expected.z, tolerance) << "z";
     EXPECT_NEAR(actual.w, expected.w, tolerance) << "w";
 }
 
-void ExpectNear(VECTOR3D const& actual, VECTOR3D const& expected, float tolerance)
-{
+void ExpectNear(VECTOR3D const& actual, VECTOR3D const& expected, float tolerance) {
     EXPECT_NEAR(actual.x, expected.x, tolerance) << "x";
     EXPECT_NEAR(actual.y, expected.y, tolerance) << "y";
     EXPECT_NEAR(actual.z, expected.z, tolerance) << "z";
 }
 
 // Homogeneous transform of a point followed by the perspective division.
-VECTOR3D TransformPoint(MATRIX4X4 const& m, VECTOR3D const& p)
-{
+VECTOR3D TransformPoint(MATRIX4X4 const& m, VECTOR3D const& p) {
     const VECTOR4D clip = m * VECTOR4D(p);
     return VECTOR3D(clip.x / clip.w, clip.y / clip.w, clip.z / clip.w);
 }
 
-MATRIX4X4 Translation(float x, float y, float z)
-{
+MATRIX4X4 Translation(float x, float y, float z) {
     MATRIX4X4 m;
     m.SetTranslation(VECTOR3D(x, y, z));
     return m;
 }
 
-} // namespace
+}  // namespace
 
-TEST(MatrixAccess, ConstructionAndStorageOrder)
-{
+TEST(MatrixAccess, ConstructionAndStorageOrder) {
     const MATRIX4X4 identity;
     for (int i = 0; i < 16; ++i)
         EXPECT_EQ(identity.entries[i], (i % 5 == 0) ? 1.0f : 0.0f) << "entry " << i;
 
+    // clang-format off
     const MATRIX4X4 m(1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f, 7.0f, 8.0f,
                       9.0f, 10.0f, 11.0f, 12.0f, 13.0f, 14.0f, 15.0f, 16.0f);
+    // clang-format on
     EXPECT_TRUE(m.GetTranslatedVector3D(VECTOR3D()) == VECTOR3D(13.0f, 14.0f, 15.0f));
     EXPECT_TRUE(m.GetRow(0) == VECTOR4D(1.0f, 5.0f, 9.0f, 13.0f));
     EXPECT_TRUE(m.GetRow(3) == VECTOR4D(4.0f, 8.0f, 12.0f, 16.0f));
@@ -108,16 +103,16 @@ TEST(MatrixAccess, ConstructionAndStorageOrder)
     EXPECT_TRUE(MATRIX4X4(m.entries) == m);
     MATRIX4X4 zero = m;
     zero.LoadZero();
-    for (float entry : zero.entries)
-        EXPECT_EQ(entry, 0.0f);
+    for (float entry : zero.entries) EXPECT_EQ(entry, 0.0f);
     zero.LoadIdentity();
     EXPECT_TRUE(zero == identity);
 }
 
-TEST(MatrixAccess, OutOfRangeIndicesAreIgnored)
-{
+TEST(MatrixAccess, OutOfRangeIndicesAreIgnored) {
+    // clang-format off
     MATRIX4X4 m(1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f, 7.0f, 8.0f,
                 9.0f, 10.0f, 11.0f, 12.0f, 13.0f, 14.0f, 15.0f, 16.0f);
+    // clang-format on
     const MATRIX4X4 before = m;
 
     EXPECT_EQ(m.GetEntry(16), 0.0f);
@@ -135,8 +130,7 @@ TEST(MatrixAccess, OutOfRangeIndicesAreIgnored)
     EXPECT_EQ(m.GetEntry(15), 99.0f);
 }
 
-TEST(MatrixAccess, FloatViewsAreTheEntries)
-{
+TEST(MatrixAccess, FloatViewsAreTheEntries) {
     // As glGetFloatv fills it and glLoadMatrixf reads it.
     MATRIX4X4 m;
     float* writable = m;
@@ -148,10 +142,8 @@ TEST(MatrixAccess, FloatViewsAreTheEntries)
     EXPECT_EQ(readable, &m.entries[0]);
 }
 
-TEST(MatrixProduct, EveryPathEqualsTheFullProductForFiniteEntries)
-{
-    const struct
-    {
+TEST(MatrixProduct, EveryPathEqualsTheFullProductForFiniteEntries) {
+    const struct {
         const char* name;
         MATRIX4X4 left;
         MATRIX4X4 right;
@@ -161,8 +153,7 @@ TEST(MatrixProduct, EveryPathEqualsTheFullProductForFiniteEntries)
         {"only right affine", kGeneralA, kAffineB},
         {"neither affine", kGeneralA, kGeneralB},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const MATRIX4X4 product = c.left * c.right;
         const MATRIX4X4 reference = ReferenceProduct(c.left, c.right);
@@ -171,10 +162,8 @@ TEST(MatrixProduct, EveryPathEqualsTheFullProductForFiniteEntries)
     }
 }
 
-TEST(MatrixProduct, AnyBottomRowEntryOffDisablesTheShortcut)
-{
-    for (int i : {3, 7, 11, 15})
-    {
+TEST(MatrixProduct, AnyBottomRowEntryOffDisablesTheShortcut) {
+    for (int i : {3, 7, 11, 15}) {
         SCOPED_TRACE(i);
         MATRIX4X4 almostAffine = kAffineA;
         almostAffine.entries[i] = 0.5f;
@@ -183,16 +172,16 @@ TEST(MatrixProduct, AnyBottomRowEntryOffDisablesTheShortcut)
         const MATRIX4X4 asRight = kAffineB * almostAffine;
         const MATRIX4X4 referenceLeft = ReferenceProduct(almostAffine, kAffineB);
         const MATRIX4X4 referenceRight = ReferenceProduct(kAffineB, almostAffine);
-        for (int j = 0; j < 16; ++j)
-        {
-            EXPECT_FLOAT_EQ(asLeft.entries[j], referenceLeft.entries[j]) << "left operand, entry " << j;
-            EXPECT_FLOAT_EQ(asRight.entries[j], referenceRight.entries[j]) << "right operand, entry " << j;
+        for (int j = 0; j < 16; ++j) {
+            EXPECT_FLOAT_EQ(asLeft.entries[j], referenceLeft.entries[j])
+                << "left operand, entry " << j;
+            EXPECT_FLOAT_EQ(asRight.entries[j], referenceRight.entries[j])
+                << "right operand, entry " << j;
         }
     }
 }
 
-TEST(MatrixProduct, AffineShortcutsNeverReadTheAssumedBottomRow)
-{
+TEST(MatrixProduct, AffineShortcutsNeverReadTheAssumedBottomRow) {
     // The full sum would meet 0 * inf = NaN in every entry touched below.
     MATRIX4X4 affineWithInfinity = kAffineA;
     affineWithInfinity.entries[12] = kInfinity;
@@ -224,23 +213,22 @@ TEST(MatrixProduct, AffineShortcutsNeverReadTheAssumedBottomRow)
     EXPECT_TRUE(std::isinf(rightAffine.entries[12]));
 }
 
-TEST(MatrixProduct, OrderOfTransforms)
-{
+TEST(MatrixProduct, OrderOfTransforms) {
     MATRIX4X4 scale;
     scale.SetScale(VECTOR3D(2.0f, 2.0f, 2.0f));
     const MATRIX4X4 translate = Translation(1.0f, 2.0f, 3.0f);
     const VECTOR4D point(1.0f, 1.0f, 1.0f, 1.0f);
 
     EXPECT_TRUE((translate * scale) * point == VECTOR4D(3.0f, 4.0f, 5.0f, 1.0f)) << "scale first";
-    EXPECT_TRUE((scale * translate) * point == VECTOR4D(4.0f, 6.0f, 8.0f, 1.0f)) << "translate first";
+    EXPECT_TRUE((scale * translate) * point == VECTOR4D(4.0f, 6.0f, 8.0f, 1.0f))
+        << "translate first";
 
     MATRIX4X4 compound = translate;
     compound *= scale;
     EXPECT_TRUE(compound == translate * scale) << "*= keeps the matrix as the left operand";
 }
 
-TEST(MatrixProduct, VectorProductPassesWThroughAffineMatrices)
-{
+TEST(MatrixProduct, VectorProductPassesWThroughAffineMatrices) {
     MATRIX4X4 affine = Translation(1.0f, 2.0f, 3.0f);
     const VECTOR4D direction(kInfinity, 0.0f, 0.0f, 0.0f);
     EXPECT_EQ((affine * direction).w, 0.0f) << "w is copied, not 0 * inf";
@@ -249,15 +237,16 @@ TEST(MatrixProduct, VectorProductPassesWThroughAffineMatrices)
 
     MATRIX4X4 projection;
     projection.SetPerspective(-1.0f, 1.0f, -1.0f, 1.0f, 1.0f, 10.0f);
-    EXPECT_EQ((projection * VECTOR4D(0.0f, 0.0f, -4.0f, 1.0f)).w, 4.0f) << "w = -z for a projection";
+    EXPECT_EQ((projection * VECTOR4D(0.0f, 0.0f, -4.0f, 1.0f)).w, 4.0f)
+        << "w = -z for a projection";
 
-    EXPECT_TRUE(kHomogeneousScale * VECTOR4D(1.0f, 1.0f, 1.0f, 1.0f) == VECTOR4D(4.0f, 1.0f, 1.0f, 2.0f));
+    EXPECT_TRUE(kHomogeneousScale * VECTOR4D(1.0f, 1.0f, 1.0f, 1.0f) ==
+                VECTOR4D(4.0f, 1.0f, 1.0f, 2.0f));
     EXPECT_TRUE(kGeneralA * VECTOR4D(1.0f, 0.0f, 0.0f, 0.0f) == kGeneralA.GetColumn(0));
     EXPECT_TRUE(kGeneralA * VECTOR4D(0.0f, 0.0f, 0.0f, 1.0f) == kGeneralA.GetColumn(3));
 }
 
-TEST(MatrixProduct, PartialApplicationToThreeVectors)
-{
+TEST(MatrixProduct, PartialApplicationToThreeVectors) {
     MATRIX4X4 rotation;
     rotation.SetRotationZ(90.0);
     rotation.SetTranslationPart(VECTOR3D(10.0f, 20.0f, 30.0f));
@@ -269,8 +258,7 @@ TEST(MatrixProduct, PartialApplicationToThreeVectors)
     EXPECT_TRUE(rotation.GetInverseTranslatedVector3D(v) == VECTOR3D(-9.0f, -18.0f, -27.0f));
 }
 
-TEST(MatrixScalar, DivisionByZeroOrOneIsACopy)
-{
+TEST(MatrixScalar, DivisionByZeroOrOneIsACopy) {
     EXPECT_TRUE(kGeneralB / 0.0f == kGeneralB);
     EXPECT_TRUE(kGeneralB / 1.0f == kGeneralB);
 
@@ -287,8 +275,7 @@ TEST(MatrixScalar, DivisionByZeroOrOneIsACopy)
     EXPECT_EQ(divided.entries[5], 1.0f / 41.0f);
 }
 
-TEST(MatrixScalar, EntrywiseArithmetic)
-{
+TEST(MatrixScalar, EntrywiseArithmetic) {
     const MATRIX4X4 sum = kAffineA + kAffineB;
     for (int i = 0; i < 16; ++i)
         EXPECT_EQ(sum.entries[i], kAffineA.entries[i] + kAffineB.entries[i]) << "entry " << i;
@@ -304,8 +291,7 @@ TEST(MatrixScalar, EntrywiseArithmetic)
     EXPECT_TRUE(m == kAffineB * 0.5f);
 }
 
-TEST(MatrixEquality, IsExact)
-{
+TEST(MatrixEquality, IsExact) {
     MATRIX4X4 twiceTransposed = kGeneralB;
     twiceTransposed.Transpose();
     EXPECT_FALSE(twiceTransposed == kGeneralB);
@@ -325,11 +311,9 @@ TEST(MatrixEquality, IsExact)
     EXPECT_TRUE(withNaN != withNaN);
 }
 
-TEST(MatrixInverse, GeneralInverseUndoesTheMatrix)
-{
+TEST(MatrixInverse, GeneralInverseUndoesTheMatrix) {
     MATRIX4X4 identity;
-    for (MATRIX4X4 const& m : {kGeneralA, kGeneralB, kAffineA})
-    {
+    for (MATRIX4X4 const& m : {kGeneralA, kGeneralB, kAffineA}) {
         const MATRIX4X4 inverse = m.GetInverse();
         ExpectNear(inverse * m, identity, 1e-5f);
         ExpectNear(m * inverse, identity, 1e-5f);
@@ -344,8 +328,7 @@ TEST(MatrixInverse, GeneralInverseUndoesTheMatrix)
     EXPECT_TRUE(inverseTranspose.GetRow(3) == VECTOR4D(-1.0f, -2.0f, -3.0f, 1.0f));
 }
 
-TEST(MatrixInverse, SingularMatricesGiveTheIdentity)
-{
+TEST(MatrixInverse, SingularMatricesGiveTheIdentity) {
     MATRIX4X4 zeroColumn = kGeneralA;
     zeroColumn.entries[4] = 0.0f;
     zeroColumn.entries[5] = 0.0f;
@@ -355,10 +338,12 @@ TEST(MatrixInverse, SingularMatricesGiveTheIdentity)
     EXPECT_TRUE(zeroColumn.GetInverseTranspose() == MATRIX4X4());
 
     // Two equal rows: no zero entry anywhere, determinant still exactly 0.
+    // clang-format off
     const MATRIX4X4 equalRows(1.0f, 1.0f, 2.0f, 3.0f,
                               4.0f, 4.0f, 5.0f, 6.0f,
                               7.0f, 7.0f, 8.0f, 10.0f,
                               2.0f, 2.0f, 3.0f, 1.0f);
+    // clang-format on
     EXPECT_TRUE(equalRows.GetInverse() == MATRIX4X4());
 
     MATRIX4X4 zero;
@@ -367,8 +352,7 @@ TEST(MatrixInverse, SingularMatricesGiveTheIdentity)
     EXPECT_TRUE(zero == MATRIX4X4());
 }
 
-TEST(MatrixInverse, TranslationAndRigidTransforms)
-{
+TEST(MatrixInverse, TranslationAndRigidTransforms) {
     const MATRIX4X4 translation = Translation(1.0f, 2.0f, 3.0f);
     const MATRIX4X4 expected = Translation(-1.0f, -2.0f, -3.0f);
     EXPECT_TRUE(translation.GetInverse() == expected);
@@ -388,8 +372,7 @@ TEST(MatrixInverse, TranslationAndRigidTransforms)
     EXPECT_TRUE(scale.GetAffineInverse() == scale);
 }
 
-TEST(MatrixInverse, VerbFormsReplaceTheMatrix)
-{
+TEST(MatrixInverse, VerbFormsReplaceTheMatrix) {
     MATRIX4X4 m = kGeneralB;
     m.Invert();
     EXPECT_TRUE(m == kGeneralB.GetInverse());
@@ -404,8 +387,7 @@ TEST(MatrixInverse, VerbFormsReplaceTheMatrix)
     EXPECT_TRUE(m == kAffineA.GetAffineInverseTranspose());
 }
 
-TEST(MatrixBuilders, TranslationAndScale)
-{
+TEST(MatrixBuilders, TranslationAndScale) {
     MATRIX4X4 m = kGeneralA;
     m.SetTranslationPart(VECTOR3D(7.0f, 8.0f, 9.0f));
     for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 15})
@@ -421,12 +403,10 @@ TEST(MatrixBuilders, TranslationAndScale)
     EXPECT_TRUE(m == MATRIX4X4(5, 0, 0, 0, 0, 5, 0, 0, 0, 0, 5, 0, 0, 0, 0, 1));
 }
 
-TEST(MatrixBuilders, RotationsMatchTheVectorRotations)
-{
+TEST(MatrixBuilders, RotationsMatchTheVectorRotations) {
     const VECTOR3D v(1.0f, 2.0f, -0.5f);
     MATRIX4X4 m;
-    for (double angle : {30.0, 90.0, -120.0})
-    {
+    for (double angle : {30.0, 90.0, -120.0}) {
         SCOPED_TRACE(angle);
         m.SetRotationX(angle);
         ExpectNear(m.GetRotatedVector3D(v), v.GetRotatedX(angle), 1e-6f);
@@ -451,8 +431,7 @@ TEST(MatrixBuilders, RotationsMatchTheVectorRotations)
     ExpectNear(m, aboutZ, 1e-6f);
 }
 
-TEST(MatrixBuilders, EulerRotationAppliesXThenYThenZ)
-{
+TEST(MatrixBuilders, EulerRotationAppliesXThenYThenZ) {
     MATRIX4X4 x, y, z;
     x.SetRotationX(20.0);
     y.SetRotationY(-35.0);
@@ -471,8 +450,7 @@ TEST(MatrixBuilders, EulerRotationAppliesXThenYThenZ)
         EXPECT_EQ(part.entries[i], euler.entries[i]) << "entry " << i;
 }
 
-TEST(MatrixProjection, FrustumMapsItsCornersToTheClipCube)
-{
+TEST(MatrixProjection, FrustumMapsItsCornersToTheClipCube) {
     const float left = -1.0f, right = 2.0f, bottom = -0.5f, top = 1.5f, n = 1.0f, f = 10.0f;
     MATRIX4X4 m;
     m.SetPerspective(left, right, bottom, top, n, f);
@@ -486,8 +464,7 @@ TEST(MatrixProjection, FrustumMapsItsCornersToTheClipCube)
                VECTOR3D(-1.0f, -1.0f, 1.0f), 1e-5f);
 }
 
-TEST(MatrixProjection, DegenerateFrustumIsAllZero)
-{
+TEST(MatrixProjection, DegenerateFrustumIsAllZero) {
     MATRIX4X4 m;
     m.SetPerspective(1.0f, 1.0f, -1.0f, 1.0f, 1.0f, 10.0f);
     EXPECT_TRUE(m == MATRIX4X4(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0)) << "left = right";
@@ -501,8 +478,7 @@ TEST(MatrixProjection, DegenerateFrustumIsAllZero)
     EXPECT_TRUE(m == MATRIX4X4(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0)) << "near = far";
 }
 
-TEST(MatrixProjection, FarAtMinusOneIsInfinite)
-{
+TEST(MatrixProjection, FarAtMinusOneIsInfinite) {
     MATRIX4X4 m;
     m.SetPerspective(-1.0f, 1.0f, -1.0f, 1.0f, 0.5f, -1.0f);
     EXPECT_EQ(m.entries[10], -0.999f);
@@ -518,8 +494,7 @@ TEST(MatrixProjection, FarAtMinusOneIsInfinite)
     EXPECT_FLOAT_EQ(fromFieldOfView.entries[14], -1.998f * 0.5f);
 }
 
-TEST(MatrixProjection, FieldOfViewFormIsASymmetricFrustum)
-{
+TEST(MatrixProjection, FieldOfViewFormIsASymmetricFrustum) {
     MATRIX4X4 square;
     square.SetPerspective(90.0f, 1.0f, 1.0f, 100.0f);
     EXPECT_FLOAT_EQ(square.entries[0], 1.0f);
@@ -541,8 +516,7 @@ TEST(MatrixProjection, FieldOfViewFormIsASymmetricFrustum)
     ExpectNear(wide, byHand, 1e-5f);
 }
 
-TEST(MatrixProjection, OrthoMapsTheBoxToTheClipCube)
-{
+TEST(MatrixProjection, OrthoMapsTheBoxToTheClipCube) {
     MATRIX4X4 m;
     m.SetOrtho(-2.0f, 6.0f, 1.0f, 3.0f, 0.5f, 4.5f);
     EXPECT_TRUE(m * VECTOR4D(-2.0f, 1.0f, -0.5f, 1.0f) == VECTOR4D(-1.0f, -1.0f, -1.0f, 1.0f));

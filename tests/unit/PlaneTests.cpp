@@ -4,18 +4,15 @@
 
 #include <cmath>
 
-namespace
-{
+namespace {
 
-void ExpectNear(VECTOR3D const& actual, VECTOR3D const& expected, float tolerance = 1e-6f)
-{
+void ExpectNear(VECTOR3D const& actual, VECTOR3D const& expected, float tolerance = 1e-6f) {
     EXPECT_NEAR(actual.x, expected.x, tolerance) << "x";
     EXPECT_NEAR(actual.y, expected.y, tolerance) << "y";
     EXPECT_NEAR(actual.z, expected.z, tolerance) << "z";
 }
 
-PLANE MakePlane(VECTOR3D const& normal, float intercept)
-{
+PLANE MakePlane(VECTOR3D const& normal, float intercept) {
     PLANE plane;
     plane.normal = normal;
     plane.intercept = intercept;
@@ -23,38 +20,40 @@ PLANE MakePlane(VECTOR3D const& normal, float intercept)
 }
 
 // z = 0, front towards +z.
-PLANE GroundPlane()
-{
+PLANE GroundPlane() {
     PLANE plane;
-    plane.SetFromPoints(VECTOR3D(0.0f, 0.0f, 0.0f), VECTOR3D(1.0f, 0.0f, 0.0f), VECTOR3D(0.0f, 1.0f, 0.0f));
+    plane.SetFromPoints(VECTOR3D(0.0f, 0.0f, 0.0f), VECTOR3D(1.0f, 0.0f, 0.0f),
+                        VECTOR3D(0.0f, 1.0f, 0.0f));
     return plane;
 }
 
-} // namespace
+}  // namespace
 
-TEST(PlaneConstruction, FromCounterClockwisePoints)
-{
+TEST(PlaneConstruction, FromCounterClockwisePoints) {
     const PLANE plane = GroundPlane();
     EXPECT_TRUE(plane.normal == VECTOR3D(0.0f, 0.0f, 1.0f));
     EXPECT_EQ(plane.intercept, 0.0f);
 
     PLANE reversed;
-    reversed.SetFromPoints(VECTOR3D(0.0f, 0.0f, 0.0f), VECTOR3D(0.0f, 1.0f, 0.0f), VECTOR3D(1.0f, 0.0f, 0.0f));
-    EXPECT_TRUE(reversed.normal == VECTOR3D(0.0f, 0.0f, -1.0f)) << "clockwise points face the other way";
+    reversed.SetFromPoints(VECTOR3D(0.0f, 0.0f, 0.0f), VECTOR3D(0.0f, 1.0f, 0.0f),
+                           VECTOR3D(1.0f, 0.0f, 0.0f));
+    EXPECT_TRUE(reversed.normal == VECTOR3D(0.0f, 0.0f, -1.0f))
+        << "clockwise points face the other way";
 
     // x + y = 2, through three points not at the origin.
     PLANE slanted;
-    slanted.SetFromPoints(VECTOR3D(2.0f, 0.0f, 0.0f), VECTOR3D(0.0f, 2.0f, 0.0f), VECTOR3D(2.0f, 0.0f, 5.0f));
+    slanted.SetFromPoints(VECTOR3D(2.0f, 0.0f, 0.0f), VECTOR3D(0.0f, 2.0f, 0.0f),
+                          VECTOR3D(2.0f, 0.0f, 5.0f));
     const float half = std::sqrt(0.5f);
     ExpectNear(slanted.normal, VECTOR3D(half, half, 0.0f));
     EXPECT_NEAR(slanted.intercept, -2.0f * half, 1e-6f);
     EXPECT_NEAR(slanted.GetDistance(VECTOR3D(2.0f, 2.0f, -7.0f)), 2.0f * half, 1e-6f);
 }
 
-TEST(PlaneConstruction, CollinearPointsGiveADegeneratePlane)
-{
+TEST(PlaneConstruction, CollinearPointsGiveADegeneratePlane) {
     PLANE plane;
-    plane.SetFromPoints(VECTOR3D(1.0f, 1.0f, 1.0f), VECTOR3D(2.0f, 2.0f, 2.0f), VECTOR3D(4.0f, 4.0f, 4.0f));
+    plane.SetFromPoints(VECTOR3D(1.0f, 1.0f, 1.0f), VECTOR3D(2.0f, 2.0f, 2.0f),
+                        VECTOR3D(4.0f, 4.0f, 4.0f));
     EXPECT_TRUE(plane.normal == VECTOR3D(0.0f, 0.0f, 0.0f));
     EXPECT_EQ(plane.intercept, 0.0f);
     EXPECT_FALSE(std::isnan(plane.intercept));
@@ -62,8 +61,7 @@ TEST(PlaneConstruction, CollinearPointsGiveADegeneratePlane)
         EXPECT_EQ(plane.ClassifyPoint(p), POINT_ON_PLANE);
 }
 
-TEST(PlaneConstruction, CalculateInterceptMovesThePlaneThroughAPoint)
-{
+TEST(PlaneConstruction, CalculateInterceptMovesThePlaneThroughAPoint) {
     PLANE plane = GroundPlane();
     plane.CalculateIntercept(VECTOR3D(5.0f, -3.0f, 2.0f));
     EXPECT_EQ(plane.intercept, -2.0f);
@@ -72,8 +70,7 @@ TEST(PlaneConstruction, CalculateInterceptMovesThePlaneThroughAPoint)
     EXPECT_EQ(plane.GetDistance(VECTOR3D(9.0f, 9.0f, -1.0f)), -3.0f);
 }
 
-TEST(PlaneNormalize, ScalesNormalAndIntercept)
-{
+TEST(PlaneNormalize, ScalesNormalAndIntercept) {
     PLANE plane = MakePlane(VECTOR3D(0.0f, 3.0f, 4.0f), -10.0f);
     plane.Normalize();
     EXPECT_TRUE(plane.normal == VECTOR3D(0.0f, 0.6f, 0.8f));
@@ -90,8 +87,7 @@ TEST(PlaneNormalize, ScalesNormalAndIntercept)
     EXPECT_TRUE(std::isnan(empty.intercept)) << "0 / 0";
 }
 
-TEST(PlaneClassification, UsesAToleranceOfOneHundredth)
-{
+TEST(PlaneClassification, UsesAToleranceOfOneHundredth) {
     const PLANE plane = GroundPlane();
     EXPECT_EQ(plane.ClassifyPoint(VECTOR3D(0.0f, 0.0f, 1.0f)), POINT_IN_FRONT_OF_PLANE);
     EXPECT_EQ(plane.ClassifyPoint(VECTOR3D(0.0f, 0.0f, -1.0f)), POINT_BEHIND_PLANE);
@@ -103,15 +99,15 @@ TEST(PlaneClassification, UsesAToleranceOfOneHundredth)
     // The bounds themselves count as on the plane.
     EXPECT_EQ(plane.ClassifyPoint(VECTOR3D(3.0f, 4.0f, 0.01f)), POINT_ON_PLANE);
     EXPECT_EQ(plane.ClassifyPoint(VECTOR3D(3.0f, 4.0f, -0.01f)), POINT_ON_PLANE);
-    EXPECT_EQ(plane.ClassifyPoint(VECTOR3D(3.0f, 4.0f, std::nextafter(0.01f, 1.0f))), POINT_IN_FRONT_OF_PLANE);
+    EXPECT_EQ(plane.ClassifyPoint(VECTOR3D(3.0f, 4.0f, std::nextafter(0.01f, 1.0f))),
+              POINT_IN_FRONT_OF_PLANE);
 
     EXPECT_EQ(POINT_ON_PLANE, 0);
     EXPECT_EQ(POINT_IN_FRONT_OF_PLANE, 1);
     EXPECT_EQ(POINT_BEHIND_PLANE, 2);
 }
 
-TEST(PlaneIntersection, ThreePlanesMeetInAPoint)
-{
+TEST(PlaneIntersection, ThreePlanesMeetInAPoint) {
     const PLANE x = MakePlane(VECTOR3D(1.0f, 0.0f, 0.0f), -1.0f);
     const PLANE y = MakePlane(VECTOR3D(0.0f, 1.0f, 0.0f), -2.0f);
     const PLANE z = MakePlane(VECTOR3D(0.0f, 0.0f, 1.0f), -3.0f);
@@ -121,17 +117,19 @@ TEST(PlaneIntersection, ThreePlanesMeetInAPoint)
 
     // Oblique planes: the result lies on all three.
     PLANE a, b, c;
-    a.SetFromPoints(VECTOR3D(1.0f, 0.0f, 0.0f), VECTOR3D(0.0f, 1.0f, 0.0f), VECTOR3D(0.0f, 0.0f, 1.0f));
-    b.SetFromPoints(VECTOR3D(2.0f, 0.0f, 1.0f), VECTOR3D(0.0f, 0.0f, 3.0f), VECTOR3D(0.0f, -4.0f, 0.0f));
-    c.SetFromPoints(VECTOR3D(0.5f, 3.0f, 0.0f), VECTOR3D(-1.0f, 0.0f, 2.0f), VECTOR3D(1.0f, 1.0f, 1.0f));
+    a.SetFromPoints(VECTOR3D(1.0f, 0.0f, 0.0f), VECTOR3D(0.0f, 1.0f, 0.0f),
+                    VECTOR3D(0.0f, 0.0f, 1.0f));
+    b.SetFromPoints(VECTOR3D(2.0f, 0.0f, 1.0f), VECTOR3D(0.0f, 0.0f, 3.0f),
+                    VECTOR3D(0.0f, -4.0f, 0.0f));
+    c.SetFromPoints(VECTOR3D(0.5f, 3.0f, 0.0f), VECTOR3D(-1.0f, 0.0f, 2.0f),
+                    VECTOR3D(1.0f, 1.0f, 1.0f));
     ASSERT_TRUE(a.Intersect3(b, c, point));
     EXPECT_NEAR(a.GetDistance(point), 0.0f, 1e-5f);
     EXPECT_NEAR(b.GetDistance(point), 0.0f, 1e-5f);
     EXPECT_NEAR(c.GetDistance(point), 0.0f, 1e-5f);
 }
 
-TEST(PlaneIntersection, ParallelPlanesHaveNoCommonPoint)
-{
+TEST(PlaneIntersection, ParallelPlanesHaveNoCommonPoint) {
     const PLANE x1 = MakePlane(VECTOR3D(1.0f, 0.0f, 0.0f), -1.0f);
     const PLANE x2 = MakePlane(VECTOR3D(-2.0f, 0.0f, 0.0f), 5.0f);
     const PLANE y = MakePlane(VECTOR3D(0.0f, 1.0f, 0.0f), -2.0f);
@@ -147,8 +145,7 @@ TEST(PlaneIntersection, ParallelPlanesHaveNoCommonPoint)
     EXPECT_FALSE(diagonal.Intersect3(xz, yz, point));
 }
 
-TEST(PlaneLerp, InterpolatesNormalAndIntercept)
-{
+TEST(PlaneLerp, InterpolatesNormalAndIntercept) {
     const PLANE from = MakePlane(VECTOR3D(0.0f, 0.0f, 2.0f), -4.0f);
     const PLANE to = MakePlane(VECTOR3D(3.0f, 0.0f, 0.0f), 6.0f);
 
@@ -167,8 +164,7 @@ TEST(PlaneLerp, InterpolatesNormalAndIntercept)
     EXPECT_EQ(halfway.intercept, 3.0f);
 }
 
-TEST(PlaneEquality, IsExact)
-{
+TEST(PlaneEquality, IsExact) {
     const PLANE positiveZero = MakePlane(VECTOR3D(0.0f, 1.0f, 0.0f), 0.0f);
     const PLANE negativeZero = MakePlane(VECTOR3D(0.0f, 1.0f, 0.0f), -0.0f);
     EXPECT_TRUE(positiveZero == negativeZero) << "IEEE: -0 equals 0";

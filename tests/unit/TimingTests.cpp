@@ -40,19 +40,19 @@ TEST_F(ManualClock, TimerRunsPausesAndResumesWithoutCountingThePause) {
 
     timer.Pause();
     fakeNow = 1400;
-    timer.Pause();   // a second pause keeps the first pause time
+    timer.Pause();  // a second pause keeps the first pause time
     EXPECT_EQ(timer.pauseTime, 1250.0);
     fakeNow = 5000;
     EXPECT_EQ(timer.GetTime(), 250.0);
     EXPECT_EQ(timer.GetTime(), 250.0);
 
     timer.Unpause();
-    EXPECT_EQ(timer.GetTime(), 250.0);   // continues from the frozen value
+    EXPECT_EQ(timer.GetTime(), 250.0);  // continues from the frozen value
     fakeNow = 5100;
     EXPECT_EQ(timer.GetTime(), 350.0);
 
     const double startBefore = timer.startTime;
-    timer.Unpause();   // running: nothing changes
+    timer.Unpause();  // running: nothing changes
     EXPECT_EQ(timer.startTime, startBefore);
     EXPECT_EQ(timer.GetTime(), 350.0);
 }
@@ -70,7 +70,7 @@ TEST_F(ManualClock, ResetWhilePausedKeepsThePauseAndCanGoNegative) {
 TEST_F(ManualClock, TimerReadsTheFullUnsignedRange) {
     fakeNow = 0xFFFFFFF0u;
     TIMER timer;
-    EXPECT_EQ(timer.startTime, 4294967280.0);   // never negative
+    EXPECT_EQ(timer.startTime, 4294967280.0);  // never negative
     fakeNow = 0xFFFFFFFFu;
     EXPECT_EQ(timer.GetTime(), 15.0);
 }
@@ -80,7 +80,7 @@ TEST_F(ManualClock, FpsMeterAveragesOverJustOverOneSecond) {
     EXPECT_EQ(meter.GetFps(), 0.0f);
 
     fakeNow = 0;
-    meter.Update();   // 0 s since the last computation: only counted
+    meter.Update();  // 0 s since the last computation: only counted
     EXPECT_EQ(meter.GetFps(), 0.0f);
     EXPECT_EQ(meter.frames, 1);
 
@@ -93,19 +93,19 @@ TEST_F(ManualClock, FpsMeterAveragesOverJustOverOneSecond) {
     EXPECT_EQ(meter.frames, 11);
 
     fakeNow = 1100;
-    meter.Update();   // 12 frames over 1.1 s, the current one included
+    meter.Update();  // 12 frames over 1.1 s, the current one included
     EXPECT_NEAR(meter.GetFps(), 12 / 1.1f, 1e-4);
     EXPECT_EQ(meter.frames, 0);
     EXPECT_FLOAT_EQ(meter.lastTime, 1.1f);
 
     fakeNow = 1500;
-    meter.Update();   // the rate holds between computations
+    meter.Update();  // the rate holds between computations
     EXPECT_NEAR(meter.GetFps(), 12 / 1.1f, 1e-4);
 }
 
 TEST_F(ManualClock, FpsMeterFirstUpdateComparesAgainstZero) {
     FPS_COUNTER meter;
-    fakeNow = 40000;   // 40 s after the start
+    fakeNow = 40000;  // 40 s after the start
     meter.Update();
     EXPECT_FLOAT_EQ(meter.GetFps(), 1 / 40.0f);
 }

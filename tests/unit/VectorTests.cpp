@@ -6,30 +6,26 @@
 #include <cstring>
 #include <limits>
 
-namespace
-{
+namespace {
 
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
 const float kInfinity = std::numeric_limits<float>::infinity();
 
-void ExpectNear(VECTOR3D const& actual, VECTOR3D const& expected, float tolerance = 1e-6f)
-{
+void ExpectNear(VECTOR3D const& actual, VECTOR3D const& expected, float tolerance = 1e-6f) {
     EXPECT_NEAR(actual.x, expected.x, tolerance) << "x";
     EXPECT_NEAR(actual.y, expected.y, tolerance) << "y";
     EXPECT_NEAR(actual.z, expected.z, tolerance) << "z";
 }
 
-void ExpectBitsEqual(VECTOR3D const& actual, VECTOR3D const& expected)
-{
+void ExpectBitsEqual(VECTOR3D const& actual, VECTOR3D const& expected) {
     EXPECT_EQ(std::memcmp(&actual, &expected, sizeof(VECTOR3D)), 0)
         << "(" << actual.x << ", " << actual.y << ", " << actual.z << ") is not bit-for-bit ("
         << expected.x << ", " << expected.y << ", " << expected.z << ")";
 }
 
-} // namespace
+}  // namespace
 
-TEST(VectorNormalize, LeavesZeroAndUnitVectorsAsTheyAre)
-{
+TEST(VectorNormalize, LeavesZeroAndUnitVectorsAsTheyAre) {
     VECTOR3D zero(0.0f, 0.0f, 0.0f);
     zero.Normalize();
     EXPECT_TRUE(zero == VECTOR3D(0.0f, 0.0f, 0.0f)) << "no division by a zero length";
@@ -44,8 +40,7 @@ TEST(VectorNormalize, LeavesZeroAndUnitVectorsAsTheyAre)
     EXPECT_TRUE(zero2 == VECTOR2D(0.0f, 0.0f));
 }
 
-TEST(VectorNormalize, ScalesOtherVectorsToUnitLength)
-{
+TEST(VectorNormalize, ScalesOtherVectorsToUnitLength) {
     VECTOR3D v(3.0f, 4.0f, 0.0f);
     EXPECT_EQ(v.GetLength(), 5.0f);
     v.Normalize();
@@ -56,7 +51,8 @@ TEST(VectorNormalize, ScalesOtherVectorsToUnitLength)
     const VECTOR3D original(1.0f, -2.0f, 2.0f);
     const VECTOR3D normalized = original.GetNormalized();
     ExpectNear(normalized, VECTOR3D(1.0f / 3, -2.0f / 3, 2.0f / 3));
-    EXPECT_TRUE(original == VECTOR3D(1.0f, -2.0f, 2.0f)) << "GetNormalized must not touch the original";
+    EXPECT_TRUE(original == VECTOR3D(1.0f, -2.0f, 2.0f))
+        << "GetNormalized must not touch the original";
 
     const VECTOR2D v2 = VECTOR2D(3.0f, 4.0f).GetNormalized();
     EXPECT_EQ(VECTOR2D(3.0f, 4.0f).GetLength(), 5.0f);
@@ -64,8 +60,7 @@ TEST(VectorNormalize, ScalesOtherVectorsToUnitLength)
     EXPECT_FLOAT_EQ(v2.y, 0.8f);
 }
 
-TEST(VectorNormalize, MultipliesByTheRoundedReciprocal)
-{
+TEST(VectorNormalize, MultipliesByTheRoundedReciprocal) {
     // 41 * float(1/41) is not 1 in single precision, while 41 / 41 would be.
     const float expected = 41.0f * (1.0f / 41.0f);
     ASSERT_NE(expected, 1.0f);
@@ -79,19 +74,18 @@ TEST(VectorNormalize, MultipliesByTheRoundedReciprocal)
     EXPECT_EQ(v2.y, expected);
 }
 
-TEST(VectorArithmetic, ProductsAreRightHanded)
-{
+TEST(VectorArithmetic, ProductsAreRightHanded) {
     const VECTOR3D x(1.0f, 0.0f, 0.0f);
     const VECTOR3D y(0.0f, 1.0f, 0.0f);
     EXPECT_TRUE(x.CrossProduct(y) == VECTOR3D(0.0f, 0.0f, 1.0f)) << "x cross y is +z";
     EXPECT_TRUE(y.CrossProduct(x) == VECTOR3D(0.0f, 0.0f, -1.0f));
     EXPECT_EQ(VECTOR3D(1.0f, 2.0f, 3.0f).DotProduct(VECTOR3D(4.0f, -5.0f, 6.0f)), 12.0f);
-    EXPECT_TRUE(VECTOR3D(1.0f, 2.0f, 3.0f) - VECTOR3D(0.5f, -1.0f, 4.0f) == VECTOR3D(0.5f, 3.0f, -1.0f));
+    EXPECT_TRUE(VECTOR3D(1.0f, 2.0f, 3.0f) - VECTOR3D(0.5f, -1.0f, 4.0f) ==
+                VECTOR3D(0.5f, 3.0f, -1.0f));
     EXPECT_TRUE(0.5f * VECTOR4D(1.0f, 2.0f, 3.0f, 4.0f) == VECTOR4D(0.5f, 1.0f, 1.5f, 2.0f));
 }
 
-TEST(VectorArithmetic, DivisionByExactlyZeroIsGuarded)
-{
+TEST(VectorArithmetic, DivisionByExactlyZeroIsGuarded) {
     const VECTOR3D v(1.0f, 2.0f, 3.0f);
     EXPECT_TRUE(v / 0.0f == VECTOR3D(0.0f, 0.0f, 0.0f)) << "operator/ by 0 gives the zero vector";
     EXPECT_TRUE(v / 2.0f == VECTOR3D(0.5f, 1.0f, 1.5f));
@@ -107,8 +101,7 @@ TEST(VectorArithmetic, DivisionByExactlyZeroIsGuarded)
     EXPECT_TRUE(std::isinf(huge.x) || huge.x > 1e29f);
 }
 
-TEST(VectorRotation, RightHandedAboutEachAxis)
-{
+TEST(VectorRotation, RightHandedAboutEachAxis) {
     // cos 90 degrees rounded to float is tiny but not zero, and it is kept.
     const float cos90 = static_cast<float>(std::cos(3.141592653589793 / 2.0));
     ASSERT_NE(cos90, 0.0f);
@@ -126,8 +119,7 @@ TEST(VectorRotation, RightHandedAboutEachAxis)
     ExpectNear(VECTOR3D(1.0f, 2.0f, 3.0f).GetRotatedX(180.0), VECTOR3D(1.0f, -2.0f, -3.0f), 1e-5f);
 }
 
-TEST(VectorRotation, ZeroAngleReturnsAnUntouchedCopy)
-{
+TEST(VectorRotation, ZeroAngleReturnsAnUntouchedCopy) {
     // Computing with sin 0 = 0 would turn the infinity into NaNs (inf * 0).
     const VECTOR3D v(kInfinity, 1.0f, 2.0f);
     EXPECT_TRUE(v.GetRotatedX(0.0) == v);
@@ -136,14 +128,14 @@ TEST(VectorRotation, ZeroAngleReturnsAnUntouchedCopy)
     EXPECT_TRUE(v.GetRotatedAxis(0.0, VECTOR3D(1.0f, 1.0f, 0.0f)) == v);
 }
 
-TEST(VectorRotation, ArbitraryAxis)
-{
+TEST(VectorRotation, ArbitraryAxis) {
     // The axis is normalised first, so its length does not matter.
     const VECTOR3D v(1.0f, 2.0f, 3.0f);
-    for (double angle : {30.0, 90.0, -135.0, 270.0})
-    {
-        ExpectNear(v.GetRotatedAxis(angle, VECTOR3D(0.0f, 0.0f, 5.0f)), v.GetRotatedZ(angle), 1e-5f);
-        ExpectNear(v.GetRotatedAxis(angle, VECTOR3D(-2.0f, 0.0f, 0.0f)), v.GetRotatedX(-angle), 1e-5f);
+    for (double angle : {30.0, 90.0, -135.0, 270.0}) {
+        ExpectNear(v.GetRotatedAxis(angle, VECTOR3D(0.0f, 0.0f, 5.0f)), v.GetRotatedZ(angle),
+                   1e-5f);
+        ExpectNear(v.GetRotatedAxis(angle, VECTOR3D(-2.0f, 0.0f, 0.0f)), v.GetRotatedX(-angle),
+                   1e-5f);
     }
 
     // A third of a turn about the diagonal cycles the axes: x -> y -> z.
@@ -156,8 +148,7 @@ TEST(VectorRotation, ArbitraryAxis)
     ExpectNear(v.GetRotatedAxis(60.0, VECTOR3D(0.0f, 0.0f, 0.0f)), v * 0.5f, 1e-6f);
 }
 
-TEST(VectorRotation, FourComponentFormsRotateXyzAndKeepW)
-{
+TEST(VectorRotation, FourComponentFormsRotateXyzAndKeepW) {
     const VECTOR3D xyz(1.0f, -2.0f, 0.5f);
     const VECTOR4D v(xyz.x, xyz.y, xyz.z, 7.0f);
     const VECTOR3D axis(0.0f, 3.0f, 4.0f);
@@ -176,8 +167,7 @@ TEST(VectorRotation, FourComponentFormsRotateXyzAndKeepW)
     EXPECT_TRUE(r3 == xyz.GetRotatedY(50.0));
 }
 
-TEST(VectorPacking, MapsTheDirectionIntoUnitRange)
-{
+TEST(VectorPacking, MapsTheDirectionIntoUnitRange) {
     EXPECT_TRUE(VECTOR3D(0.0f, 0.0f, 2.0f).GetPackedTo01() == VECTOR3D(0.5f, 0.5f, 1.0f));
     EXPECT_TRUE(VECTOR3D(-3.0f, 0.0f, 0.0f).GetPackedTo01() == VECTOR3D(0.0f, 0.5f, 0.5f));
     EXPECT_TRUE(VECTOR3D(0.0f, 0.0f, 0.0f).GetPackedTo01() == VECTOR3D(0.5f, 0.5f, 0.5f))
@@ -188,20 +178,22 @@ TEST(VectorPacking, MapsTheDirectionIntoUnitRange)
     EXPECT_TRUE(v == VECTOR3D(0.5f, 1.0f, 0.5f));
 }
 
-TEST(Vector4D, HomogeneousConversions)
-{
+TEST(Vector4D, HomogeneousConversions) {
     const VECTOR4D fromPoint(VECTOR3D(2.5f, 3.5f, -2.5f));
     EXPECT_TRUE(fromPoint == VECTOR4D(2.5f, 3.5f, -2.5f, 1.0f)) << "a point gets w = 1";
 
-    EXPECT_TRUE(static_cast<VECTOR3D>(VECTOR4D(2.0f, 4.0f, 6.0f, 2.0f)) == VECTOR3D(1.0f, 2.0f, 3.0f));
-    EXPECT_TRUE(static_cast<VECTOR3D>(VECTOR4D(2.0f, 4.0f, 6.0f, 0.0f)) == VECTOR3D(2.0f, 4.0f, 6.0f))
+    EXPECT_TRUE(static_cast<VECTOR3D>(VECTOR4D(2.0f, 4.0f, 6.0f, 2.0f)) ==
+                VECTOR3D(1.0f, 2.0f, 3.0f));
+    EXPECT_TRUE(static_cast<VECTOR3D>(VECTOR4D(2.0f, 4.0f, 6.0f, 0.0f)) ==
+                VECTOR3D(2.0f, 4.0f, 6.0f))
         << "w = 0 is a direction: no division";
-    EXPECT_TRUE(static_cast<VECTOR3D>(VECTOR4D(2.0f, 4.0f, 6.0f, 1.0f)) == VECTOR3D(2.0f, 4.0f, 6.0f));
-    EXPECT_TRUE(static_cast<VECTOR3D>(VECTOR4D(2.0f, 4.0f, 6.0f, -4.0f)) == VECTOR3D(-0.5f, -1.0f, -1.5f));
+    EXPECT_TRUE(static_cast<VECTOR3D>(VECTOR4D(2.0f, 4.0f, 6.0f, 1.0f)) ==
+                VECTOR3D(2.0f, 4.0f, 6.0f));
+    EXPECT_TRUE(static_cast<VECTOR3D>(VECTOR4D(2.0f, 4.0f, 6.0f, -4.0f)) ==
+                VECTOR3D(-0.5f, -1.0f, -1.5f));
 }
 
-TEST(ValueEquality, IsExact)
-{
+TEST(ValueEquality, IsExact) {
     const float justAboveOne = std::nextafter(1.0f, 2.0f);
 
     EXPECT_FALSE(VECTOR2D(1.0f, 2.0f) == VECTOR2D(1.0f, std::nextafter(2.0f, 3.0f)));
@@ -221,15 +213,13 @@ TEST(ValueEquality, IsExact)
     EXPECT_TRUE(VECTOR3D(0.0f, -0.0f, 0.0f) == VECTOR3D(0.0f, 0.0f, -0.0f)) << "IEEE: -0 equals 0";
 }
 
-TEST(Color, ScalingIncludesAlpha)
-{
+TEST(Color, ScalingIncludesAlpha) {
     EXPECT_TRUE(white * 0.2f == COLOR(0.2f, 0.2f, 0.2f, 0.2f));
     EXPECT_TRUE(0.2f * white == COLOR(0.2f, 0.2f, 0.2f, 0.2f));
     EXPECT_TRUE(red * 2.0f == COLOR(2.0f, 0.0f, 0.0f, 2.0f)) << "no clamping unless asked";
 }
 
-TEST(Color, ClampTo01ClampsEveryComponent)
-{
+TEST(Color, ClampTo01ClampsEveryComponent) {
     COLOR c(1.5f, -0.5f, 0.5f, 2.0f);
     c.ClampTo01();
     EXPECT_TRUE(c == COLOR(1.0f, 0.0f, 0.5f, 1.0f));
@@ -239,8 +229,7 @@ TEST(Color, ClampTo01ClampsEveryComponent)
     EXPECT_TRUE(alpha == COLOR(0.25f, 0.75f, 1.0f, 0.0f));
 }
 
-TEST(Color, NamedColours)
-{
+TEST(Color, NamedColours) {
     EXPECT_TRUE(white == COLOR(1.0f, 1.0f, 1.0f, 1.0f));
     EXPECT_TRUE(black == COLOR(0.0f, 0.0f, 0.0f, 0.0f)) << "black has alpha 0";
     EXPECT_TRUE(red == COLOR(1.0f, 0.0f, 0.0f, 1.0f));
@@ -251,8 +240,7 @@ TEST(Color, NamedColours)
     EXPECT_TRUE(yellow == COLOR(1.0f, 1.0f, 0.0f, 1.0f));
 }
 
-TEST(FloatArrayViews, ComponentsFollowEachOther)
-{
+TEST(FloatArrayViews, ComponentsFollowEachOther) {
     // As glLightfv and glTexGenfv read them.
     const COLOR c(0.1f, 0.2f, 0.3f, 0.4f);
     float const* cp = c;
