@@ -19,8 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "app/FrameCapture.h"
-#include "app/ShadowFrame.h"
+#include "render/FrameCapture.h"
+#include "render/ShadowFrame.h"
+#include "viewer/ViewerShell.h"
 #include "model/ExtraScenes.h"
 
 namespace {

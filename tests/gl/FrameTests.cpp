@@ -10,8 +10,9 @@
 #include <cmath>
 #include <vector>
 
-#include "app/FrameCapture.h"
-#include "app/ShadowFrame.h"
+#include "render/FrameCapture.h"
+#include "render/ShadowFrame.h"
+#include "viewer/ViewerShell.h"
 #include "model/Scene.h"
 #include "support/GlTestContext.h"
 #include "support/ViewerTestSupport.h"

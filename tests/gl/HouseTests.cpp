@@ -11,8 +11,8 @@
 #include <cmath>
 #include <filesystem>
 
-#include "app/FrameCapture.h"
-#include "app/ShadowFrame.h"
+#include "render/FrameCapture.h"
+#include "render/ShadowFrame.h"
 #include "model/ExtraScenes.h"
 #include "model/Scene.h"
 #include "model/maps/LayerMaps.h"

@@ -6,7 +6,8 @@
 
 #include <cmath>
 
-#include "app/ShadowFrame.h"
+#include "render/ShadowFrame.h"
+#include "viewer/ViewerShell.h"
 #include "support/GlTestContext.h"
 
 bool prepareViewer(int width, int height) {

@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "app/Clock.h"
-#include "app/FpsCounter.h"
-#include "app/Timer.h"
+#include "viewer/Clock.h"
+#include "viewer/FpsCounter.h"
+#include "viewer/Timer.h"
 
 namespace {
 std::uint32_t fakeNow = 0;

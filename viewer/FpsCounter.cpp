@@ -1,6 +1,6 @@
-#include "app/FpsCounter.h"
+#include "viewer/FpsCounter.h"
 
-#include "app/Clock.h"
+#include "viewer/Clock.h"
 
 void FPS_COUNTER::Update() {
     time = clockMilliseconds() * 0.001f;

@@ -1,6 +1,6 @@
 #include <epoxy/gl.h>
 
-#include "app/FrameCapture.h"
+#include "render/FrameCapture.h"
 
 #include <png.h>
 

@@ -1,6 +1,6 @@
-#include "app/Timer.h"
+#include "viewer/Timer.h"
 
-#include "app/Clock.h"
+#include "viewer/Clock.h"
 
 namespace {
 double clockReading() { return static_cast<double>(clockMilliseconds()); }

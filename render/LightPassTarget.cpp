@@ -1,4 +1,4 @@
-#include "app/LightPassTarget.h"
+#include "render/LightPassTarget.h"
 
 #include <epoxy/gl.h>
 

@@ -4,7 +4,8 @@
 #include <epoxy/gl.h>
 #include <GL/glut.h>
 
-#include "app/ShadowFrame.h"
+#include "render/ShadowFrame.h"
+#include "viewer/ViewerShell.h"
 
 int main(int argc, char** argv) {
     glutInit(&argc, argv);

@@ -1,4 +1,4 @@
-#include "app/Clock.h"
+#include "viewer/Clock.h"
 
 #include <chrono>
 

@@ -1,19 +1,17 @@
 #include <epoxy/gl.h>
 #include <GL/glu.h>
 
-#include "app/FloorTexture.h"
+#include "render/FloorTexture.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/ShadowFrame.h"
 #include "image/Image.h"
 
-void loadTexture() { loadTextureFloor(); }
-
-void loadTextureFloor(const char* path) {
-    glGenTextures(1, &textureFloor);
-    glBindTexture(GL_TEXTURE_2D, textureFloor);
+unsigned loadTextureFloor(const char* path) {
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
 
     LoadedImage* image = ImageLoad(path);
     if (image == nullptr) exit(-1);
@@ -34,4 +32,5 @@ void loadTextureFloor(const char* path) {
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     // The image stays loaded for the life of the process, as the texture does.
+    return texture;
 }

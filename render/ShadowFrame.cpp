@@ -2,24 +2,14 @@
 #include <GL/glu.h>
 #include <GL/glut.h>
 
-#include "app/ShadowFrame.h"
+#include "render/ShadowFrame.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/FloorTexture.h"
-#include "app/LightPassTarget.h"
+#include "render/LightPassTarget.h"
 #include "model/Scene.h"
-
-GLuint textureFloor = 0;
-TIMER timer;
-FPS_COUNTER fpsCounter;
-VECTOR3D cameraPosition(0.0f, 2.5f, 3.5f);
-VECTOR3D lightPosition(2.5f, 3.5f, -2.5f);
-GLuint shadowMapTexture = 0;
-int windowWidth = 0, windowHeight = 0;
-MATRIX4X4 lightProjectionMatrix, lightViewMatrix, cameraProjectionMatrix, cameraViewMatrix;
 
 // Texture coordinates (s, t) of the floor quad's corners: the image repeats four times a side.
 static const float ctf[8] = {-2, -2, 2, -2, 2, 2, -2, 2};
@@ -28,28 +18,6 @@ namespace {
 LightPassTarget lightPassTarget;
 SceneFunction drawScene = DrawScene;
 char fpsString[32] = "0.00";
-
-// Each matrix is built on a fresh modelview identity and read back; the projection
-// stack is never used for building them.
-MATRIX4X4 lookAtMatrix(const VECTOR3D& eye) {
-    MATRIX4X4 matrix;
-    glPushMatrix();
-    glLoadIdentity();
-    gluLookAt(eye.x, eye.y, eye.z, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f);
-    glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
-    glPopMatrix();
-    return matrix;
-}
-
-MATRIX4X4 perspectiveMatrix(double aspect, double nearPlane, double farPlane) {
-    MATRIX4X4 matrix;
-    glPushMatrix();
-    glLoadIdentity();
-    gluPerspective(45.0f, aspect, nearPlane, farPlane);
-    glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
-    glPopMatrix();
-    return matrix;
-}
 
 using Clock = std::chrono::steady_clock;
 
@@ -183,71 +151,6 @@ void drawFloor() {
 }
 }  // namespace
 
-bool Init() {
-    if (!epoxy_has_gl_extension("GL_ARB_depth_texture") ||
-        !epoxy_has_gl_extension("GL_ARB_shadow")) {
-        printf("I require ARB_depth_texture and ARB_shadow extensionsn\n");
-        return false;
-    }
-
-    loadTexture();
-
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glShadeModel(GL_SMOOTH);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glClearDepth(1.0f);
-    glDepthFunc(GL_LEQUAL);  // the lit pass redraws the same surfaces at the same depth
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_CULL_FACE);
-    glEnable(GL_NORMALIZE);
-
-    glGenTextures(1, &shadowMapTexture);
-    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, shadowMapSize, shadowMapSize, 0,
-                 GL_DEPTH_COMPONENT, GL_UNSIGNED_BYTE, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    lightPassTarget.create(shadowMapSize);
-
-    // The brick pieces' current colour is their ambient and diffuse material.
-    glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
-    glEnable(GL_COLOR_MATERIAL);
-    glMaterialfv(GL_FRONT, GL_SPECULAR, white);
-    glMaterialf(GL_FRONT, GL_SHININESS, 16.0f);
-
-    cameraViewMatrix = lookAtMatrix(cameraPosition);
-    lightProjectionMatrix = perspectiveMatrix(1.0, 2.0, 8.0);
-    lightViewMatrix = lookAtMatrix(lightPosition);
-
-    timer.Reset();
-    return true;
-}
-
-void Reshape(int width, int height) {
-    windowWidth = width;
-    windowHeight = height;
-    // A minimised window reports a height of 0; keep the last aspect rather than divide by it.
-    if (height <= 0 || width <= 0) return;
-    cameraProjectionMatrix =
-        perspectiveMatrix(double(windowWidth) / double(windowHeight), 1.0, 100.0);
-}
-
-void Keyboard(unsigned char key, int /*x*/, int /*y*/) {
-    switch (key) {
-        case 27: exit(0);
-        case 'P':
-        case 'p': timer.Pause(); break;
-        case 'U':
-        case 'u': timer.Unpause(); break;
-        default: break;
-    }
-}
-
 void renderFrame(FrameTimings* timings) {
     FrameTimings ignored;
     FrameTimings& times = timings ? *timings : ignored;
@@ -268,20 +171,20 @@ void renderFrame(FrameTimings* timings) {
     stopwatch.lap(&times.floor);
 }
 
-void Display() {
-    renderFrame();
-    glFinish();
-    glutSwapBuffers();
-    glutPostRedisplay();
-}
-
 void setSceneFunction(SceneFunction scene) { drawScene = scene ? scene : DrawScene; }
-
-void setCameraEye(const VECTOR3D& eye) {
-    cameraPosition = eye;
-    cameraViewMatrix = lookAtMatrix(eye);
-}
 
 const char* frameRateText() { return fpsString; }
 
 bool lightPassIsOffscreen() { return lightPassTarget.isOffscreen(); }
+
+void createShadowMap() {
+    glGenTextures(1, &shadowMapTexture);
+    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, shadowMapSize, shadowMapSize, 0,
+                 GL_DEPTH_COMPONENT, GL_UNSIGNED_BYTE, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    lightPassTarget.create(shadowMapSize);
+}

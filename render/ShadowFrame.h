@@ -1,0 +1,35 @@
+#pragma once
+
+// The shadow-mapped frame: three passes over the house (light depth pass into the shadow
+// map, dim camera pass, lit camera pass with the depth comparison), then the textured floor.
+// The window program, the snapshot tool and the tests all drive the frame through here.
+
+#include "render/FrameState.h"
+
+// Milliseconds each part of a frame took, measured with a pipeline flush after each part.
+struct FrameTimings {
+    double lightPass;
+    double dimPass;
+    double litPass;
+    double floor;
+};
+
+// Renders one frame into the back buffer without swapping. With `timings`, the pipeline
+// is finished after every pass so that each pass is timed on its own.
+void renderFrame(FrameTimings* timings = nullptr);
+
+// What the three passes draw: `DrawScene` (the house) unless replaced, for instance by a
+// test scene. The function must leave the matrices as it found them and set only colours.
+using SceneFunction = void (*)(float sceneTime);
+void setSceneFunction(SceneFunction scene);
+
+// The frame rate as text with two decimals, rewritten every frame.
+const char* frameRateText();
+
+// True when the light pass renders into an offscreen depth buffer (correct shadows at any
+// window size); false when it falls back to the window's own depth buffer.
+bool lightPassIsOffscreen();
+
+// Creates the empty shadow map texture and the light pass's offscreen target. Needs a
+// context; called once by Init.
+void createShadowMap();

@@ -1,0 +1,76 @@
+#include <epoxy/gl.h>
+#include <GL/glut.h>
+
+#include "viewer/ViewerShell.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "render/FloorTexture.h"
+#include "render/ShadowFrame.h"
+
+void loadTexture() { textureFloor = loadTextureFloor(); }
+
+bool Init() {
+    if (!epoxy_has_gl_extension("GL_ARB_depth_texture") ||
+        !epoxy_has_gl_extension("GL_ARB_shadow")) {
+        printf("I require ARB_depth_texture and ARB_shadow extensionsn\n");
+        return false;
+    }
+
+    loadTexture();
+
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glClearDepth(1.0f);
+    glDepthFunc(GL_LEQUAL);  // the lit pass redraws the same surfaces at the same depth
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_NORMALIZE);
+
+    createShadowMap();
+
+    // The brick pieces' current colour is their ambient and diffuse material.
+    glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, white);
+    glMaterialf(GL_FRONT, GL_SHININESS, 16.0f);
+
+    cameraViewMatrix = lookAtMatrix(cameraPosition);
+    lightProjectionMatrix = perspectiveMatrix(1.0, 2.0, 8.0);
+    lightViewMatrix = lookAtMatrix(lightPosition);
+
+    timer.Reset();
+    return true;
+}
+
+void Reshape(int width, int height) {
+    windowWidth = width;
+    windowHeight = height;
+    // A minimised window reports a height of 0; keep the last aspect rather than divide by it.
+    if (height <= 0 || width <= 0) return;
+    cameraProjectionMatrix =
+        perspectiveMatrix(double(windowWidth) / double(windowHeight), 1.0, 100.0);
+}
+
+void Keyboard(unsigned char key, int /*x*/, int /*y*/) {
+    switch (key) {
+        case 27: exit(0);
+        case 'P':
+        case 'p': timer.Pause(); break;
+        case 'U':
+        case 'u': timer.Unpause(); break;
+        default: break;
+    }
+}
+
+void Display() {
+    renderFrame();
+    glFinish();
+    glutSwapBuffers();
+    glutPostRedisplay();
+}
