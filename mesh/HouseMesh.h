@@ -1,0 +1,40 @@
+#pragma once
+
+// The house as triangles: what one draw of the house issues, captured without an OpenGL
+// context through the pieces' draw target.
+//
+// Frame and units: the house frame in brick units (origin at the base plate's lower corner,
+// 1.0 = one stud pitch in x and z, +y up; a plate 0.4 high). The world frame of the viewer is
+// this scaled by 0.1 and moved by (-1.6, 0, -1.6).
+//
+// Every polygon is split into a fan from its first vertex, as the renderer does; every box is
+// its six faces as two triangles each. Winding is counter-clockwise seen from outside.
+// Normals are per vertex as drawn (normalised after the matrix); colours are RGBA 0...1.
+
+#include <functional>
+#include <vector>
+
+#include "model/DrawTarget.h"
+
+struct MeshVertex {
+    float position[3];
+    float normal[3];
+    float colour[4];
+};
+
+struct MeshTriangle {
+    MeshVertex corners[3];
+    int placement;  // index into HouseMesh::placements
+};
+
+struct HouseMesh {
+    std::vector<MeshTriangle> triangles;  // in drawing order
+    std::vector<PlacementTag> placements; // in drawing order; the base plate first
+};
+
+// Captures the whole house: the base plate and the forty layer maps.
+HouseMesh captureHouse();
+
+// Captures whatever `draw` issues through the draw target, starting from the identity
+// matrix, in the units `draw` works in. Calls outside any placement get placement -1.
+HouseMesh captureDrawing(const std::function<void()>& draw);
