@@ -1,8 +1,6 @@
 #include "image/ImageWrite.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include "io/AtomicFile.h"
 
 namespace {
 
@@ -98,15 +96,5 @@ std::vector<unsigned char> ImageEncode(int sizeX, int sizeY, int sizeZ, const un
 bool ImageWrite(const char* path, int sizeX, int sizeY, int sizeZ, const unsigned char* pixels,
                 ImageStorage storage, std::string* error) {
     const std::vector<unsigned char> bytes = ImageEncode(sizeX, sizeY, sizeZ, pixels, storage);
-    FILE* file = std::fopen(path, "wb");
-    if (file == nullptr) {
-        *error = std::string(path) + ": " + std::strerror(errno);
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (std::fclose(file) != 0 || !written) {
-        *error = std::string(path) + ": write failed";
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, bytes.data(), bytes.size(), error);
 }

@@ -21,7 +21,7 @@ std::vector<unsigned char> ImageEncode(int sizeX, int sizeY, int sizeZ, const un
                                        ImageStorage storage,
                                        ImageByteOrder order = ImageByteOrder::BigEndian);
 
-// Writes ImageEncode's bytes to `path`; on failure returns false with a
-// one-line reason in `error`.
+// Writes ImageEncode's bytes to `path` through an AtomicFile: on failure the old
+// file is kept and `error` holds one line naming the file and the system's reason.
 bool ImageWrite(const char* path, int sizeX, int sizeY, int sizeZ, const unsigned char* pixels,
                 ImageStorage storage, std::string* error);

@@ -2,6 +2,8 @@
 
 #include "render/FrameCapture.h"
 
+#include "io/AtomicFile.h"
+
 #include <png.h>
 
 #include <cerrno>
@@ -25,21 +27,56 @@ RgbImage readBackBuffer(int width, int height) {
     return image;
 }
 
+namespace {
+
+// Where libpng's failures go: the first one becomes the message, and the error callback jumps
+// back to writePng instead of printing.
+struct PngSink {
+    FILE* stream;
+    int systemError = 0;  // errno of a failed write
+    std::string message;  // libpng's own reason when no write failed
+};
+
+void writePngBytes(png_structp png, png_bytep bytes, size_t size) {
+    auto* sink = static_cast<PngSink*>(png_get_io_ptr(png));
+    if (std::fwrite(bytes, 1, size, sink->stream) != size) {
+        sink->systemError = errno != 0 ? errno : EIO;
+        png_error(png, "write failed");
+    }
+}
+
+void flushPng(png_structp) {}  // AtomicFile::commit flushes
+
+[[noreturn]] void onPngError(png_structp png, png_const_charp message) {
+    auto* sink = static_cast<PngSink*>(png_get_error_ptr(png));
+    if (sink->message.empty()) sink->message = message;
+    png_longjmp(png, 1);
+}
+
+void onPngWarning(png_structp, png_const_charp) {}  // nothing a user could act on
+
+}  // namespace
+
 bool writePng(const std::string& path, const RgbImage& image, std::string* error) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        *error = path + ": " + std::strerror(errno);
-        return false;
-    }
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    AtomicFile file;
+    if (!file.open(path, error)) return false;
+    PngSink sink{file.stream(), 0, {}};
+    png_structp png =
+        png_create_write_struct(PNG_LIBPNG_VER_STRING, &sink, onPngError, onPngWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!png || !info || setjmp(png_jmpbuf(png))) {
+    if (!png || !info) {
         png_destroy_write_struct(&png, &info);
-        std::fclose(file);
-        *error = path + ": could not write the PNG data";
+        *error = path + ": " + std::strerror(ENOMEM);
         return false;
     }
-    png_init_io(png, file);
+    // Every local read after the jump was set before setjmp.
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        *error =
+            path + ": " + (sink.systemError != 0 ? std::strerror(sink.systemError) : sink.message);
+        return false;
+    }
+    png_set_write_fn(png, &sink, writePngBytes, flushPng);
     png_set_IHDR(png, info, image.width, image.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
@@ -48,9 +85,5 @@ bool writePng(const std::string& path, const RgbImage& image, std::string* error
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
-    if (std::fclose(file) != 0) {
-        *error = path + ": " + std::strerror(errno);
-        return false;
-    }
-    return true;
+    return file.commit(error);
 }

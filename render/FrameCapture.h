@@ -16,5 +16,6 @@ struct RgbImage {
 // The window's back buffer (where the frame was just rendered), top row first.
 RgbImage readBackBuffer(int width, int height);
 
-// Writes the image as an 8-bit RGB PNG; on failure returns false with a reason.
+// Writes the image as an 8-bit RGB PNG through an AtomicFile: on failure the old file is kept,
+// nothing is left behind, and `error` holds one line naming the file and the reason.
 bool writePng(const std::string& path, const RgbImage& image, std::string* error);
