@@ -35,7 +35,7 @@ bench: build
 	@$(XVFB) ./$(BUILD_DIR)/brik-snapshot --frames 30 -o $(BUILD_DIR)/bench.png
 
 test: build
-	@$(XVFB) ctest --test-dir $(BUILD_DIR) --output-on-failure
+	@$(XVFB) ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -6,36 +6,30 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <utility>
 #include <vector>
 
 #include "model/BrikVantaHouse.h"
 #include "support/GlTestContext.h"
+#include "support/PieceProbes.h"
 
 namespace {
 constexpr double kTolerance = 1e-4;
 constexpr double kStudVolume = 0.2 * 5 * 0.09 * 0.58778525229247314;  // decagon area × height
 
-// The centres of the stud tops: the top wedge triangles of each stud meet in its centre,
-// the only vertex at `topY` shared by ten small triangles.
-std::vector<std::pair<double, double>> studCentres(const std::vector<FeedbackPolygon>& polygons,
-                                                   double topY) {
-    std::vector<std::pair<double, double>> points;
-    for (const auto& polygon : polygons) {
-        for (const auto& v : polygon.vertices) {
-            if (std::fabs(v.y - topY) < kTolerance) points.emplace_back(v.x, v.z);
-        }
-    }
-    std::vector<std::pair<double, double>> centres;
-    for (const auto& candidate : points) {
-        const auto sameSpot = [&](const std::pair<double, double>& p) {
-            return std::fabs(p.first - candidate.first) < kTolerance &&
-                   std::fabs(p.second - candidate.second) < kTolerance;
-        };
-        if (std::count_if(points.begin(), points.end(), sameSpot) < 10) continue;
-        if (std::none_of(centres.begin(), centres.end(), sameSpot)) centres.push_back(candidate);
-    }
-    std::sort(centres.begin(), centres.end());
+// The base centres of the studs whose tops are at `topY`, in thousandths of a unit.
+std::set<piece_probes::PointKey> studCentres(const std::vector<FeedbackPolygon>& polygons,
+                                             double topY) {
+    return piece_probes::studCentres(polygons, topY, kTolerance);
+}
+
+// One stud centred on every cell of a width × depth top whose studs stand at `studBase`.
+std::set<piece_probes::PointKey> studOnEveryCell(int width, int depth, double studBase) {
+    std::set<piece_probes::PointKey> centres;
+    for (int i = 0; i < width; ++i)
+        for (int j = 0; j < depth; ++j)
+            centres.insert(piece_probes::keyOf(i + 0.5, studBase, j + 0.5));
     return centres;
 }
 
@@ -85,15 +79,7 @@ TEST_F(Primitives, ABlockCarriesAStudOnEveryCellOfItsTop) {
     const auto brick = captureFeedback([&] { house.drawSolidCube(2, 4, 1.2, house.colorRed, 0); });
     EXPECT_EQ(brick.size(), 12u + 8 * 40);
     expectBounds(brick, {0, 0, 0}, {2, 1.4, 4});
-    const std::vector<std::pair<double, double>> expected = {{0.5, 0.5}, {0.5, 1.5}, {0.5, 2.5},
-                                                             {0.5, 3.5}, {1.5, 0.5}, {1.5, 1.5},
-                                                             {1.5, 2.5}, {1.5, 3.5}};
-    const auto centres = studCentres(brick, 1.4);
-    ASSERT_EQ(centres.size(), expected.size());
-    for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_NEAR(centres[i].first, expected[i].first, kTolerance);
-        EXPECT_NEAR(centres[i].second, expected[i].second, kTolerance);
-    }
+    EXPECT_EQ(studCentres(brick, 1.4), studOnEveryCell(2, 4, 1.2));
     EXPECT_NEAR(signedVolume(brick), 2 * 4 * 1.2 + 8 * kStudVolume, 1e-4);
     EXPECT_NEAR(signedVolume(brick, {-7, 3, 2}), 2 * 4 * 1.2 + 8 * kStudVolume, 1e-4);
 }
@@ -111,8 +97,8 @@ TEST_F(Primitives, FractionalExtentsRoundTheStudCountUp) {
     const auto plate =
         captureFeedback([&] { house.drawSolidCube(1.5, 1, 0.4, house.colorRed, 0); });
     const auto centres = studCentres(plate, 0.6);
-    ASSERT_EQ(centres.size(), 2u);
-    EXPECT_NEAR(centres[1].first, 1.5, kTolerance);  // centred on the block's edge
+    // The second stud is centred on the block's edge.
+    EXPECT_EQ(centres, (std::set<piece_probes::PointKey>{{500, 400, 500}, {1500, 400, 500}}));
     const auto none = captureFeedback([&] { house.drawSolidCube(0, 3, 0.4, house.colorRed, 0); });
     EXPECT_TRUE(studCentres(none, 0.6).empty());
 }
@@ -140,7 +126,11 @@ TEST_F(Primitives, RectangularPiecesAreSingleBlocks) {
         const auto polygons = captureFeedback(c.draw);
         EXPECT_EQ(polygons.size(), 12 + c.studs * 40);
         expectBounds(polygons, {0, 0, 0}, c.max);
-        EXPECT_EQ(studCentres(polygons, c.max[1]).size(), c.studs == 0 ? 0 : c.studs);
+        const auto expectedStuds =
+            c.studs == 0 ? std::set<piece_probes::PointKey>{}
+                         : studOnEveryCell(int(c.max[0]), int(c.max[2]), c.max[1] - 0.2);
+        EXPECT_EQ(expectedStuds.size(), c.studs);
+        EXPECT_EQ(studCentres(polygons, c.max[1]), expectedStuds);
     }
     const auto base = captureFeedback([&] { house.drawSolidBasePlate(32, 32, house.colorGreen); });
     const auto plate = captureFeedback([&] { house.drawSolidPlate(32, 32, house.colorGreen); });
@@ -157,10 +147,7 @@ TEST_F(Primitives, RoundPiecesStackTheirCylindersOnTheCellCentre) {
     // one at half a turn at x = 0.0.
     expectBounds(brick, {0, 0, 0.5 - 0.5 * std::sin(2 * 0.62831853)},
                  {1, 1.4, 0.5 + 0.5 * std::sin(2 * 0.62831853)});
-    const auto centres = studCentres(brick, 1.4);
-    ASSERT_EQ(centres.size(), 1u);
-    EXPECT_NEAR(centres[0].first, 0.5, kTolerance);
-    EXPECT_NEAR(centres[0].second, 0.5, kTolerance);
+    EXPECT_EQ(studCentres(brick, 1.4), studOnEveryCell(1, 1, 1.2));
     // The base cylinder stays 0.1 inside the cell.
     double baseMinX = 1;
     for (const auto& polygon : brick)

@@ -50,7 +50,9 @@ std::vector<FeedbackPolygon> captureFeedback(const std::function<void()>& draw, 
     glDisable(GL_CULL_FACE);
     glDisable(GL_LIGHTING);
 
-    std::vector<GLfloat> buffer(1 << 24);
+    // One buffer for every capture: allocating and zeroing 64 MiB per call cost more than
+    // the drawing. OpenGL writes only the `used` values read below.
+    static std::vector<GLfloat> buffer(1 << 24);
     glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());
     glRenderMode(GL_FEEDBACK);
     draw();
