@@ -28,8 +28,8 @@ struct MeshTriangle {
 };
 
 struct HouseMesh {
-    std::vector<MeshTriangle> triangles;  // in drawing order
-    std::vector<PlacementTag> placements; // in drawing order; the base plate first
+    std::vector<MeshTriangle> triangles;   // in drawing order
+    std::vector<PlacementTag> placements;  // in drawing order; the base plate first
 };
 
 // Captures the whole house: the base plate and the forty layer maps.

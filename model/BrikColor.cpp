@@ -1,6 +1,6 @@
 #include "model/BrikColor.h"
 
-#include <GL/gl.h>
+#include "model/DrawTarget.h"
 
 namespace {
 int clampChannel(int value) {
@@ -17,6 +17,6 @@ void BrikColor::setColor(int redChannel, int greenChannel, int blueChannel) {
 }
 
 void applyBrikColor(BrikColor colour) {
-    glColor3d(colour.getColorRed() / 255.0, colour.getColorGreen() / 255.0,
-              colour.getColorBlue() / 255.0);
+    drawTarget().colour(colour.getColorRed() / 255.0, colour.getColorGreen() / 255.0,
+                        colour.getColorBlue() / 255.0);
 }

@@ -1,9 +1,8 @@
 // The corner plate and corner brick: an L of three cells in a 2 × 2 square, a stud on
 // each cell. Unturned, the cell (1, 1) is the one missing.
 
-#include <GL/gl.h>
-
 #include "model/BrikVantaHouse.h"
+#include "model/DrawTarget.h"
 #include "model/PieceDrawing.h"
 
 namespace {
@@ -46,13 +45,13 @@ void BrikVantaHouse::drawSolidCorner(double height, double angle, BrikColor colo
     };
     // clang-format on
 
-    glPushMatrix();
+    drawTarget().pushMatrix();
     applyQuarterTurn(angle, kSquareSize, kSquareSize);
     drawStud(*this, 0.5, height, 0.5);
     drawStud(*this, 1.5, height, 0.5);
     drawStud(*this, 0.5, height, 1.5);
     drawTableSolid(SolidTables{vertices, kCornerFaces, 8, 6});
-    glPopMatrix();
+    drawTarget().popMatrix();
 }
 
 void BrikVantaHouse::drawSolidCornerPlate(int angle, BrikColor colour) {

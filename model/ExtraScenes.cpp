@@ -1,7 +1,6 @@
 #include "model/ExtraScenes.h"
 
-#include <GL/gl.h>
-
+#include "model/DrawTarget.h"
 #include "model/Scene.h"
 
 namespace {
@@ -48,12 +47,12 @@ constexpr PlacementTable kShowcaseTable = tableOf(kShowcase);
 // The house frame inside world units, as the house itself is drawn.
 template <typename Draw>
 void inHouseFrame(Draw draw) {
-    glPushMatrix();
-    glScaled(0.1, 0.1, 0.1);
-    glTranslated(-16, 0, -16);
+    drawTarget().pushMatrix();
+    drawTarget().scale(0.1, 0.1, 0.1);
+    drawTarget().translate(-16, 0, -16);
     brik.drawSolidBasePlate(32, 32, brik.colorGreen);
     draw();
-    glPopMatrix();
+    drawTarget().popMatrix();
 }
 }  // namespace
 

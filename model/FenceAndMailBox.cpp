@@ -2,11 +2,10 @@
 // turns them, and neither saves the caller's matrix: the turn (and the fence's picket
 // offset) stay applied. Box ranges are x0, x1, y0, y1, z0, z1 in the unturned piece frame.
 
-#include <GL/gl.h>
-
 #include <cmath>
 
 #include "model/BrikVantaHouse.h"
+#include "model/DrawTarget.h"
 #include "model/PieceDrawing.h"
 
 namespace {
@@ -83,7 +82,7 @@ void BrikVantaHouse::drawSolidFence(int angle) {
     drawBox(3.8, 4.0, 0.6, 2.2, 0.3, 0.7);  // right post
 
     // Picket frame: inner face of the left post, on the lower rail, at the back of the rails.
-    glTranslated(0.2, 0.6, 0.3);
+    drawTarget().translate(0.2, 0.6, 0.3);
     for (int picket = 1; picket <= kPicketCount; ++picket) {
         const double p = picket * kPicketSpacing;
         drawBox(p - 0.025, p + 0.025, 0.0, 1.6, 0.0, 0.4);
@@ -98,13 +97,13 @@ void BrikVantaHouse::drawSolidMailBox(int angle) {
 
     drawStud(*this, 1, 1, 0.5);
 
-    glPushMatrix();
-    glTranslated(1, 0, 0);
+    drawTarget().pushMatrix();
+    drawTarget().translate(1, 0, 0);
     drawMailBoxBody();
-    glPopMatrix();
+    drawTarget().popMatrix();
 
-    glPushMatrix();
-    glTranslated(0.5, 1, 1);
+    drawTarget().pushMatrix();
+    drawTarget().translate(0.5, 1, 1);
     drawTableSolid(kTopBlock);
-    glPopMatrix();
+    drawTarget().popMatrix();
 }

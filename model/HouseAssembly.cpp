@@ -1,8 +1,7 @@
 // The house object: its palette, and the assembly of base plate and layer maps.
 
-#include <GL/gl.h>
-
 #include "model/BrikVantaHouse.h"
+#include "model/DrawTarget.h"
 #include "model/maps/LayerMaps.h"
 
 BrikVantaHouse::BrikVantaHouse() {
@@ -19,14 +18,18 @@ BrikVantaHouse::BrikVantaHouse() {
 }
 
 void BrikVantaHouse::drawSolidBrikVantaHouse() {
-    glPushMatrix();
-    glTranslated(-16, 0, -16);  // the base plate's corner is the house origin
+    drawTarget().pushMatrix();
+    drawTarget().translate(-16, 0, -16);  // the base plate's corner is the house origin
+    drawTarget().beginPlacement({0, "base", PieceKind::BasePlate, PaletteColour::Green, 0});
     drawSolidBasePlate(32, 32, colorGreen);
+    drawTarget().endPlacement();
     for (int map = 1; map <= kLayerMapCount; ++map) drawSolidMap(map);
-    glPopMatrix();
+    drawTarget().popMatrix();
 }
 
-void BrikVantaHouse::drawSolidMap(int mapNumber) { drawPlacements(*this, layerMap(mapNumber)); }
+void BrikVantaHouse::drawSolidMap(int mapNumber) {
+    drawPlacements(*this, layerMap(mapNumber), mapNumber);
+}
 
 void BrikVantaHouse::drawSolidMap1() { drawSolidMap(1); }
 void BrikVantaHouse::drawSolidMap2() { drawSolidMap(2); }

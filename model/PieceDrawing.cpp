@@ -1,64 +1,62 @@
 #include "model/PieceDrawing.h"
 
-#include <GL/gl.h>
-#include <GL/glut.h>
-
 #include "model/BrikVantaHouse.h"
+#include "model/DrawTarget.h"
 #include "model/Vector.h"
 
 namespace {
 void emitNormal(Point p0, Point p1, Point p2) {
     Vector normal = faceNormal(p0, p1, p2);
-    glNormal3d(normal.getX(), normal.getY(), normal.getZ());
+    drawTarget().normal(normal.getX(), normal.getY(), normal.getZ());
 }
 
-void emitVertex(const Point& p) { glVertex3d(p.getX(), p.getY(), p.getZ()); }
+void emitVertex(const Point& p) { drawTarget().vertex(p.getX(), p.getY(), p.getZ()); }
 }  // namespace
 
 void drawTableSolid(const SolidTables& solid) {
     for (int face = 0; face < solid.faceCount; ++face) {
         const int* slots = solid.faces + face * solid.slotsPerFace;
-        glBegin(GL_POLYGON);
+        drawTarget().beginPolygon();
         emitNormal(solid.vertices[slots[0]], solid.vertices[slots[1]], solid.vertices[slots[2]]);
         for (int slot = 0; slot < solid.slotsPerFace; ++slot) {
             if (slots[slot] >= 0) emitVertex(solid.vertices[slots[slot]]);
         }
-        glEnd();
+        drawTarget().endPolygon();
     }
 }
 
 void drawPolygon(const Point* vertices, int vertexCount) {
     emitNormal(vertices[0], vertices[1], vertices[2]);
-    glBegin(GL_POLYGON);
+    drawTarget().beginPolygon();
     for (int i = 0; i < vertexCount; ++i) emitVertex(vertices[i]);
-    glEnd();
+    drawTarget().endPolygon();
 }
 
 void drawBox(double x0, double x1, double y0, double y1, double z0, double z1) {
-    glPushMatrix();
-    glTranslated((x0 + x1) / 2, (y0 + y1) / 2, (z0 + z1) / 2);
-    glScaled(x1 - x0, y1 - y0, z1 - z0);
-    glutSolidCube(1.0);
-    glPopMatrix();
+    drawTarget().pushMatrix();
+    drawTarget().translate((x0 + x1) / 2, (y0 + y1) / 2, (z0 + z1) / 2);
+    drawTarget().scale(x1 - x0, y1 - y0, z1 - z0);
+    drawTarget().unitCube();
+    drawTarget().popMatrix();
 }
 
 void drawStud(BrikVantaHouse& house, double x, double y, double z) {
-    glPushMatrix();
-    glTranslated(x, y, z);
+    drawTarget().pushMatrix();
+    drawTarget().translate(x, y, z);
     house.drawSolidRound(0.2, 0.3);
-    glPopMatrix();
+    drawTarget().popMatrix();
 }
 
 bool applyQuarterTurn(double angle, double width, double depth) {
     if (angle == 90) {
-        glTranslated(0, 0, width);
+        drawTarget().translate(0, 0, width);
     } else if (angle == 180) {
-        glTranslated(width, 0, depth);
+        drawTarget().translate(width, 0, depth);
     } else if (angle == 270) {
-        glTranslated(depth, 0, 0);
+        drawTarget().translate(depth, 0, 0);
     } else {
         return false;
     }
-    glRotated(angle, 0, 1, 0);
+    drawTarget().rotate(angle, 0, 1, 0);
     return true;
 }

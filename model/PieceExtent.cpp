@@ -57,8 +57,10 @@ constexpr PieceBody kPieceBodies[] = {
     {P::Window,           4,      1,      Turns::AllQuarters, 1, {{0, 0, 0, 4, 3.6, 1}}},
     {P::Door,             4,      1,      Turns::AllQuarters, 1, {{0, 0, 0, 4, 6.0, 1}}},
     {P::Fence,            4,      1,      Turns::NinetyOnly,  1, {{0, 0, 0, 4, 2.4, 1}}},
+    {P::BasePlate,        kSizeX, kSizeZ, Turns::None,        1, {{0, 0, 0, kSizeX, 0.4, kSizeZ}}},
     {P::MailBox,          2,      2,      Turns::NinetyOnly,  2, {{0, 0, 0, 2, 1.0, 2},
                                                                   {0.5, 1.0, 1, 1.5, 1.6, 2}}},
+    {P::BasePlate,        kSizeX, kSizeZ, Turns::None,        1, {{0, 0, 0, kSizeX, 0.4, kSizeZ}}},
 };
 // clang-format on
 
@@ -83,6 +85,7 @@ PieceArguments decode(PieceKind piece, const double arguments[2]) {
         case P::Plate:
         case P::FlatTile:
         case P::Brick:
+        case P::BasePlate:
             decoded.sizeX = static_cast<int>(a);
             decoded.sizeZ = static_cast<int>(b);
             break;
@@ -235,5 +238,5 @@ std::vector<BodyBox> placementBodyBoxes(const PlacementInstance& placement) {
 
 BodyBox basePlateBody() {
     const double size[2] = {32, 32};
-    return pieceBodyBoxes(PieceKind::Plate, size).front();
+    return pieceBodyBoxes(PieceKind::BasePlate, size).front();
 }

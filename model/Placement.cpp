@@ -1,11 +1,10 @@
 #include "model/Placement.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 #include <cstring>
 
 #include "model/BrikVantaHouse.h"
+#include "model/DrawTarget.h"
 
 const char* pieceName(PieceKind piece) {
     switch (piece) {
@@ -30,6 +29,7 @@ const char* pieceName(PieceKind piece) {
         case PieceKind::Door: return "drawSolidDoor";
         case PieceKind::Fence: return "drawSolidFence";
         case PieceKind::MailBox: return "drawSolidMailBox";
+        case PieceKind::BasePlate: return "drawSolidBasePlate";
     }
     return "unknown piece";
 }
@@ -137,6 +137,7 @@ void drawPiece(BrikVantaHouse& house, PieceKind piece, const double arguments[2]
         case PieceKind::Door: house.drawSolidDoor(ia); break;
         case PieceKind::Fence: house.drawSolidFence(ia); break;
         case PieceKind::MailBox: house.drawSolidMailBox(ia); break;
+        case PieceKind::BasePlate: house.drawSolidBasePlate(ia, ib, colour); break;
     }
 }
 
@@ -153,29 +154,36 @@ std::vector<PlacementInstance> expandPlacements(const PlacementTable& table) {
 namespace {
 class DrawingVisitor : public PlacementVisitor {
 public:
-    explicit DrawingVisitor(BrikVantaHouse& house) : house(house) {}
+    DrawingVisitor(BrikVantaHouse& house, int mapNumber) : house(house), mapNumber(mapNumber) {}
 
     void openGroup(const Placement& origin) override {
-        glPushMatrix();
-        glTranslated(origin.x.first, origin.y.first, origin.z.first);
+        drawTarget().pushMatrix();
+        drawTarget().translate(origin.x.first, origin.y.first, origin.z.first);
     }
     void place(const PlacementInstance& placement) override {
         const Placement& row = *placement.row;
-        glPushMatrix();
-        glTranslated(placement.x, placement.y, placement.z);
-        if (row.rotation.axis == 'x') glRotated(row.rotation.degrees, 1, 0, 0);
-        if (row.rotation.axis == 'z') glRotated(row.rotation.degrees, 0, 0, 1);
+        instance = &row == lastRow ? instance + 1 : 0;
+        lastRow = &row;
+        drawTarget().beginPlacement({mapNumber, row.row, row.piece, placement.colour, instance});
+        drawTarget().pushMatrix();
+        drawTarget().translate(placement.x, placement.y, placement.z);
+        if (row.rotation.axis == 'x') drawTarget().rotate(row.rotation.degrees, 1, 0, 0);
+        if (row.rotation.axis == 'z') drawTarget().rotate(row.rotation.degrees, 0, 0, 1);
         drawPiece(house, row.piece, row.arguments, paletteColour(house, placement.colour));
-        glPopMatrix();
+        drawTarget().popMatrix();
+        drawTarget().endPlacement();
     }
-    void closeGroup() override { glPopMatrix(); }
+    void closeGroup() override { drawTarget().popMatrix(); }
 
 private:
     BrikVantaHouse& house;
+    int mapNumber;
+    const Placement* lastRow = nullptr;
+    int instance = 0;
 };
 }  // namespace
 
-void drawPlacements(BrikVantaHouse& house, const PlacementTable& table) {
-    DrawingVisitor visitor(house);
+void drawPlacements(BrikVantaHouse& house, const PlacementTable& table, int mapNumber) {
+    DrawingVisitor visitor(house, mapNumber);
     visitPlacements(table, visitor);
 }

@@ -39,6 +39,7 @@ enum class PieceKind : std::uint8_t {
     Door,
     Fence,
     MailBox,
+    BasePlate,  // the 32 × 32 plate the house stands on; no table places it
 };
 
 // The method name of a piece kind ("drawSolidPlate"), or "group origin".
@@ -128,5 +129,6 @@ std::vector<PlacementInstance> expandPlacements(const PlacementTable& table);
 // Calls the piece method of a row with its arguments and colour.
 void drawPiece(BrikVantaHouse& house, PieceKind piece, const double arguments[2], BrikColor colour);
 
-// Draws a whole table: each placement inside its own save/restore of the matrix.
-void drawPlacements(BrikVantaHouse& house, const PlacementTable& table);
+// Draws a whole table: each placement inside its own save/restore of the matrix, announced to
+// the draw target with its tag (`mapNumber` 1-40 for a layer map, 0 for other tables).
+void drawPlacements(BrikVantaHouse& house, const PlacementTable& table, int mapNumber = 0);

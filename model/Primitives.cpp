@@ -1,12 +1,10 @@
 // The two primitives every piece is made of: a block with an optional stud grid, and a
 // closed upright cylinder (a stud when 0.2 high with radius 0.3).
 
-#include <GL/gl.h>
-#include <GL/glut.h>
-
 #include <cmath>
 
 #include "model/BrikVantaHouse.h"
+#include "model/DrawTarget.h"
 #include "model/PieceDrawing.h"
 
 namespace {
@@ -18,17 +16,17 @@ constexpr double kSegmentAngle = 2 * kPi / kCylinderSegments;  // radians, a ten
 void BrikVantaHouse::drawSolidCube(double lengthX, double widthZ, double height, BrikColor colour,
                                    unsigned char smoothTop) {
     applyBrikColor(colour);
-    glPushMatrix();
+    drawTarget().pushMatrix();
     if (smoothTop == 0) {
         // Integer counters: a fractional extent rounds the stud count up.
         for (int i = 0; i < lengthX; ++i) {
             for (int j = 0; j < widthZ; ++j) drawStud(*this, i + 0.5, height, j + 0.5);
         }
     }
-    glTranslated(lengthX / 2, height / 2, widthZ / 2);
-    glScaled(lengthX, height, widthZ);
-    glutSolidCube(1.0);
-    glPopMatrix();
+    drawTarget().translate(lengthX / 2, height / 2, widthZ / 2);
+    drawTarget().scale(lengthX, height, widthZ);
+    drawTarget().unitCube();
+    drawTarget().popMatrix();
 }
 
 void BrikVantaHouse::drawSolidRound(double height, double radius) {

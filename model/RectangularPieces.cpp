@@ -1,9 +1,8 @@
 // Plates, flat tiles, bricks and the base plate are single blocks; the round plate and
 // round brick are stacks of cylinders centred on their 1 × 1 cell.
 
-#include <GL/gl.h>
-
 #include "model/BrikVantaHouse.h"
+#include "model/DrawTarget.h"
 
 namespace {
 constexpr double kPlateHeight = 0.4;
@@ -37,13 +36,13 @@ struct RoundLayer {
 
 void drawRoundStack(BrikVantaHouse& house, BrikColor colour, const RoundLayer* layers, int count) {
     applyBrikColor(colour);
-    glPushMatrix();
-    glTranslated(0.5, 0, 0.5);  // the axis stands on the centre of the cell
+    drawTarget().pushMatrix();
+    drawTarget().translate(0.5, 0, 0.5);  // the axis stands on the centre of the cell
     for (int i = 0; i < count; ++i) {
-        if (i > 0) glTranslated(0, layers[i - 1].height, 0);
+        if (i > 0) drawTarget().translate(0, layers[i - 1].height, 0);
         house.drawSolidRound(layers[i].height, layers[i].radius);
     }
-    glPopMatrix();
+    drawTarget().popMatrix();
 }
 
 constexpr RoundLayer kRoundPlateLayers[] = {{0.2, 0.4}, {0.2, 0.5}, {0.2, 0.3}};

@@ -2,9 +2,8 @@
 // hipped end tile that closes a ridge. No studs. The cross-section is 2 wide, 0.2 high
 // at both eaves and 1.2 high at the ridge line x = 1.
 
-#include <GL/gl.h>
-
 #include "model/BrikVantaHouse.h"
+#include "model/DrawTarget.h"
 #include "model/PieceDrawing.h"
 
 namespace {
@@ -70,18 +69,18 @@ void BrikVantaHouse::drawSolidRidgedTile(int length, int angle, BrikColor colour
     };
     // clang-format on
 
-    glPushMatrix();
+    drawTarget().pushMatrix();
     // The straight tile knows only the quarter turn; at 180 and 270 it draws as at 0
     // (the house lays it only at 0).
     if (angle == 90) applyQuarterTurn(angle, kWidth, n);
     drawTableSolid(SolidTables{vertices, kRidgedTileFaces, 7, 5});
-    glPopMatrix();
+    drawTarget().popMatrix();
 }
 
 void BrikVantaHouse::drawSolidEndRidgedTile(int angle, BrikColor colour) {
     applyBrikColor(colour);
-    glPushMatrix();
+    drawTarget().pushMatrix();
     applyQuarterTurn(angle, kWidth, kEndLength);
     drawTableSolid(SolidTables{kEndRidgedTileVertices, kEndRidgedTileFaces, 8, 5});
-    glPopMatrix();
+    drawTarget().popMatrix();
 }

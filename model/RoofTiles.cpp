@@ -2,11 +2,10 @@
 // full brick with one row of studs, the front half falls at 45 degrees to a 0.2 lip at
 // x = 0. The inverted tile is the same solid turned over, its slope on the underside.
 
-#include <GL/gl.h>
-
 #include <array>
 
 #include "model/BrikVantaHouse.h"
+#include "model/DrawTarget.h"
 #include "model/PieceDrawing.h"
 
 namespace {
@@ -46,7 +45,7 @@ std::array<Point, 10> roofTileVertices(double n) {
 // one matrix pushed with the tile's turn applied.
 void beginRoofTile(BrikVantaHouse& house, int length, double angle, BrikColor colour) {
     applyBrikColor(colour);
-    glPushMatrix();
+    drawTarget().pushMatrix();
     applyQuarterTurn(angle, kDepth, length);
     for (int i = 0; i < length; ++i) drawStud(house, 1.5, kBrickHeight, i + 0.5);
 }
@@ -56,7 +55,7 @@ void BrikVantaHouse::drawSolidRoofTile(int length, double angle, BrikColor colou
     const std::array<Point, 10> vertices = roofTileVertices(length);
     beginRoofTile(*this, length, angle, colour);
     drawTableSolid(SolidTables{vertices.data(), kRoofTileFaces, 7, 5});
-    glPopMatrix();
+    drawTarget().popMatrix();
 }
 
 void BrikVantaHouse::drawSolidRoofTileInverted(int length, double angle, BrikColor colour) {
@@ -64,10 +63,10 @@ void BrikVantaHouse::drawSolidRoofTileInverted(int length, double angle, BrikCol
     beginRoofTile(*this, length, angle, colour);
     // Turn the body over about x within its own box: (x, y, z) lands at (x, 1.2 - y, n - z),
     // so the top is flat over the whole footprint and the slope faces down.
-    glPushMatrix();
-    glTranslated(0, kBrickHeight, length);
-    glRotated(180, 1, 0, 0);
+    drawTarget().pushMatrix();
+    drawTarget().translate(0, kBrickHeight, length);
+    drawTarget().rotate(180, 1, 0, 0);
     drawTableSolid(SolidTables{vertices.data(), kRoofTileFaces, 7, 5});
-    glPopMatrix();
-    glPopMatrix();
+    drawTarget().popMatrix();
+    drawTarget().popMatrix();
 }

@@ -1,12 +1,12 @@
 #include "model/Scene.h"
 
-#include <GL/gl.h>
+#include "model/DrawTarget.h"
 
 BrikVantaHouse brik;
 
 void DrawScene(float /*sceneTime*/) {
-    glPushMatrix();
-    glScaled(0.1, 0.1, 0.1);  // brick units to world units
+    drawTarget().pushMatrix();
+    drawTarget().scale(0.1, 0.1, 0.1);  // brick units to world units
     brik.drawSolidBrikVantaHouse();
-    glPopMatrix();
+    drawTarget().popMatrix();
 }

@@ -2,9 +2,8 @@
 // saves the caller's matrix: the turn (and the window's sash offsets) stay applied.
 // Box ranges are x0, x1, y0, y1, z0, z1 in the unturned piece frame.
 
-#include <GL/gl.h>
-
 #include "model/BrikVantaHouse.h"
+#include "model/DrawTarget.h"
 #include "model/PieceDrawing.h"
 
 namespace {
@@ -28,10 +27,10 @@ void drawSash() {
 void BrikVantaHouse::drawSolidWindow(int angle) {
     applyQuarterTurn(angle, kWidth, kDepth);
 
-    glPushMatrix();
-    glTranslated(0, 3.2, 0);
+    drawTarget().pushMatrix();
+    drawTarget().translate(0, 3.2, 0);
     drawSolidPlate(4, 1, colorDarkGrey);  // the frame below is drawn in its colour
-    glPopMatrix();
+    drawTarget().popMatrix();
 
     //      x0   x1   y0   y1   z0   z1
     drawBox(0.0, 4.0, 0.0, 0.4, 0.0, 1.0);  // sill
@@ -39,14 +38,14 @@ void BrikVantaHouse::drawSolidWindow(int angle) {
     drawBox(3.6, 4.0, 0.4, 3.2, 0.0, 1.0);  // right post
 
     applyBrikColor(colorWhite);
-    glTranslated(0.4, 0.4, 0);  // first sash, at the inner corner of sill and left post
-    glPushMatrix();
+    drawTarget().translate(0.4, 0.4, 0);  // first sash, at the inner corner of sill and left post
+    drawTarget().pushMatrix();
     drawSash();
-    glPopMatrix();
-    glTranslated(1.6, 0, 0);
-    glPushMatrix();
+    drawTarget().popMatrix();
+    drawTarget().translate(1.6, 0, 0);
+    drawTarget().pushMatrix();
     drawSash();
-    glPopMatrix();
+    drawTarget().popMatrix();
 }
 
 // Five bricks high: a light-grey frame on a round pivot disc, a handle block on each face
@@ -55,10 +54,10 @@ void BrikVantaHouse::drawSolidDoor(int angle) {
     applyQuarterTurn(angle, kWidth, kDepth);
     applyBrikColor(colorLightGrey);
 
-    glPushMatrix();
-    glTranslated(0.5, 0, 0.5);  // under the first unit of the door
+    drawTarget().pushMatrix();
+    drawTarget().translate(0.5, 0, 0.5);  // under the first unit of the door
     drawSolidRound(0.2, 0.5);
-    glPopMatrix();
+    drawTarget().popMatrix();
 
     //      x0   x1   y0   y1   z0   z1
     drawBox(0.0, 0.4, 0.2, 6.0, 0.3, 0.7);  // left post
@@ -68,6 +67,6 @@ void BrikVantaHouse::drawSolidDoor(int angle) {
     drawBox(3.2, 3.8, 2.8, 3.4, 0.7, 0.9);  // handle block, +z face
     drawBox(3.2, 3.8, 2.8, 3.4, 0.1, 0.3);  // handle block, -z face
 
-    glColor4d(0.89, 0.97, 1.0, 0.6);
+    drawTarget().colour(0.89, 0.97, 1.0, 0.6);
     drawBox(0.4, 3.6, 0.6, 5.6, 0.4, 0.6);  // glass
 }

@@ -1,0 +1,22 @@
+#include "mesh/HouseMesh.h"
+
+#include "mesh/GeometryRecorder.h"
+#include "model/Scene.h"
+
+HouseMesh captureDrawing(const std::function<void()>& draw) {
+    GeometryRecorder recorder;
+    {
+        ScopedDrawTarget capture(recorder);
+        draw();
+    }
+    return recorder.take();
+}
+
+HouseMesh captureHouse() {
+    return captureDrawing([] {
+        // The assembly centres the house on the origin; move it back so that the base
+        // plate's corner is the origin of the house frame.
+        drawTarget().translate(16, 0, 16);
+        brik.drawSolidBrikVantaHouse();
+    });
+}
