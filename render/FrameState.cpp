@@ -7,8 +7,8 @@ GLuint textureFloor = 0;
 GLuint shadowMapTexture = 0;
 TIMER timer;
 FPS_COUNTER fpsCounter;
-VECTOR3D cameraPosition(0.0f, 2.5f, 3.5f);
-VECTOR3D lightPosition(2.5f, 3.5f, -2.5f);
+VECTOR3D cameraPosition = startCameraEye;
+VECTOR3D lightPosition = startLightPosition;
 int windowWidth = 0, windowHeight = 0;
 MATRIX4X4 lightProjectionMatrix, lightViewMatrix, cameraProjectionMatrix, cameraViewMatrix;
 
@@ -24,11 +24,11 @@ MATRIX4X4 lookAtMatrix(const VECTOR3D& eye) {
     return matrix;
 }
 
-MATRIX4X4 perspectiveMatrix(double aspect, double nearPlane, double farPlane) {
+MATRIX4X4 perspectiveMatrix(double aspect, double nearPlane, double farPlane, double fieldOfView) {
     MATRIX4X4 matrix;
     glPushMatrix();
     glLoadIdentity();
-    gluPerspective(45.0f, aspect, nearPlane, farPlane);
+    gluPerspective(fieldOfView, aspect, nearPlane, farPlane);
     glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
     glPopMatrix();
     return matrix;
@@ -37,4 +37,16 @@ MATRIX4X4 perspectiveMatrix(double aspect, double nearPlane, double farPlane) {
 void setCameraEye(const VECTOR3D& eye) {
     cameraPosition = eye;
     cameraViewMatrix = lookAtMatrix(eye);
+}
+
+void setStartLight() {
+    lightPosition = startLightPosition;
+    lightProjectionMatrix = perspectiveMatrix(1.0, 2.0, 8.0);
+    lightViewMatrix = lookAtMatrix(lightPosition);
+}
+
+void setLightAngle(double degrees) {
+    lightPosition = startLightPosition.GetRotatedY(degrees);
+    lightViewMatrix = lookAtMatrix(lightPosition);
+    lightProjectionMatrix = perspectiveMatrix(1.0, 2.0, 8.0, circlingLightFieldOfView);
 }

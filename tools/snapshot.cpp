@@ -2,7 +2,8 @@
 // there is no display), writes the last frame as a PNG and prints per-pass timings.
 //
 //   brik-snapshot [-o file.png] [--frames N] [--size WxH] [--eye x,y,z]
-//                 [--scene house|base-plate|showcase]
+//                 [--scene house|base-plate|showcase] [--light-angle DEGREES]
+//                 [--overlay fps,help,shadow-map]
 //
 // GLUT's own options (-display ...) are accepted too. Exit status: 0 on success, 1 for a
 // bad option or an unwritable output, 0 with the viewer's message when the required
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,6 +23,7 @@
 
 #include "render/FrameCapture.h"
 #include "render/ShadowFrame.h"
+#include "viewer/Overlays.h"
 #include "viewer/ViewerShell.h"
 #include "model/ExtraScenes.h"
 
@@ -34,12 +37,16 @@ struct Options {
     VECTOR3D eye;
     std::string scene = "house";
     SceneFunction sceneFunction = nullptr;  // the house
+    bool lightTurned = false;
+    double lightAngle = 0;  // degrees about +y from the start, as the viewer's L and [ ] turn it
+    OverlaySet overlays;
 };
 
 void usage() {
     fprintf(stderr,
             "usage: brik-snapshot [-o file.png] [--frames N] [--size WxH] [--eye x,y,z]\n"
-            "                     [--scene house|base-plate|showcase]\n");
+            "                     [--scene house|base-plate|showcase] [--light-angle DEGREES]\n"
+            "                     [--overlay fps,help,shadow-map]\n");
 }
 
 bool parseOptions(int argc, char** argv, Options* options) {
@@ -88,6 +95,23 @@ bool parseOptions(int argc, char** argv, Options* options) {
                         value);
                 return false;
             }
+        } else if (arg == "--light-angle" && value) {
+            if (sscanf(value, "%lf%c", &options->lightAngle, &extra) != 1 ||
+                !std::isfinite(options->lightAngle)) {
+                fprintf(stderr,
+                        "brik-snapshot: --light-angle needs a number of degrees, not '%s'\n",
+                        value);
+                return false;
+            }
+            options->lightTurned = true;
+        } else if (arg == "--overlay" && value) {
+            std::string unknown;
+            if (!parseOverlayNames(value, &options->overlays, &unknown)) {
+                fprintf(stderr,
+                        "brik-snapshot: --overlay takes fps, help and shadow-map, not '%s'\n",
+                        unknown.c_str());
+                return false;
+            }
         } else {
             usage();
             return false;
@@ -130,6 +154,7 @@ int main(int argc, char** argv) {
     glutCreateWindow("BRIK Vanta House 3D - Texture with Shadow Mapping");
     if (!Init()) return 0;
     if (options.customEye) setCameraEye(options.eye);
+    if (options.lightTurned) setLightAngle(options.lightAngle);
     setSceneFunction(options.sceneFunction);
 
     // Let the window appear so that its size is settled before drawing.
@@ -150,6 +175,7 @@ int main(int argc, char** argv) {
         FrameTimings timings;
         const auto start = std::chrono::steady_clock::now();
         renderFrame(&timings);
+        drawOverlays(options.overlays);
         glFinish();
         frame.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)

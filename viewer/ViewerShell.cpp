@@ -8,6 +8,7 @@
 
 #include "render/FloorTexture.h"
 #include "render/ShadowFrame.h"
+#include "viewer/ViewerInput.h"
 
 void loadTexture() { textureFloor = loadTextureFloor(); }
 
@@ -41,8 +42,7 @@ bool Init() {
     glMaterialf(GL_FRONT, GL_SHININESS, 16.0f);
 
     cameraViewMatrix = lookAtMatrix(cameraPosition);
-    lightProjectionMatrix = perspectiveMatrix(1.0, 2.0, 8.0);
-    lightViewMatrix = lookAtMatrix(lightPosition);
+    setStartLight();
 
     timer.Reset();
     return true;
@@ -57,19 +57,15 @@ void Reshape(int width, int height) {
         perspectiveMatrix(double(windowWidth) / double(windowHeight), 1.0, 100.0);
 }
 
-void Keyboard(unsigned char key, int /*x*/, int /*y*/) {
-    switch (key) {
-        case 27: exit(0);
-        case 'P':
-        case 'p': timer.Pause(); break;
-        case 'U':
-        case 'u': timer.Unpause(); break;
-        default: break;
-    }
+void composeFrame() {
+    moveLightWithSceneClock();
+    renderFrame();
+    drawOverlays(shownOverlays);
+    saveRequestedScreenshot();
 }
 
 void Display() {
-    renderFrame();
+    composeFrame();
     glFinish();
     glutSwapBuffers();
     glutPostRedisplay();

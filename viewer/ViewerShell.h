@@ -13,8 +13,18 @@ bool Init();
 // Window resized: keeps the size and the camera projection current.
 void Reshape(int width, int height);
 
-// Escape ends the program, P/p pauses the scene clock, U/u resumes it.
+// Input (viewer/ViewerInput.cpp): Escape ends the program, P/p pauses the scene clock, U/u
+// resumes it; the other keys, the arrows and the mouse turn the camera and the light, show
+// the overlays and save the window (helpLines() lists them all). Unknown keys do nothing.
 void Keyboard(unsigned char key, int x, int y);
+void SpecialKey(int key, int x, int y);
+void Mouse(int button, int state, int x, int y);
+void Motion(int x, int y);
 
-// The display callback: one frame, then swap and ask for the next one at once.
+// Everything a displayed frame holds, drawn into the back buffer without swapping: the
+// light moved by the scene clock when it circles, the frame, the overlays shown, and then
+// the screenshot S asked for.
+void composeFrame();
+
+// The display callback: composeFrame, then swap and ask for the next frame at once.
 void Display();

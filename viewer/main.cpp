@@ -1,5 +1,6 @@
 // The viewer: one window showing the brick house with shadow mapping.
-// Command-line arguments go to GLUT; Escape quits, P pauses and U resumes the scene clock.
+// Command-line arguments go to GLUT. The mouse and the keys turn the camera and the light
+// (H shows them all); Escape quits.
 
 #include <epoxy/gl.h>
 #include <GL/glut.h>
@@ -18,6 +19,9 @@ int main(int argc, char** argv) {
     glutDisplayFunc(Display);
     glutReshapeFunc(Reshape);
     glutKeyboardFunc(Keyboard);
+    glutSpecialFunc(SpecialKey);
+    glutMouseFunc(Mouse);
+    glutMotionFunc(Motion);
     glutMainLoop();
     return 0;
 }

@@ -104,7 +104,10 @@ TEST_F(Programs, TheViewerRefusesAFloorImageThatIsNotRgb) {
 TEST_F(Programs, TheSnapshotToolWritesAPngAndReportsEveryPass) {
     copyFloorImage();
     const RunResult result =
-        run(snapshot + " -o shot.png --frames 2 --size 320x240 --scene base-plate", directory);
+        run(snapshot +
+                " -o shot.png --frames 2 --size 320x240 --scene base-plate --light-angle -30.5"
+                " --overlay fps,help --overlay shadow-map",
+            directory);
     ASSERT_EQ(result.status, 0) << result.err;
     const std::string png = readFile(directory / "shot.png");
     ASSERT_GT(png.size(), 8u);
@@ -117,8 +120,8 @@ TEST_F(Programs, TheSnapshotToolWritesAPngAndReportsEveryPass) {
 
 TEST_F(Programs, TheSnapshotToolRejectsBadOptionsWithOneLine) {
     copyFloorImage();
-    for (const char* options :
-         {"--frames 0", "--size 12", "--eye 1,2", "--scene garden", "--bogus"}) {
+    for (const char* options : {"--frames 0", "--size 12", "--eye 1,2", "--scene garden",
+                                "--light-angle east", "--overlay fps,clock", "--bogus"}) {
         SCOPED_TRACE(options);
         const RunResult result = run(snapshot + " " + options, directory);
         EXPECT_EQ(result.status, 1);

@@ -1,0 +1,40 @@
+#include "viewer/OrbitCamera.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double degreesToRadians = 3.14159265358979323846 / 180.0;
+}
+
+OrbitCamera::OrbitCamera(const VECTOR3D& eye) : startEye(eye) { reset(); }
+
+void OrbitCamera::reset() {
+    const double horizontal = std::hypot(double(startEye.x), double(startEye.z));
+    azimuthDegrees = std::atan2(double(startEye.x), double(startEye.z)) / degreesToRadians;
+    tiltDegrees = std::clamp(std::atan2(double(startEye.y), horizontal) / degreesToRadians,
+                             minimumTilt, maximumTilt);
+    distanceToCentre =
+        std::clamp(std::hypot(horizontal, double(startEye.y)), minimumDistance, maximumDistance);
+    moved = false;
+}
+
+void OrbitCamera::orbit(double azimuthChange, double tiltChange) {
+    azimuthDegrees = std::remainder(azimuthDegrees + azimuthChange, 360.0);
+    tiltDegrees = std::clamp(tiltDegrees + tiltChange, minimumTilt, maximumTilt);
+    moved = true;
+}
+
+void OrbitCamera::zoom(double factor) {
+    distanceToCentre = std::clamp(distanceToCentre * factor, minimumDistance, maximumDistance);
+    moved = true;
+}
+
+VECTOR3D OrbitCamera::eye() const {
+    if (!moved) return startEye;
+    const double azimuth = azimuthDegrees * degreesToRadians;
+    const double tilt = tiltDegrees * degreesToRadians;
+    const double horizontal = distanceToCentre * std::cos(tilt);
+    return VECTOR3D(float(horizontal * std::sin(azimuth)), float(distanceToCentre * std::sin(tilt)),
+                    float(horizontal * std::cos(azimuth)));
+}

@@ -1,0 +1,38 @@
+#include "viewer/Screenshot.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "render/FrameCapture.h"
+#include "render/FrameState.h"
+
+std::string screenshotFileName(std::time_t when) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    char name[64];
+    std::strftime(name, sizeof name, "brik-house-%Y-%m-%d-%H%M%S.png", &local);
+    return name;
+}
+
+bool saveScreenshot() {
+    namespace fs = std::filesystem;
+    const std::string base = screenshotFileName(std::time(nullptr));
+    std::string name = base;
+    std::error_code ignored;
+    for (int copy = 2; fs::exists(name, ignored); ++copy) {
+        name = base.substr(0, base.size() - 4) + "-" + std::to_string(copy) + ".png";
+    }
+    std::error_code noDirectory;
+    const fs::path path = fs::absolute(name, noDirectory);
+    const std::string shown = noDirectory ? name : path.string();
+
+    std::string error;
+    if (!writePng(name, readBackBuffer(windowWidth, windowHeight), &error)) {
+        fprintf(stderr, "screenshot not saved: %s\n", error.c_str());
+        return false;
+    }
+    printf("%s\n", shown.c_str());
+    fflush(stdout);
+    return true;
+}

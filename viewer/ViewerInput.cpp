@@ -1,0 +1,190 @@
+// The window's input callbacks and the state they change between frames.
+
+#include <epoxy/gl.h>
+#include <GL/freeglut.h>
+
+#include "viewer/ViewerInput.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "render/FrameState.h"
+#include "viewer/LightCircle.h"
+#include "viewer/OrbitCamera.h"
+#include "viewer/Screenshot.h"
+#include "viewer/ViewerShell.h"
+
+OverlaySet shownOverlays;
+bool screenshotRequested = false;
+
+namespace {
+constexpr double orbitDegreesPerPixel = 0.4;  // left drag
+constexpr double zoomPerPixel = 1.005;        // right drag: distance factor per pixel down
+constexpr double orbitStepDegrees = 5.0;      // arrow keys
+constexpr double zoomStep = 1.1;              // distance factor per wheel notch or + / - press
+constexpr double lightStepDegrees = 15.0;     // [ and ]
+constexpr int wheelUpButton = 3;              // GLUT reports a wheel notch as a button press
+constexpr int wheelDownButton = 4;
+
+OrbitCamera camera(startCameraEye);
+LightCircle lightCircle;
+
+int dragButton = -1;  // the button held down since the drag began, or -1
+int lastX = 0, lastY = 0;
+
+void showCamera() {
+    setCameraEye(camera.eye());
+    glutPostRedisplay();
+}
+
+void showLight() {
+    setLightAngle(lightCircle.angleAt(timer.GetTime()));
+    glutPostRedisplay();
+}
+
+void orbitCamera(double azimuthDegrees, double tiltDegrees) {
+    camera.orbit(azimuthDegrees, tiltDegrees);
+    showCamera();
+}
+
+void zoomCamera(double factor) {
+    camera.zoom(factor);
+    showCamera();
+}
+
+void toggle(bool* shown) {
+    *shown = !*shown;
+    glutPostRedisplay();
+}
+
+void zoomIn() { zoomCamera(1 / zoomStep); }
+void zoomOut() { zoomCamera(zoomStep); }
+void resetView() {
+    camera.reset();
+    showCamera();
+}
+void toggleLightCircling() {
+    lightCircle.toggleCircling(timer.GetTime());
+    showLight();
+}
+void turnLightClockwise() {
+    lightCircle.turn(-lightStepDegrees);
+    showLight();
+}
+void turnLightAnticlockwise() {
+    lightCircle.turn(lightStepDegrees);
+    showLight();
+}
+void pauseClock() { timer.Pause(); }
+void resumeClock() { timer.Unpause(); }
+void toggleFrameRate() { toggle(&shownOverlays.frameRate); }
+void toggleHelp() { toggle(&shownOverlays.help); }
+void toggleShadowMap() { toggle(&shownOverlays.shadowMap); }
+void requestScreenshot() {
+    screenshotRequested = true;
+    glutPostRedisplay();
+}
+void quit() { exit(0); }
+
+struct KeyBinding {
+    const char* keys;  // every key that does it: both cases of a letter
+    const char* help;  // its line in the help panel, or nullptr when the line above covers it
+    void (*act)();
+};
+
+// Keys not listed here do nothing. Seen from above, the light's anticlockwise is the
+// positive angle about +y.
+// clang-format off
+const KeyBinding keyBindings[] = {
+    {"+=",   "+ -         zoom in, out",                     zoomIn},
+    {"-",    nullptr,                                        zoomOut},
+    {"Rr",   "R           back to the starting view",        resetView},
+    {"Ll",   "L           start or stop the light circling", toggleLightCircling},
+    {"[",    "[ ]         turn the light 15 degrees",        turnLightClockwise},
+    {"]",    nullptr,                                        turnLightAnticlockwise},
+    {"Pp",   "P           pause the scene clock",            pauseClock},
+    {"Uu",   "U           resume the scene clock",           resumeClock},
+    {"Ff",   "F           show or hide the frame rate",      toggleFrameRate},
+    {"Hh",   "H           show or hide this help",           toggleHelp},
+    {"Mm",   "M           show or hide the shadow map",      toggleShadowMap},
+    {"Ss",   "S           save the window as a PNG",         requestScreenshot},
+    {"\033", "Esc         quit",                             quit},
+};
+
+const char* const pointerHelp[] = {
+    "Left drag   orbit the camera",
+    "Right drag  zoom",
+    "Wheel       zoom",
+    "Arrows      orbit the camera",
+};
+// clang-format on
+}  // namespace
+
+void Keyboard(unsigned char key, int /*x*/, int /*y*/) {
+    if (key == 0) return;  // strchr would find every string's end
+    for (const KeyBinding& binding : keyBindings) {
+        if (std::strchr(binding.keys, key)) {
+            binding.act();
+            return;
+        }
+    }
+}
+
+void SpecialKey(int key, int /*x*/, int /*y*/) {
+    switch (key) {
+        case GLUT_KEY_LEFT: orbitCamera(-orbitStepDegrees, 0); break;
+        case GLUT_KEY_RIGHT: orbitCamera(orbitStepDegrees, 0); break;
+        case GLUT_KEY_UP: orbitCamera(0, orbitStepDegrees); break;
+        case GLUT_KEY_DOWN: orbitCamera(0, -orbitStepDegrees); break;
+        default: break;
+    }
+}
+
+void Mouse(int button, int state, int x, int y) {
+    if (button == wheelUpButton || button == wheelDownButton) {
+        if (state == GLUT_DOWN) zoomCamera(button == wheelUpButton ? 1 / zoomStep : zoomStep);
+        return;
+    }
+    if (state == GLUT_UP) {
+        if (button == dragButton) dragButton = -1;
+        return;
+    }
+    if (button != GLUT_LEFT_BUTTON && button != GLUT_RIGHT_BUTTON) return;
+    dragButton = button;
+    lastX = x;
+    lastY = y;
+}
+
+void Motion(int x, int y) {
+    const int dx = x - lastX, dy = y - lastY;
+    lastX = x;
+    lastY = y;
+    // The scene follows the pointer: dragging right turns its front to the right, dragging
+    // down tips its top towards the viewer; dragging down with the right button backs away.
+    if (dragButton == GLUT_LEFT_BUTTON)
+        orbitCamera(-dx * orbitDegreesPerPixel, dy * orbitDegreesPerPixel);
+    if (dragButton == GLUT_RIGHT_BUTTON) zoomCamera(std::pow(zoomPerPixel, dy));
+}
+
+bool lightIsCircling() { return lightCircle.isCircling(); }
+
+void moveLightWithSceneClock() {
+    if (lightCircle.isCircling()) setLightAngle(lightCircle.angleAt(timer.GetTime()));
+}
+
+void saveRequestedScreenshot() {
+    if (!screenshotRequested) return;
+    screenshotRequested = false;
+    saveScreenshot();
+}
+
+const std::vector<std::string>& helpLines() {
+    static const std::vector<std::string> lines = [] {
+        std::vector<std::string> all(std::begin(pointerHelp), std::end(pointerHelp));
+        for (const KeyBinding& binding : keyBindings)
+            if (binding.help) all.emplace_back(binding.help);
+        return all;
+    }();
+    return lines;
+}
