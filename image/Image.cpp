@@ -1,7 +1,10 @@
 #include "image/Image.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -200,28 +203,42 @@ bool ImageTryOpen(const char* path, Image** out, ImageError* error) {
         return false;
     };
 
-    image->file = std::fopen(path, "rb");
+    // Opening a FIFO waits for a writer, so anything but a regular file is refused before the
+    // open; the non-blocking open and the check of the open descriptor cover a path that is
+    // replaced in between. (O_NONBLOCK changes nothing for a regular file's reads.)
+    struct stat status;
+    if (::stat(path, &status) == 0 && !S_ISREG(status.st_mode)) {
+        Fail(error, ImageFault::NotAFile, path);
+        return failed();
+    }
+    const int descriptor = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor >= 0) image->file = ::fdopen(descriptor, "rb");
     if (image->file == nullptr) {
         error->fault = ImageFault::CannotOpen;
         error->systemError = errno;
         error->path = path;
         error->message = std::string(path) + ": " + std::strerror(error->systemError);
+        if (descriptor >= 0) ::close(descriptor);
         return failed();
     }
-    struct stat status;
-    if (fstat(fileno(image->file), &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         Fail(error, ImageFault::NotAFile, path);
         return failed();
     }
     image->fileBytes = status.st_size;
+
+    unsigned char header[12];
+    const long long headerBytes = std::min<long long>(image->fileBytes, sizeof header);
+    if (!ReadAt(image, 0, header, headerBytes, error)) return failed();
+    image->magic = headerBytes >= 2 ? LittleEndian16(header) : 0;
+    if (headerBytes >= 2 && image->magic != kImageMagic && image->magic != kImageMagicSwapped) {
+        Fail(error, ImageFault::NotAnImage, path);
+        return failed();
+    }
     if (image->fileBytes < kImageHeaderBytes) {
         Fail(error, ImageFault::ShortHeader, path, image->fileBytes);
         return failed();
     }
-
-    unsigned char header[12];
-    if (!ReadAt(image, 0, header, sizeof header, error)) return failed();
-    image->magic = LittleEndian16(header);
     unsigned short* fields[] = {&image->type, &image->dimension, &image->sizeX, &image->sizeY,
                                 &image->sizeZ};
     for (int i = 0; i < 5; ++i) {

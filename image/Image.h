@@ -17,9 +17,9 @@
 #include <string>
 
 // File layout.
-constexpr long kImageHeaderBytes = 512;  // image data or run-length tables start here
-constexpr unsigned short kImageMagicSwapped =
-    0xDA01;  // the big-endian magic 474 read little-endian
+constexpr long kImageHeaderBytes = 512;                // image data or run-length tables start here
+constexpr unsigned short kImageMagic = 474;            // the first two bytes, big-endian as a rule
+constexpr unsigned short kImageMagicSwapped = 0xDA01;  // the big-endian magic read little-endian
 constexpr int kImageMaxChannels = 4;
 constexpr int kImageStorageRunLength = 1;  // high byte of `type`
 
@@ -29,13 +29,13 @@ constexpr long long kImageMaxPixelBytes = 256LL * 1024 * 1024;  // largest padde
 
 // An image being read: header fields, the open file and working buffers.
 struct Image {
-    unsigned short magic;      // first two file bytes, little-endian; 0xDA01 for a big-endian file
-    unsigned short type;       // storage mode in the high byte, bytes per channel in the low byte
+    unsigned short magic;  // first two file bytes, little-endian: kImageMagic or kImageMagicSwapped
+    unsigned short type;   // storage mode in the high byte, bytes per channel in the low byte
     unsigned short dimension;  // as read; unused
     unsigned short sizeX;      // width in pixels
     unsigned short sizeY;      // height in rows
     unsigned short sizeZ;      // channels, 1 to 4
-    FILE* file;                // opened "rb", owned
+    FILE* file;                // opened for reading, owned; always a regular file
     // Slot 0: one compressed row (256 x sizeX bytes); slots 1 ... sizeZ: one
     // decoded row of each channel (sizeX bytes). All owned.
     unsigned char* rowBuffers[kImageMaxChannels + 1];
@@ -66,6 +66,7 @@ struct LoadedImage {
     X(CannotOpen, "") /* reported by perror(path) */                                           \
     X(OutOfMemory, "Out of memory!")                                                           \
     X(NotAFile, "not a regular file")                                                          \
+    X(NotAnImage, "not an SGI image (it does not start with the number 474)")                  \
     X(ShortHeader, "file is {} bytes, shorter than its 512-byte header")                       \
     X(ChannelCount, "{} channels; only 1 to 4 can be read")                                    \
     X(BytesPerChannel, "{} bytes per channel; only 1 can be read")                             \

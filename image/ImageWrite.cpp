@@ -1,11 +1,11 @@
 #include "image/ImageWrite.h"
 
+#include "image/Image.h"
 #include "io/AtomicFile.h"
 
 namespace {
 
 constexpr int kHeaderBytes = 512;
-constexpr int kMagic = 474;
 constexpr int kMaxPacket = 127;
 
 class FileBytes {
@@ -56,7 +56,7 @@ std::vector<unsigned char> ImageEncode(int sizeX, int sizeY, int sizeZ, const un
                                        ImageStorage storage, ImageByteOrder order) {
     FileBytes file(order);
     const bool runLength = storage == ImageStorage::RunLength;
-    file.Put(0, kMagic, 2);
+    file.Put(0, kImageMagic, 2);
     file.Put(2, (runLength ? 1u : 0u) << 8 | 1u, 2);  // storage mode, 1 byte per channel
     file.Put(4, sizeZ > 1 ? 3 : (sizeY > 1 ? 2 : 1), 2);
     file.Put(6, sizeX, 2);

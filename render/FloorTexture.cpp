@@ -18,19 +18,24 @@ unsigned loadTextureFloor(const char* path) {
     // The pixels are handed to OpenGL as RGB: any other channel count would be misread
     // and read past the end of the buffer.
     if (image->sizeZ != 3) {
-        fprintf(stderr, "%s: the floor image has %d channels; it must have 3 (RGB)\n", path,
-                static_cast<int>(image->sizeZ));
+        fprintf(stderr, "%s: the floor image has %d channel%s; it must have 3 (RGB)\n", path,
+                static_cast<int>(image->sizeZ), image->sizeZ == 1 ? "" : "s");
+        ImageFree(image);
         exit(-1);
     }
     // Rows are padded to 4 bytes, which is OpenGL's default unpack alignment.
-    if (gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image->sizeX, image->sizeY, GL_RGB, GL_UNSIGNED_BYTE,
-                          image->data) != 0) {
+    const GLint built = gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image->sizeX, image->sizeY, GL_RGB,
+                                          GL_UNSIGNED_BYTE, image->data);
+    // OpenGL holds its own copy of the pixels now.
+    ImageFree(image);
+    if (built != 0) {
+        fprintf(stderr, "%s: the floor texture could not be built: %s\n", path,
+                reinterpret_cast<const char*>(gluErrorString(static_cast<GLenum>(built))));
         exit(-1);
     }
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    // The image stays loaded for the life of the process, as the texture does.
     return texture;
 }

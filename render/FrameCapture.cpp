@@ -8,21 +8,40 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
-RgbImage readBackBuffer(int width, int height) {
-    RgbImage image;
-    image.width = width;
-    image.height = height;
-    image.pixels.resize(size_t(width) * height * 3);
-    std::vector<unsigned char> bottomUp(image.pixels.size());
+bool tryReadBackBuffer(int width, int height, RgbImage* image, std::string* error) {
+    std::vector<unsigned char> bottomUp;
+    try {
+        image->pixels.resize(size_t(width) * height * 3);
+        bottomUp.resize(image->pixels.size());
+    } catch (const std::bad_alloc&) {
+        std::vector<unsigned char>().swap(image->pixels);
+        *error = "cannot read back the " + std::to_string(width) + "x" + std::to_string(height) +
+                 " frame: out of memory";
+        return false;
+    }
+    image->width = width;
+    image->height = height;
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     const size_t rowBytes = size_t(width) * 3;
     for (int y = 0; y < height; ++y) {
-        std::memcpy(&image.pixels[y * rowBytes], &bottomUp[(height - 1 - y) * rowBytes], rowBytes);
+        std::memcpy(&image->pixels[y * rowBytes], &bottomUp[(height - 1 - y) * rowBytes], rowBytes);
+    }
+    return true;
+}
+
+RgbImage readBackBuffer(int width, int height) {
+    RgbImage image;
+    std::string error;
+    if (!tryReadBackBuffer(width, height, &image, &error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        std::exit(-1);
     }
     return image;
 }

@@ -13,7 +13,10 @@ struct RgbImage {
     const unsigned char* at(int x, int y) const { return &pixels[(size_t(y) * width + x) * 3]; }
 };
 
-// The window's back buffer (where the frame was just rendered), top row first.
+// The window's back buffer (where the frame was just rendered), top row first. When the pixels
+// cannot be allocated, tryReadBackBuffer returns false with one line in `error`; readBackBuffer
+// prints that line and ends the process with status -1 (255), as the image reader does.
+bool tryReadBackBuffer(int width, int height, RgbImage* image, std::string* error);
 RgbImage readBackBuffer(int width, int height);
 
 // Writes the image as an 8-bit RGB PNG through an AtomicFile: on failure the old file is kept,

@@ -89,16 +89,19 @@ TEST_F(Programs, TheViewerRefusesAMissingFloorImageWithOneLine) {
 }
 
 TEST_F(Programs, TheViewerRefusesAFloorImageThatIsNotRgb) {
-    // A valid four-channel image: the texture is built as RGB, so it must be refused.
-    std::vector<unsigned char> pixels(4 * 4 * 4, 200);
-    std::string error;
-    ASSERT_TRUE(ImageWrite((directory / "images" / "Floor.rgb").c_str(), 4, 4, 4, pixels.data(),
-                           ImageStorage::RunLength, &error))
-        << error;
-    const RunResult result = run(viewer, directory);
-    EXPECT_EQ(result.status, 255);
-    EXPECT_EQ(result.err,
-              "images/Floor.rgb: the floor image has 4 channels; it must have 3 (RGB)\n");
+    // Valid one- and four-channel images: the texture is built as RGB, so they must be refused.
+    for (const auto& [channels, count] :
+         {std::pair{1, "1 channel;"}, std::pair{4, "4 channels;"}}) {
+        std::vector<unsigned char> pixels(4 * 4 * 4, 200);
+        std::string error;
+        ASSERT_TRUE(ImageWrite((directory / "images" / "Floor.rgb").c_str(), 4, 4, channels,
+                               pixels.data(), ImageStorage::RunLength, &error))
+            << error;
+        const RunResult result = run(viewer, directory);
+        EXPECT_EQ(result.status, 255);
+        EXPECT_EQ(result.err, std::string("images/Floor.rgb: the floor image has ") + count +
+                                  " it must have 3 (RGB)\n");
+    }
 }
 
 TEST_F(Programs, TheSnapshotToolWritesAPngAndReportsEveryPass) {

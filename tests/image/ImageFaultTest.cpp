@@ -4,6 +4,10 @@
 #include "image/ImageWrite.h"
 
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -48,11 +52,36 @@ TEST_F(ImageFaultTest, MissingFileIsReportedByTheSystemsErrorText) {
                 WholeLine(missing + ": No such file or directory"));
 }
 
-TEST_F(ImageFaultTest, FolderIsNotAFile) {
+TEST_F(ImageFaultTest, OnlyRegularFilesAreOpened) {
     const std::string folder = dir.File("folder.rgb");
     std::filesystem::create_directory(folder);
-    EXPECT_EXIT(ImageLoad(folder.c_str()), ExitedWithCode(kExitStatus),
-                FaultLine(ImageFault::NotAFile, folder));
+    // Opening a FIFO for reading waits for a writer: the alarm ends a reader that waits.
+    const std::string fifo = dir.File("fifo.rgb");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string socketPath = dir.File("socket.rgb");
+    const int listening = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    for (const std::string& path : {folder, fifo, socketPath, std::string("/dev/zero")}) {
+        EXPECT_EXIT((alarm(5), ImageLoad(path.c_str())), ExitedWithCode(kExitStatus),
+                    FaultLine(ImageFault::NotAFile, path));
+    }
+    close(listening);
+}
+
+TEST_F(ImageFaultTest, FileThatDoesNotStartWithTheMagicNumber) {
+    std::vector<unsigned char> bytes = ValidFile(4, 4, 3, ImageStorage::Verbatim);
+    bytes[0] = 'P';
+    bytes[1] = '6';  // a PPM picture's header
+    Write(bytes);
+    EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus),
+                FaultLine(ImageFault::NotAnImage, path));
+    // Before its size: a short text file is named as what it is not.
+    Write({'h', 'e', 'l', 'l', 'o', '\n'});
+    EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus),
+                FaultLine(ImageFault::NotAnImage, path));
 }
 
 TEST_F(ImageFaultTest, FileShorterThanItsHeader) {
@@ -257,7 +286,10 @@ TEST_F(ImageFaultTest, AllocationFailureReportsOutOfMemory) {
 TEST(ImageTryLoad, ReportsTheFaultWithoutEnding) {
     TempDir dir;
     const std::string path = dir.File("short.rgb");
-    WriteBytes(path, std::vector<unsigned char>(20, 1));
+    std::vector<unsigned char> bytes(20, 1);
+    bytes[0] = kImageMagic >> 8;
+    bytes[1] = kImageMagic & 0xFF;
+    WriteBytes(path, bytes);
     LoadedImage* image = reinterpret_cast<LoadedImage*>(&dir);
     ImageError error;
     EXPECT_FALSE(ImageTryLoad(path.c_str(), &image, &error));
