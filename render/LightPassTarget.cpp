@@ -25,6 +25,13 @@ void LightPassTarget::create(int size) {
     }
 }
 
+void LightPassTarget::destroy() {
+    if (framebuffer) glDeleteFramebuffers(1, &framebuffer);
+    if (depthBuffer) glDeleteRenderbuffers(1, &depthBuffer);
+    framebuffer = 0;
+    depthBuffer = 0;
+}
+
 void LightPassTarget::begin() {
     if (framebuffer) glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
 }

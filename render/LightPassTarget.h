@@ -9,6 +9,7 @@ public:
     // Creates the offscreen buffer if the implementation offers one. Needs a context.
     void create(int size);
     bool isOffscreen() const { return framebuffer != 0; }
+    void destroy();  // releases the offscreen buffer; create may be called again
 
     void begin();  // draw into the target
     void end();    // back to the window

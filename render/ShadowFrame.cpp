@@ -4,11 +4,11 @@
 
 #include "render/ShadowFrame.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
 #include "render/LightPassTarget.h"
+#include "render/PassStopwatch.h"
 #include "model/Scene.h"
 
 // Texture coordinates (s, t) of the floor quad's corners: the image repeats four times a side.
@@ -18,25 +18,6 @@ namespace {
 LightPassTarget lightPassTarget;
 SceneFunction drawScene = DrawScene;
 char fpsString[32] = "0.00";
-
-using Clock = std::chrono::steady_clock;
-
-// Marks the end of one part of the frame when it is being timed.
-class PassStopwatch {
-public:
-    explicit PassStopwatch(bool enabled) : enabled(enabled), last(Clock::now()) {}
-    void lap(double* milliseconds) {
-        if (!enabled) return;
-        glFinish();
-        const Clock::time_point now = Clock::now();
-        *milliseconds = std::chrono::duration<double, std::milli>(now - last).count();
-        last = now;
-    }
-
-private:
-    bool enabled;
-    Clock::time_point last;
-};
 
 void loadCameraMatrices() {
     glMatrixMode(GL_PROJECTION);
@@ -79,8 +60,8 @@ void drawDimPass(float sceneTime) {
 
     // Set while the modelview is the camera view, so the position is in world coordinates.
     glLightfv(GL_LIGHT1, GL_POSITION, VECTOR4D(lightPosition));
-    glLightfv(GL_LIGHT1, GL_AMBIENT, white * 0.2f);
-    glLightfv(GL_LIGHT1, GL_DIFFUSE, white * 0.2f);
+    glLightfv(GL_LIGHT1, GL_AMBIENT, white * dimLightLevel);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, white * dimLightLevel);
     glLightfv(GL_LIGHT1, GL_SPECULAR, black);
     glEnable(GL_LIGHT1);
     glEnable(GL_LIGHTING);
@@ -91,14 +72,7 @@ void drawLitPass(float sceneTime) {
     glLightfv(GL_LIGHT1, GL_DIFFUSE, white);
     glLightfv(GL_LIGHT1, GL_SPECULAR, white);
 
-    // Maps light clip coordinates from -1...1 to the texture's 0...1.
-    // clang-format off
-    static const MATRIX4X4 biasMatrix(0.5f, 0.0f, 0.0f, 0.0f,
-                                      0.0f, 0.5f, 0.0f, 0.0f,
-                                      0.0f, 0.0f, 0.5f, 0.0f,
-                                      0.5f, 0.5f, 0.5f, 1.0f);
-    // clang-format on
-    const MATRIX4X4 textureMatrix = biasMatrix * lightProjectionMatrix * lightViewMatrix;
+    const MATRIX4X4 textureMatrix = shadowTextureMatrix();
 
     // Eye planes given under the camera view: OpenGL keeps them multiplied by its inverse,
     // so the generated coordinates are the texture matrix applied to world positions.
@@ -132,7 +106,8 @@ void drawLitPass(float sceneTime) {
     glDisable(GL_ALPHA_TEST);
 }
 
-// The floor: unlit, unshadowed, drawn with the camera matrices after the house.
+}  // namespace
+
 void drawFloor() {
     glEnable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);
@@ -149,7 +124,6 @@ void drawFloor() {
     glEnd();
     glDisable(GL_TEXTURE_2D);
 }
-}  // namespace
 
 void renderFrame(FrameTimings* timings) {
     FrameTimings ignored;
@@ -164,14 +138,29 @@ void renderFrame(FrameTimings* timings) {
     drawLitPass(sceneTime);
     stopwatch.lap(&times.litPass);
 
-    fpsCounter.Update();
-    snprintf(fpsString, sizeof fpsString, "%.2f", fpsCounter.GetFps());
+    updateFrameRate();
 
     drawFloor();
     stopwatch.lap(&times.floor);
 }
 
+MATRIX4X4 shadowTextureMatrix() {
+    // Maps light clip coordinates from -1...1 to the texture's 0...1.
+    // clang-format off
+    static const MATRIX4X4 biasMatrix(0.5f, 0.0f, 0.0f, 0.0f,
+                                      0.0f, 0.5f, 0.0f, 0.0f,
+                                      0.0f, 0.0f, 0.5f, 0.0f,
+                                      0.5f, 0.5f, 0.5f, 1.0f);
+    // clang-format on
+    return biasMatrix * lightProjectionMatrix * lightViewMatrix;
+}
+
 void setSceneFunction(SceneFunction scene) { drawScene = scene ? scene : DrawScene; }
+
+void updateFrameRate() {
+    fpsCounter.Update();
+    snprintf(fpsString, sizeof fpsString, "%.2f", fpsCounter.GetFps());
+}
 
 const char* frameRateText() { return fpsString; }
 

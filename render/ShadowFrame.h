@@ -6,6 +6,10 @@
 
 #include "render/FrameState.h"
 
+// The dim light (the light's ambient and diffuse in the dim pass, times white): what shadowed
+// surfaces get from the light.
+constexpr float dimLightLevel = 0.2f;
+
 // Milliseconds each part of a frame took, measured with a pipeline flush after each part.
 struct FrameTimings {
     double lightPass;
@@ -18,10 +22,20 @@ struct FrameTimings {
 // is finished after every pass so that each pass is timed on its own.
 void renderFrame(FrameTimings* timings = nullptr);
 
+// The textured floor quad, unlit and unshadowed, drawn with the current (camera) matrices.
+void drawFloor();
+
+// World position to shadow-map texture coordinates (s, t, depth, q): the light's projection and
+// view, then the bias from clip coordinates -1...1 to the texture's 0...1.
+MATRIX4X4 shadowTextureMatrix();
+
 // What the three passes draw: `DrawScene` (the house) unless replaced, for instance by a
 // test scene. The function must leave the matrices as it found them and set only colours.
 using SceneFunction = void (*)(float sceneTime);
 void setSceneFunction(SceneFunction scene);
+
+// Counts a frame on the frame-rate meter and rewrites the text below; every frame calls it once.
+void updateFrameRate();
 
 // The frame rate as text with two decimals, rewritten every frame.
 const char* frameRateText();

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "render/FloorTexture.h"
+#include "render/Renderer.h"
 #include "render/ShadowFrame.h"
 #include "viewer/ViewerInput.h"
 
@@ -59,14 +60,18 @@ void Reshape(int width, int height) {
 
 void composeFrame() {
     moveLightWithSceneClock();
-    renderFrame();
+    renderSelectedFrame();
     drawOverlays(shownOverlays);
     saveRequestedScreenshot();
+}
+
+bool needsContinuousRedraw() {
+    return selectedRenderer() == Renderer::Fixed || lightIsCircling() || shownOverlays.frameRate;
 }
 
 void Display() {
     composeFrame();
     glFinish();
     glutSwapBuffers();
-    glutPostRedisplay();
+    if (needsContinuousRedraw()) glutPostRedisplay();
 }

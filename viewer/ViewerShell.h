@@ -22,9 +22,17 @@ void Mouse(int button, int state, int x, int y);
 void Motion(int x, int y);
 
 // Everything a displayed frame holds, drawn into the back buffer without swapping: the
-// light moved by the scene clock when it circles, the frame, the overlays shown, and then
-// the screenshot S asked for.
+// light moved by the scene clock when it circles, the frame with the selected renderer, the
+// overlays shown, and then the screenshot S asked for.
 void composeFrame();
 
-// The display callback: composeFrame, then swap and ask for the next frame at once.
+// True while the window must be redrawn frame after frame: always with the fixed frame (it
+// redraws continuously); with the fast renderer only while the picture changes by itself (the
+// light circling, the frame rate shown), so a still window uses no processor time. The input
+// callbacks ask for a redraw when they change something; the window system asks after a
+// resize or an exposure.
+bool needsContinuousRedraw();
+
+// The display callback: composeFrame, then swap, and ask for the next frame at once while
+// needsContinuousRedraw().
 void Display();

@@ -1,0 +1,34 @@
+#pragma once
+
+// The captured house as one indexed vertex array in the world frame, ready to upload: corners
+// that agree in position, normal and colour are stored once.
+//
+// Indices hold the visible triangles first, in drawing order (so coplanar faces resolve as they
+// do when the pieces draw), then the hidden ones. A camera sees only the first
+// `visibleIndexCount` indices; the light's depth pass draws them all, so the shadow map is the
+// one the whole house casts.
+
+#include <cstdint>
+#include <vector>
+
+#include "mesh/HouseMesh.h"
+
+// World frame: the house frame (brick units) scaled by this and moved by kHouseOriginInWorld,
+// as the scene draws it.
+constexpr double kHouseToWorldScale = 0.1;
+constexpr double kHouseOriginInWorld[3] = {-1.6, 0.0, -1.6};
+
+struct IndexedVertex {
+    float position[3];  // world frame
+    float normal[3];    // unit length; the house-to-world move keeps directions
+    float colour[4];    // RGBA 0...1
+};
+
+struct IndexedHouse {
+    std::vector<IndexedVertex> vertices;
+    std::vector<std::uint32_t> indices;  // three per triangle
+    size_t visibleIndexCount = 0;
+};
+
+// `hidden` holds one flag per triangle of `mesh` (see mesh/HiddenTriangles.h).
+IndexedHouse indexHouse(const HouseMesh& mesh, const std::vector<bool>& hidden);

@@ -1,0 +1,193 @@
+#include <epoxy/gl.h>
+
+#include "render/FastRenderer.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "render/FastShaders.h"
+#include "render/PassStopwatch.h"
+#include "render/FrameState.h"
+#include "render/ShadowFrame.h"
+
+namespace {
+GLuint compileShader(GLenum kind, const char* source, std::string* error) {
+    const GLuint shader = glCreateShader(kind);
+    glShaderSource(shader, 1, &source, nullptr);
+    glCompileShader(shader);
+    GLint compiled = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
+    if (compiled) return shader;
+    char log[512] = "";
+    glGetShaderInfoLog(shader, sizeof log, nullptr, log);
+    *error = std::string(kind == GL_VERTEX_SHADER ? "vertex" : "fragment") +
+             " shader does not compile: " + log;
+    glDeleteShader(shader);
+    return 0;
+}
+
+GLuint linkProgram(std::string* error) {
+    const GLuint vertexShader = compileShader(GL_VERTEX_SHADER, kFastVertexShader, error);
+    if (!vertexShader) return 0;
+    const GLuint fragmentShader = compileShader(GL_FRAGMENT_SHADER, kFastFragmentShader, error);
+    if (!fragmentShader) {
+        glDeleteShader(vertexShader);
+        return 0;
+    }
+    GLuint program = glCreateProgram();
+    glAttachShader(program, vertexShader);
+    glAttachShader(program, fragmentShader);
+    glLinkProgram(program);
+    glDeleteShader(vertexShader);  // they go with the program
+    glDeleteShader(fragmentShader);
+    GLint linked = GL_FALSE;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    if (!linked) {
+        char log[512] = "";
+        glGetProgramInfoLog(program, sizeof log, nullptr, log);
+        *error = std::string("shader program does not link: ") + log;
+        glDeleteProgram(program);
+        program = 0;
+    }
+    return program;
+}
+
+const void* byteOffset(size_t offset) { return reinterpret_cast<const void*>(offset); }
+}  // namespace
+
+std::string FastRenderer::missingSupport() {
+    if (epoxy_gl_version() < 21) return "OpenGL 2.1 (GLSL 1.20 and vertex buffers)";
+    if (epoxy_gl_version() < 30 && !epoxy_has_gl_extension("GL_ARB_framebuffer_object"))
+        return "framebuffer objects";
+    return "";
+}
+
+bool FastRenderer::create(const IndexedHouse& house, std::string* error) {
+    program = linkProgram(error);
+    if (!program) return false;
+    lightEyePositionLocation = glGetUniformLocation(program, "lightEyePosition");
+    dimLightLevelLocation = glGetUniformLocation(program, "dimLightLevel");
+    shadowTextureMatrixLocation = glGetUniformLocation(program, "shadowTextureMatrix");
+    shadowMapLocation = glGetUniformLocation(program, "shadowMap");
+
+    vertexBytes = house.vertices.size() * sizeof(IndexedVertex);
+    indexBytes = house.indices.size() * sizeof(std::uint32_t);
+    indexCount = house.indices.size();
+    visibleIndexCount = house.visibleIndexCount;
+    glGenBuffers(1, &vertexBuffer);
+    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertexBytes), house.vertices.data(),
+                 GL_STATIC_DRAW);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glGenBuffers(1, &indexBuffer);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indexBytes),
+                 house.indices.data(), GL_STATIC_DRAW);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+
+    lightPassTarget.create(shadowMapSize);
+    if (!lightPassTarget.isOffscreen()) {
+        *error = "no offscreen depth buffer for the light pass";
+        return false;
+    }
+    invalidateShadowMap();
+    return true;
+}
+
+void FastRenderer::render(FastFrameTimings* timings) {
+    FastFrameTimings ignored;
+    FastFrameTimings& times = timings ? *timings : ignored;
+    PassStopwatch stopwatch(timings != nullptr);
+    times.shadowMap = 0;
+    if (!shadowMapIsCurrent()) {
+        fillShadowMap();
+        stopwatch.lap(&times.shadowMap);
+    }
+    drawCameraPass();
+    stopwatch.lap(&times.cameraPass);
+    updateFrameRate();
+    drawFloor();
+    stopwatch.lap(&times.floor);
+}
+
+bool FastRenderer::shadowMapIsCurrent() const {
+    return shadowMapFilled && filledSize == shadowMapSize && filledLightView == lightViewMatrix &&
+           filledLightProjection == lightProjectionMatrix;
+}
+
+void FastRenderer::bindHouse(bool withNormalsAndColours) {
+    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
+    const GLsizei stride = sizeof(IndexedVertex);
+    glVertexPointer(3, GL_FLOAT, stride, byteOffset(offsetof(IndexedVertex, position)));
+    glEnableClientState(GL_VERTEX_ARRAY);
+    if (!withNormalsAndColours) return;
+    glNormalPointer(GL_FLOAT, stride, byteOffset(offsetof(IndexedVertex, normal)));
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glColorPointer(4, GL_FLOAT, stride, byteOffset(offsetof(IndexedVertex, colour)));
+    glEnableClientState(GL_COLOR_ARRAY);
+}
+
+void FastRenderer::unbindHouse() {
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_COLOR_ARRAY);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+}
+
+// The light pass of the shadow-mapped frame, over every triangle, hidden ones included, so that
+// the map holds the same depths.
+void FastRenderer::fillShadowMap() {
+    if (filledSize != 0 && filledSize != shadowMapSize) {
+        lightPassTarget.destroy();
+        lightPassTarget.create(shadowMapSize);
+    }
+    lightPassTarget.begin();
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixf(lightProjectionMatrix);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixf(lightViewMatrix);
+    glViewport(0, 0, shadowMapSize, shadowMapSize);
+    glCullFace(GL_FRONT);  // back faces only, as the light pass draws them
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    bindHouse(false);
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indexCount), GL_UNSIGNED_INT, nullptr);
+    unbindHouse();
+    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, shadowMapSize, shadowMapSize);
+    lightPassTarget.end();
+    glCullFace(GL_BACK);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+
+    shadowMapFilled = true;
+    filledSize = shadowMapSize;
+    filledLightView = lightViewMatrix;
+    filledLightProjection = lightProjectionMatrix;
+}
+
+void FastRenderer::drawCameraPass() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixf(cameraProjectionMatrix);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixf(cameraViewMatrix);
+    glViewport(0, 0, windowWidth, windowHeight);
+
+    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE_ARB, GL_COMPARE_R_TO_TEXTURE_ARB);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_FUNC_ARB, GL_LEQUAL);
+
+    glUseProgram(program);
+    const VECTOR4D lightEye = cameraViewMatrix * VECTOR4D(lightPosition);
+    glUniform3f(lightEyePositionLocation, lightEye.x, lightEye.y, lightEye.z);
+    glUniform1f(dimLightLevelLocation, dimLightLevel);
+    glUniformMatrix4fv(shadowTextureMatrixLocation, 1, GL_FALSE, shadowTextureMatrix());
+    glUniform1i(shadowMapLocation, 0);
+    bindHouse(true);
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(visibleIndexCount), GL_UNSIGNED_INT,
+                   nullptr);
+    unbindHouse();
+    glUseProgram(0);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+// The fast frame: the picture of the shadow-mapped frame (render/ShadowFrame.h), drawn from the
+// house captured once (mesh/IndexedHouse.h) in one indexed vertex buffer:
+//  - the light's depth pass fills the shadow map only when the light's matrices, the house or
+//    the shadow map's size changed since it was last filled;
+//  - one camera pass with the shader of render/FastShaders.h instead of a dim and a lit pass,
+//    leaving out the triangles no eye can see;
+//  - the same floor.
+// It reads the state in render/FrameState.h and owns its buffers, program and light-pass
+// target. Needs OpenGL 2.1 (GLSL 1.20, vertex buffers) and framebuffer objects.
+
+#include <cstddef>
+#include <string>
+
+#include "maths/Maths.h"
+#include "mesh/IndexedHouse.h"
+#include "render/LightPassTarget.h"
+
+// Milliseconds each part of a fast frame took, with a pipeline flush after each part.
+struct FastFrameTimings {
+    double shadowMap;  // 0 when the map was reused
+    double cameraPass;
+    double floor;
+};
+
+class FastRenderer {
+public:
+    // What this OpenGL lacks for the fast frame, as a phrase, or "" when nothing. Needs a context.
+    static std::string missingSupport();
+
+    // Uploads the house and builds the program. Needs a context, after Init. On failure returns
+    // false with the reason and leaves nothing bound.
+    bool create(const IndexedHouse& house, std::string* error);
+    bool isReady() const { return program != 0; }
+
+    // One frame into the back buffer, without swapping; it updates the frame-rate meter.
+    void render(FastFrameTimings* timings = nullptr);
+
+    // Makes the next frame fill the shadow map again.
+    void invalidateShadowMap() { shadowMapFilled = false; }
+
+    // What the house occupies in buffer memory, in bytes, and how many triangles a camera pass
+    // and the light pass draw.
+    size_t bufferBytes() const { return vertexBytes + indexBytes; }
+    size_t cameraTriangleCount() const { return visibleIndexCount / 3; }
+    size_t lightTriangleCount() const { return indexCount / 3; }
+
+private:
+    bool shadowMapIsCurrent() const;
+    void fillShadowMap();
+    void drawCameraPass();
+    void bindHouse(bool withNormalsAndColours);
+    void unbindHouse();
+
+    unsigned vertexBuffer = 0;
+    unsigned indexBuffer = 0;
+    unsigned program = 0;
+    size_t indexCount = 0;
+    size_t visibleIndexCount = 0;
+    size_t vertexBytes = 0;
+    size_t indexBytes = 0;
+    int lightEyePositionLocation = -1;
+    int dimLightLevelLocation = -1;
+    int shadowTextureMatrixLocation = -1;
+    int shadowMapLocation = -1;
+    LightPassTarget lightPassTarget;
+
+    // What the shadow map was last filled for.
+    bool shadowMapFilled = false;
+    MATRIX4X4 filledLightView, filledLightProjection;
+    int filledSize = 0;
+};

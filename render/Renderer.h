@@ -1,0 +1,30 @@
+#pragma once
+
+// Which renderer draws the frame: the shadow-mapped frame as specified (`fixed`, the default:
+// render/ShadowFrame.h) or the fast frame built once from the captured house (`fast`:
+// render/FastRenderer.h), the same picture. The window program, the snapshot tool, the
+// benchmark and the tests choose through here.
+
+#include <string>
+
+#include "render/FastRenderer.h"
+#include "render/ShadowFrame.h"
+
+enum class Renderer { Fixed, Fast };
+
+// The renderer named "fixed" or "fast"; false for any other name.
+bool rendererNamed(const std::string& name, Renderer* renderer);
+const char* rendererName(Renderer renderer);
+
+// Makes `wanted` the renderer of renderSelectedFrame. Needs a context, after Init. The fast
+// renderer is built on first use (capture, index, upload, shader). Where the OpenGL lacks what
+// it needs, one line on standard error, starting with `program`, says so and the fixed frame
+// is used. Returns the renderer now in use.
+Renderer selectRenderer(Renderer wanted, const char* program);
+Renderer selectedRenderer();
+
+// One frame with the selected renderer into the back buffer, without swapping.
+void renderSelectedFrame();
+
+// The fast renderer, built by selectRenderer (nullptr before, or where it could not be built).
+FastRenderer* fastRenderer();

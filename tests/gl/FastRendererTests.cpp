@@ -1,0 +1,104 @@
+// The fast renderer against the fixed frame on real Mesa: the same picture from two eyes, and
+// the window program's choice of renderer (a bad name, a GL that lacks what it needs).
+
+#include <epoxy/gl.h>
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "render/FrameCapture.h"
+#include "render/Renderer.h"
+#include "support/ViewerTestSupport.h"
+
+namespace {
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+int largestChannelDifference(const unsigned char* a, const unsigned char* b) {
+    int largest = 0;
+    for (int c = 0; c < 3; ++c) largest = std::max(largest, std::abs(int(a[c]) - int(b[c])));
+    return largest;
+}
+
+// True when the fast frame's colour at (x, y) is what the fixed frame shows within two pixels:
+// a shadow edge (or a silhouette) one shadow-map texel or one pixel away from the fixed one.
+bool isAnEdgeMovedAPixel(const RgbImage& fixed, const RgbImage& fast, int x, int y) {
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx) {
+            const int nx = x + dx, ny = y + dy;
+            if (nx < 0 || ny < 0 || nx >= fixed.width || ny >= fixed.height) continue;
+            if (largestChannelDifference(fixed.at(nx, ny), fast.at(x, y)) <= 6) return true;
+        }
+    return false;
+}
+
+struct ProgramRun {
+    int status;
+    std::string err;
+};
+
+// Runs the viewer with `arguments` from the project root, where it finds the floor image.
+ProgramRun runViewer(const std::string& environment, const std::string& arguments) {
+    const std::string errPath = std::filesystem::temp_directory_path() /
+                                ("brik-fast-" + std::to_string(::getpid()) + ".err");
+    const std::string command = environment + " " + BRIK_BUILD_DIR + "/brik-house " + arguments +
+                                " >/dev/null 2>'" + errPath + "'";
+    const int raw = std::system(command.c_str());
+    std::ifstream in(errPath);
+    std::stringstream err;
+    err << in.rdbuf();
+    std::filesystem::remove(errPath);
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, err.str()};
+}
+}  // namespace
+
+TEST(FastRenderer, DrawsTheFixedFramesPictureFromTheStartingViewAndFromBehind) {
+    ASSERT_TRUE(prepareViewer(kWidth, kHeight));
+    ASSERT_EQ(selectRenderer(Renderer::Fast, "brik_gl_tests"), Renderer::Fast);
+    const VECTOR3D startingEye = cameraPosition;
+    for (const VECTOR3D& eye : {startingEye, VECTOR3D(-2.5f, 1.5f, -3.0f)}) {
+        SCOPED_TRACE(testing::Message() << "eye " << eye.x << "," << eye.y << "," << eye.z);
+        setCameraEye(eye);
+        renderFrame();
+        const RgbImage fixed = readBackBuffer(kWidth, kHeight);
+        fastRenderer()->render();
+        const RgbImage fast = readBackBuffer(kWidth, kHeight);
+        ASSERT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+
+        int differing = 0, farOffEdges = 0;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x) {
+                const int difference = largestChannelDifference(fixed.at(x, y), fast.at(x, y));
+                if (difference > 2) ++differing;
+                if (difference > 96 && !isAnEdgeMovedAPixel(fixed, fast, x, y)) ++farOffEdges;
+            }
+        EXPECT_LE(differing, kWidth * kHeight / 10000) << "pixels off by more than 2/255";
+        EXPECT_EQ(farOffEdges, 0) << "pixels off by more than 96/255 away from any edge";
+    }
+    setCameraEye(startingEye);
+    selectRenderer(Renderer::Fixed, "brik_gl_tests");
+}
+
+TEST(FastRenderer, TheViewerRefusesAnUnknownRendererAndFallsBackWhereTheGlLacksShaders) {
+    const ProgramRun unknown = runViewer("", "--renderer slow");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "brik-house: --renderer is fixed or fast, not 'slow'\n");
+    EXPECT_EQ(runViewer("", "--renderer").status, 2);
+
+    // OpenGL 2.0 has no GLSL 1.20: one line, then the fixed frame's first frame.
+    const ProgramRun old =
+        runViewer("MESA_GL_VERSION_OVERRIDE=2.0", "--renderer=fast --startup-report");
+    EXPECT_EQ(old.status, 0);
+    EXPECT_EQ(old.err,
+              "brik-house: the fast renderer cannot run (this OpenGL lacks OpenGL 2.1 (GLSL 1.20 "
+              "and vertex buffers)); drawing with the fixed frame\n");
+}

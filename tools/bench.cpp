@@ -1,0 +1,147 @@
+// brik-bench: milliseconds per frame of the fixed and the fast renderer, drawn interleaved in
+// one window (rounds of frames of each in turn), so that both see the same load on the machine.
+//
+//   brik-bench [--size WxH] [--rounds N] [--frames N]
+//
+// A frame is the renderer's drawing into the back buffer up to glFinish; the swap that follows
+// is not counted. Prints the median and the minimum of each, their ratio (fixed / fast), what
+// the fast renderer draws and the process's resident memory before and after building it.
+// Exit status: 0; 1 when the fast renderer cannot run here; 2 for a bad option.
+
+#include <epoxy/gl.h>
+#include <GL/freeglut.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "render/Renderer.h"
+#include "viewer/ViewerShell.h"
+
+namespace {
+struct Options {
+    int width = 800;
+    int height = 600;
+    int rounds = 5;
+    int frames = 10;
+};
+
+bool parseOptions(int argc, char** argv, Options* options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const char* value = i + 1 < argc ? argv[++i] : "";
+        char extra = 0;
+        bool good = false;
+        if (arg == "--size") {
+            good = sscanf(value, "%dx%d%c", &options->width, &options->height, &extra) == 2 &&
+                   options->width > 0 && options->height > 0;
+        } else if (arg == "--rounds") {
+            good = sscanf(value, "%d%c", &options->rounds, &extra) == 1 && options->rounds > 0;
+        } else if (arg == "--frames") {
+            good = sscanf(value, "%d%c", &options->frames, &extra) == 1 && options->frames > 0;
+        } else {
+            fprintf(stderr, "brik-bench: unknown option '%s' (--size WxH, --rounds N, --frames N)\n",
+                    arg.c_str());
+            return false;
+        }
+        if (!good) {
+            fprintf(stderr, "brik-bench: %s needs %s, not '%s'\n", arg.c_str(),
+                    arg == "--size" ? "WIDTHxHEIGHT" : "a whole number of at least 1", value);
+            return false;
+        }
+    }
+    return true;
+}
+
+int reshapedWidth = 0;
+void noteReshape(int width, int height) {
+    reshapedWidth = width;
+    Reshape(width, height);
+}
+void noDisplay() {}
+
+// The process's resident memory in MiB, from /proc.
+double residentMiB() {
+    FILE* status = fopen("/proc/self/status", "r");
+    if (!status) return 0;
+    char line[256];
+    long kibibytes = 0;
+    while (fgets(line, sizeof line, status))
+        if (sscanf(line, "VmRSS: %ld kB", &kibibytes) == 1) break;
+    fclose(status);
+    return double(kibibytes) / 1024;
+}
+
+double millisecondsOf(void (*draw)()) {
+    const auto start = std::chrono::steady_clock::now();
+    draw();
+    glFinish();
+    const auto end = std::chrono::steady_clock::now();
+    glutSwapBuffers();
+    return std::chrono::duration<double, std::milli>(end - start).count();
+}
+
+void drawFixed() { renderFrame(); }
+void drawFast() { fastRenderer()->render(); }
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+double minimum(const std::vector<double>& values) {
+    return *std::min_element(values.begin(), values.end());
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    glutInit(&argc, argv);
+    Options options;
+    if (!parseOptions(argc, argv, &options)) return 2;
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(options.width, options.height);
+    glutCreateWindow("brik-bench");
+    if (!Init()) return 1;
+    glutDisplayFunc(noDisplay);
+    glutReshapeFunc(noteReshape);
+    for (int i = 0; i < 200 && reshapedWidth == 0; ++i) glutMainLoopEvent();
+    Reshape(options.width, options.height);
+
+    const double residentBefore = residentMiB();
+    const auto buildStart = std::chrono::steady_clock::now();
+    if (selectRenderer(Renderer::Fast, "brik-bench") != Renderer::Fast) return 1;
+    glFinish();
+    const double buildMilliseconds =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - buildStart)
+            .count();
+    const double firstFastFrame = millisecondsOf(drawFast);  // fills the shadow map
+    const double residentAfter = residentMiB();
+    millisecondsOf(drawFixed);
+
+    std::vector<double> fixedTimes, fastTimes;
+    for (int round = 0; round < options.rounds; ++round) {
+        for (int i = 0; i < options.frames; ++i) fixedTimes.push_back(millisecondsOf(drawFixed));
+        for (int i = 0; i < options.frames; ++i) fastTimes.push_back(millisecondsOf(drawFast));
+    }
+
+    const FastRenderer& fast = *fastRenderer();
+    printf("%dx%d, %d rounds of %d frames each, interleaved\n", options.width, options.height,
+           options.rounds, options.frames);
+    printf("  %-8s %10s %10s\n", "ms/frame", "median", "min");
+    printf("  %-8s %10.2f %10.2f\n", "fixed", median(fixedTimes), minimum(fixedTimes));
+    printf("  %-8s %10.2f %10.2f\n", "fast", median(fastTimes), minimum(fastTimes));
+    printf("  ratio    %10.2f %10.2f  (fixed / fast)\n", median(fixedTimes) / median(fastTimes),
+           minimum(fixedTimes) / minimum(fastTimes));
+    printf("fast renderer: built in %.0f ms, first frame (with the shadow map) %.1f ms;\n",
+           buildMilliseconds, firstFastFrame);
+    printf("  %zu triangles per camera pass, %zu in the light pass, %.1f MiB of buffers;\n",
+           fast.cameraTriangleCount(), fast.lightTriangleCount(),
+           double(fast.bufferBytes()) / (1024 * 1024));
+    printf("  resident memory %.1f MiB before building it, %.1f MiB after its first frame\n",
+           residentBefore, residentAfter);
+    return 0;
+}
