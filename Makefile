@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 # Tests and headless runs share one virtual screen, large enough for any test window.
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps configure build run snapshot bench test clean
+.PHONY: all deps configure build run snapshot bench startup test clean
 
 all: build
 
@@ -30,9 +30,20 @@ run: build
 	  echo "No display (DISPLAY is unset): the viewer's frame was rendered headless to $(BUILD_DIR)/brik-house.png"; \
 	fi
 
-# Frame timings of the whole house: median and minimum per pass, frames per second.
+# The fixed and the fast renderer interleaved (five rounds of ten frames each, one window) at
+# three window sizes: median and minimum ms per frame, their ratio, the fast renderer's memory.
+# The screen is large enough for the largest window.
+BENCH_SIZES ?= 800x600 400x300 1600x1200
 bench: build
-	@$(XVFB) ./$(BUILD_DIR)/brik-snapshot --frames 30 -o $(BUILD_DIR)/bench.png
+	@for size in $(BENCH_SIZES); do \
+	  xvfb-run -a -s "-screen 0 1700x1300x24" ./$(BUILD_DIR)/brik-bench --size $$size || exit 1; \
+	done
+
+# Start-up, exec to first frame (median of ten interleaved runs): a GLUT program that only clears
+# and swaps, the fixed frame and the fast renderer.
+startup: build
+	@$(XVFB) ./$(BUILD_DIR)/brik-startup-bench --runs 10 ./$(BUILD_DIR)/brik-clear-and-swap \
+	  ./$(BUILD_DIR)/brik-house "./$(BUILD_DIR)/brik-house --renderer fast"
 
 test: build
 	@$(XVFB) ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)

@@ -81,8 +81,8 @@ bool FastRenderer::create(const IndexedHouse& house, std::string* error) {
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     glGenBuffers(1, &indexBuffer);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
-    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indexBytes),
-                 house.indices.data(), GL_STATIC_DRAW);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indexBytes), house.indices.data(),
+                 GL_STATIC_DRAW);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
 
     lightPassTarget.create(shadowMapSize);
@@ -186,8 +186,7 @@ void FastRenderer::drawCameraPass() {
     glUniformMatrix4fv(shadowTextureMatrixLocation, 1, GL_FALSE, shadowTextureMatrix());
     glUniform1i(shadowMapLocation, 0);
     bindHouse(true);
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(visibleIndexCount), GL_UNSIGNED_INT,
-                   nullptr);
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(visibleIndexCount), GL_UNSIGNED_INT, nullptr);
     unbindHouse();
     glUseProgram(0);
 }

@@ -1,26 +1,52 @@
 #include "render/Renderer.h"
 
+#include <chrono>
 #include <cstdio>
+#include <future>
 #include <memory>
 
 #include "mesh/HiddenTriangles.h"
-#include "mesh/IndexedHouse.h"
 
 namespace {
 Renderer selected = Renderer::Fixed;
 std::unique_ptr<FastRenderer> fast;
 bool fastFailed = false;
+std::future<IndexedHouse> preparing;
+FastBuildTimings buildTimings;
+
+using Clock = std::chrono::steady_clock;
+double millisecondsSince(Clock::time_point* start) {
+    const Clock::time_point now = Clock::now();
+    const double milliseconds = std::chrono::duration<double, std::milli>(now - *start).count();
+    *start = now;
+    return milliseconds;
+}
+
+IndexedHouse prepareHouse() {
+    Clock::time_point start = Clock::now();
+    const HouseMesh mesh = captureHouse();
+    buildTimings.capture = millisecondsSince(&start);
+    const std::vector<bool> hidden = findHiddenTriangles(mesh, houseOccludingBodies());
+    buildTimings.hiddenTriangles = millisecondsSince(&start);
+    IndexedHouse house = indexHouse(mesh, hidden);
+    buildTimings.index = millisecondsSince(&start);
+    return house;
+}
 
 // Builds the fast renderer once; false (with the reason said once) where it cannot run.
 bool buildFastRenderer(const char* program) {
     if (fast) return true;
     if (fastFailed) return false;
     std::string reason = FastRenderer::missingSupport();
+    // The capture draws through the pieces' shared draw target: never leave it running.
+    if (!reason.empty() && preparing.valid()) preparing.wait();
     if (reason.empty()) {
-        const HouseMesh mesh = captureHouse();
-        const IndexedHouse house = indexHouse(mesh, findHiddenTriangles(mesh, houseOccludingBodies()));
+        Clock::time_point start = Clock::now();
+        const IndexedHouse house = preparing.valid() ? preparing.get() : prepareHouse();
+        buildTimings.waitForHouse = millisecondsSince(&start);
         auto renderer = std::make_unique<FastRenderer>();
         if (renderer->create(house, &reason)) fast = std::move(renderer);
+        buildTimings.upload = millisecondsSince(&start);
     } else {
         reason = "this OpenGL lacks " + reason;
     }
@@ -48,9 +74,13 @@ const char* rendererName(Renderer renderer) {
     return renderer == Renderer::Fast ? "fast" : "fixed";
 }
 
+void startPreparingFastRenderer() {
+    if (!fast && !preparing.valid()) preparing = std::async(std::launch::async, prepareHouse);
+}
+
 Renderer selectRenderer(Renderer wanted, const char* program) {
-    selected = wanted == Renderer::Fast && buildFastRenderer(program) ? Renderer::Fast
-                                                                     : Renderer::Fixed;
+    selected =
+        wanted == Renderer::Fast && buildFastRenderer(program) ? Renderer::Fast : Renderer::Fixed;
     return selected;
 }
 
@@ -65,3 +95,5 @@ void renderSelectedFrame() {
 }
 
 FastRenderer* fastRenderer() { return fast.get(); }
+
+const FastBuildTimings& fastBuildTimings() { return buildTimings; }

@@ -16,6 +16,11 @@ enum class Renderer { Fixed, Fast };
 bool rendererNamed(const std::string& name, Renderer* renderer);
 const char* rendererName(Renderer renderer);
 
+// Starts capturing and indexing the house for the fast renderer on a thread of its own (it
+// needs no OpenGL context), so that it overlaps the window's creation. Optional: selectRenderer
+// does it where it was not started.
+void startPreparingFastRenderer();
+
 // Makes `wanted` the renderer of renderSelectedFrame. Needs a context, after Init. The fast
 // renderer is built on first use (capture, index, upload, shader). Where the OpenGL lacks what
 // it needs, one line on standard error, starting with `program`, says so and the fixed frame
@@ -25,6 +30,17 @@ Renderer selectedRenderer();
 
 // One frame with the selected renderer into the back buffer, without swapping.
 void renderSelectedFrame();
+
+// Milliseconds each step of building the fast renderer took: the first three on the preparing
+// thread (or in selectRenderer), then the wait for them and the upload with the program.
+struct FastBuildTimings {
+    double capture = 0;
+    double hiddenTriangles = 0;
+    double index = 0;
+    double waitForHouse = 0;
+    double upload = 0;
+};
+const FastBuildTimings& fastBuildTimings();
 
 // The fast renderer, built by selectRenderer (nullptr before, or where it could not be built).
 FastRenderer* fastRenderer();

@@ -44,7 +44,8 @@ bool parseOptions(int argc, char** argv, Options* options) {
         } else if (arg == "--frames") {
             good = sscanf(value, "%d%c", &options->frames, &extra) == 1 && options->frames > 0;
         } else {
-            fprintf(stderr, "brik-bench: unknown option '%s' (--size WxH, --rounds N, --frames N)\n",
+            fprintf(stderr,
+                    "brik-bench: unknown option '%s' (--size WxH, --rounds N, --frames N)\n",
                     arg.c_str());
             return false;
         }
@@ -136,8 +137,12 @@ int main(int argc, char** argv) {
     printf("  %-8s %10.2f %10.2f\n", "fast", median(fastTimes), minimum(fastTimes));
     printf("  ratio    %10.2f %10.2f  (fixed / fast)\n", median(fixedTimes) / median(fastTimes),
            minimum(fixedTimes) / minimum(fastTimes));
-    printf("fast renderer: built in %.0f ms, first frame (with the shadow map) %.1f ms;\n",
-           buildMilliseconds, firstFastFrame);
+    const FastBuildTimings& build = fastBuildTimings();
+    printf(
+        "fast renderer: built in %.0f ms (capture %.0f, hidden triangles %.0f, index %.0f, "
+        "upload and program %.0f), first frame (with the shadow map) %.1f ms;\n",
+        buildMilliseconds, build.capture, build.hiddenTriangles, build.index, build.upload,
+        firstFastFrame);
     printf("  %zu triangles per camera pass, %zu in the light pass, %.1f MiB of buffers;\n",
            fast.cameraTriangleCount(), fast.lightTriangleCount(),
            double(fast.bufferBytes()) / (1024 * 1024));

@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "brik-house: %s\n", error.c_str());
         return 2;
     }
+    if (options.renderer == Renderer::Fast) startPreparingFastRenderer();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(800, 600);

@@ -5,15 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "render/FrameCapture.h"
 #include "render/Renderer.h"
@@ -59,6 +62,23 @@ ProgramRun runViewer(const std::string& environment, const std::string& argument
     std::filesystem::remove(errPath);
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, err.str()};
 }
+// The processor time a process has used so far (all its threads), in clock ticks; -1 once it
+// has ended.
+long processorTicks(pid_t process) {
+    std::ifstream in("/proc/" + std::to_string(process) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t end = text.rfind(')');  // the name may hold spaces
+    if (end == std::string::npos) return -1;
+    std::istringstream fields(text.substr(end + 2));
+    std::string field;
+    long user = 0, system = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {  // state is field 3, utime 14, stime 15
+        if (i == 3 && (field == "Z" || field == "X")) return -1;
+        if (i == 14) user = std::stol(field);
+        if (i == 15) system = std::stol(field);
+    }
+    return user + system;
+}
 }  // namespace
 
 TEST(FastRenderer, DrawsTheFixedFramesPictureFromTheStartingViewAndFromBehind) {
@@ -101,4 +121,28 @@ TEST(FastRenderer, TheViewerRefusesAnUnknownRendererAndFallsBackWhereTheGlLacksS
     EXPECT_EQ(old.err,
               "brik-house: the fast renderer cannot run (this OpenGL lacks OpenGL 2.1 (GLSL 1.20 "
               "and vertex buffers)); drawing with the fixed frame\n");
+}
+
+TEST(FastRenderer, AStillWindowUsesNoProcessorTime) {
+    const std::string viewer = std::string(BRIK_BUILD_DIR) + "/brik-house";
+    const pid_t child = fork();
+    if (child == 0) {
+        execl(viewer.c_str(), viewer.c_str(), "--renderer", "fast", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    ASSERT_GT(child, 0);
+    // Once its first frame is shown the window is still: within a few seconds (more on a busy
+    // machine) a whole second passes with at most a tick or two of processor time.
+    bool settled = false;
+    long before = processorTicks(child);
+    for (int second = 0; second < 20 && before >= 0 && !settled; ++second) {
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        const long after = processorTicks(child);
+        settled = after >= 0 && after - before <= 2;
+        before = after;
+    }
+    EXPECT_GE(before, 0) << "the viewer ended early";
+    EXPECT_TRUE(settled) << "the viewer kept using the processor while nothing changed";
+    kill(child, SIGTERM);
+    waitpid(child, nullptr, 0);
 }

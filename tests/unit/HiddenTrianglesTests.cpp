@@ -28,7 +28,8 @@ TEST(HiddenTriangles, AreTheStudsUnderAPieceAndTheFacesPressedOntoAnother) {
         for (const MeshVertex& corner : triangle.corners)
             for (int axis = 0; axis < 3; ++axis) centre[axis] += corner.position[axis] / 3;
         const bool underTheBrick = centre[0] > 1 && centre[0] < 3 && centre[2] > 1 &&
-                                   centre[2] < 3 && centre[1] > 0.4 + 1e-4 && centre[1] < 0.6 + 1e-4;
+                                   centre[2] < 3 && centre[1] > 0.4 + 1e-4 &&
+                                   centre[1] < 0.6 + 1e-4;
         // Facing down onto the plate's top (stud bottoms, the brick's bottom) or the brick's.
         const bool facesDownOntoATop =
             triangle.corners[0].normal[1] < -0.99 &&
