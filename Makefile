@@ -26,7 +26,7 @@ run: build
 	@if [ -n "$$DISPLAY" ]; then \
 	  ./$(BUILD_DIR)/brik-house; \
 	else \
-	  $(XVFB) ./$(BUILD_DIR)/brik-snapshot -o $(BUILD_DIR)/brik-house.png && \
+	  $(XVFB) ./$(BUILD_DIR)/brik snapshot -o $(BUILD_DIR)/brik-house.png && \
 	  echo "No display (DISPLAY is unset): the viewer's frame was rendered headless to $(BUILD_DIR)/brik-house.png"; \
 	fi
 

@@ -8,7 +8,7 @@ scene=${2:-house}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24" apitrace trace -o "$work/frame.trace" \
-  "$build/brik-snapshot" --frames 1 --scene "$scene" -o "$work/frame.png" > /dev/null 2>&1
+  "$build/brik" snapshot --frames 1 --scene "$scene" -o "$work/frame.png" > /dev/null 2>&1
 apitrace dump "$work/frame.trace" > "$work/frame.txt" 2> /dev/null
 polygons=$(grep -c 'glBegin(mode = GL_POLYGON)' "$work/frame.txt" || true)
 vertices=$(grep -c 'glVertex3d(' "$work/frame.txt" || true)

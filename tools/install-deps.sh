@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libepoxy-dev libpng-dev
-  libgtest-dev
+  libgtest-dev libcli11-dev libx11-dev
   xvfb xauth
   netpbm imagemagick
 )

@@ -1,0 +1,48 @@
+#include <epoxy/gl.h>
+#include <GL/freeglut.h>
+
+#include "cli/DrawingWindow.h"
+
+#include "cli/Command.h"
+#include "cli/DisplayCheck.h"
+#include "viewer/ViewerShell.h"
+
+namespace {
+int reshapedWidth = 0, reshapedHeight = 0;
+void noteReshape(int width, int height) {
+    reshapedWidth = width;
+    reshapedHeight = height;
+    Reshape(width, height);
+}
+void noDisplay() {}
+}  // namespace
+
+WindowOpening openDrawingWindow(const CLI::App& command, int width, int height) {
+    if (!displayIsReachable()) {
+        reportError(command,
+                    "no display to draw on (DISPLAY is unset or cannot be opened); "
+                    "run it under xvfb-run");
+        return WindowOpening::NoDisplay;
+    }
+    int argc = 1;
+    char name[] = "brik";
+    char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(width, height);
+    glutCreateWindow("BRIK Vanta House 3D - Texture with Shadow Mapping");
+    if (!Init()) return WindowOpening::MissingExtensions;
+
+    // Let the window appear so that its size is settled before drawing.
+    glutDisplayFunc(noDisplay);
+    glutReshapeFunc(noteReshape);
+    for (int i = 0; i < 200 && reshapedWidth == 0; ++i) glutMainLoopEvent();
+    if (reshapedWidth != width || reshapedHeight != height) {
+        reportError(command, "the window is " + std::to_string(reshapedWidth) + "x" +
+                                 std::to_string(reshapedHeight) + " instead of " +
+                                 std::to_string(width) + "x" + std::to_string(height) +
+                                 " (is the screen large enough?)");
+        Reshape(width, height);
+    }
+    return WindowOpening::Ready;
+}
