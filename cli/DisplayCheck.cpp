@@ -2,9 +2,8 @@
 
 #include <X11/Xlib.h>
 
-bool displayIsReachable() {
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) return false;
-    XCloseDisplay(display);
-    return true;
+DisplayConnection::DisplayConnection() : display_(XOpenDisplay(nullptr)) {}
+
+DisplayConnection::~DisplayConnection() {
+    if (display_) XCloseDisplay(static_cast<Display*>(display_));
 }

@@ -18,7 +18,8 @@ void noDisplay() {}
 }  // namespace
 
 WindowOpening openDrawingWindow(const CLI::App& command, int width, int height) {
-    if (!displayIsReachable()) {
+    const DisplayConnection display;
+    if (!display.isOpen()) {
         reportError(command,
                     "no display to draw on (DISPLAY is unset or cannot be opened); "
                     "run it under xvfb-run");
