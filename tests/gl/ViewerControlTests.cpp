@@ -278,7 +278,7 @@ TEST_F(ViewerControls, AtEveryAngleThePointsLitAreThoseTheLightCanSee) {
         // shadow's edge or hidden from the camera by the tower are left out.
         for (int i = -14; i <= 14; ++i)
             for (int k = -14; k <= 14; ++k) {
-                const VECTOR3D point(i * 0.1f, 0.04f, k * 0.1f);
+                const VECTOR3D point(float(i) * 0.1f, 0.04f, float(k) * 0.1f);
                 if (crossesTower(point, cameraPosition, 0.05)) continue;
                 const bool inShadow = crossesTower(point, lightPosition, -0.03);
                 if (!inShadow && crossesTower(point, lightPosition, 0.05)) continue;
