@@ -97,7 +97,7 @@ struct KeyBinding {
 // positive angle about +y.
 // clang-format off
 const KeyBinding keyBindings[] = {
-    {"+=",   "+ -         zoom in, out",                     zoomIn},
+    {"+",    "+ -         zoom in, out",                     zoomIn},
     {"-",    nullptr,                                        zoomOut},
     {"Rr",   "R           back to the starting view",        resetView},
     {"Ll",   "L           start or stop the light circling", toggleLightCircling},
