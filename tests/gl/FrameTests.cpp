@@ -21,18 +21,6 @@ namespace {
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 
-// A test scene in world units: the base plate and one tall 4 × 4 block in its middle
-// (world x, z -0.2 ... 0.2, y 0.04 ... 1.24), which throws a long shadow away from the light.
-void plateAndTower(float) {
-    glPushMatrix();
-    glScaled(0.1, 0.1, 0.1);
-    glTranslated(-16, 0, -16);
-    brik.drawSolidBasePlate(32, 32, brik.colorGreen);
-    glTranslated(14, 0.4, 14);
-    brik.drawSolidCube(4, 4, 12, brik.colorWhite, 1);
-    glPopMatrix();
-}
-
 class Frame : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ASSERT_TRUE(prepareViewer(kWidth, kHeight)); }

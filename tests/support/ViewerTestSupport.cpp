@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "model/Scene.h"
 #include "render/ShadowFrame.h"
 #include "viewer/ViewerShell.h"
 #include "support/GlTestContext.h"
@@ -30,4 +31,14 @@ ImagePoint projectToImage(double x, double y, double z) {
     gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz);
     return {static_cast<int>(std::lround(wx)),
             windowHeight - 1 - static_cast<int>(std::lround(wy))};
+}
+
+void plateAndTower(float) {
+    glPushMatrix();
+    glScaled(0.1, 0.1, 0.1);
+    glTranslated(-16, 0, -16);
+    brik.drawSolidBasePlate(32, 32, brik.colorGreen);
+    glTranslated(14, 0.4, 14);
+    brik.drawSolidCube(4, 4, 12, brik.colorWhite, 1);
+    glPopMatrix();
 }

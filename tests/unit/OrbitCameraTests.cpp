@@ -1,12 +1,10 @@
-// The orbiting camera and the circling light as plain models: limits under any input, the
-// exact start, and the light's pace on the scene clock.
+// The orbiting camera as a plain model: its limits under any input and its exact start.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 
-#include "viewer/LightCircle.h"
 #include "viewer/OrbitCamera.h"
 
 namespace {
@@ -47,32 +45,4 @@ TEST(OrbitCamera, StaysBetweenTheFloorAndOverheadAndOutsideTheHouseWhateverTheIn
 
     camera.reset();
     EXPECT_TRUE(camera.eye() == kStartEye) << "reset must give back the first frame's eye exactly";
-}
-
-TEST(OrbitCamera, OrbitTurnsAboutTheVerticalAxisAndTiltsTowardsOverhead) {
-    OrbitCamera camera(kStartEye);
-    const double startTilt = camera.tilt(), startDistance = camera.distance();
-    EXPECT_NEAR(startTilt, std::atan2(2.5, 3.5) * 180 / kPi, 1e-9);
-    camera.orbit(90, 10);
-    const VECTOR3D eye = camera.eye();
-    EXPECT_NEAR(eye.z, 0, 1e-5) << "a quarter turn from +z about +y lands on +x";
-    EXPECT_GT(eye.x, 0);
-    EXPECT_NEAR(std::atan2(eye.y, eye.x) * 180 / kPi, startTilt + 10, 1e-4);
-    EXPECT_NEAR(eye.GetLength(), startDistance, 1e-5);
-}
-
-TEST(LightCircle, TurnsOnceInTwentySecondsOfSceneTimeAndHoldsStillWhenStopped) {
-    LightCircle light;
-    EXPECT_EQ(light.angleAt(12345), 0) << "standing still at the start";
-    light.toggleCircling(1000);
-    EXPECT_TRUE(light.isCircling());
-    EXPECT_NEAR(light.angleAt(6000), 90, 1e-9);
-    EXPECT_NEAR(light.angleAt(21000), 0, 1e-9) << "one whole turn";
-    light.turn(15);
-    EXPECT_NEAR(light.angleAt(6000), 105, 1e-9) << "a turn while circling adds to it";
-    light.toggleCircling(6000);
-    EXPECT_FALSE(light.isCircling());
-    EXPECT_NEAR(light.angleAt(999999), 105, 1e-9) << "stopped where it was";
-    light.turn(-120);
-    EXPECT_NEAR(light.angleAt(0), 345, 1e-9) << "angles stay in [0, 360)";
 }
