@@ -12,6 +12,11 @@ VECTOR3D lightPosition = startLightPosition;
 int windowWidth = 0, windowHeight = 0;
 MATRIX4X4 lightProjectionMatrix, lightViewMatrix, cameraProjectionMatrix, cameraViewMatrix;
 
+namespace {
+// The light's depth range, world units from the light: the whole house at every light angle.
+constexpr double lightNearPlane = 2.0, lightFarPlane = 8.0;
+}  // namespace
+
 // Each matrix is built on a fresh modelview identity and read back; the projection
 // stack is never used for building them.
 MATRIX4X4 lookAtMatrix(const VECTOR3D& eye) {
@@ -41,12 +46,13 @@ void setCameraEye(const VECTOR3D& eye) {
 
 void setStartLight() {
     lightPosition = startLightPosition;
-    lightProjectionMatrix = perspectiveMatrix(1.0, 2.0, 8.0);
+    lightProjectionMatrix = perspectiveMatrix(1.0, lightNearPlane, lightFarPlane);
     lightViewMatrix = lookAtMatrix(lightPosition);
 }
 
 void setLightAngle(double degrees) {
     lightPosition = startLightPosition.GetRotatedY(degrees);
     lightViewMatrix = lookAtMatrix(lightPosition);
-    lightProjectionMatrix = perspectiveMatrix(1.0, 2.0, 8.0, circlingLightFieldOfView);
+    lightProjectionMatrix =
+        perspectiveMatrix(1.0, lightNearPlane, lightFarPlane, circlingLightFieldOfView);
 }
