@@ -5,7 +5,9 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 # Tests and headless runs share one virtual screen, large enough for any test window.
-XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
+# -noreset: with tests in parallel the server must not reset when its last client leaves,
+# or a test that connects at that moment finds no display.
+XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 
 .PHONY: all deps configure build run snapshot bench startup test clean
 
