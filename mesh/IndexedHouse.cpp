@@ -46,8 +46,23 @@ IndexedHouse indexHouse(const HouseMesh& mesh, const std::vector<bool>& hidden) 
             house.indices.push_back(slot);
         }
     };
-    for (size_t t = 0; t < mesh.triangles.size(); ++t)
-        if (!hidden[t]) append(mesh.triangles[t]);
+    int runPlacement = 0;
+    for (size_t t = 0; t < mesh.triangles.size(); ++t) {
+        if (hidden[t]) continue;
+        const MeshTriangle& triangle = mesh.triangles[t];
+        if (house.visiblePieces.empty() || triangle.placement != runPlacement) {
+            house.visiblePieces.push_back({house.indices.size(), 0, {0, 0, 0}});
+            runPlacement = triangle.placement;
+        }
+        append(triangle);
+        PieceRun& run = house.visiblePieces.back();
+        run.indexCount += 3;
+        for (size_t k = house.indices.size() - 3; k < house.indices.size(); ++k)
+            for (int axis = 0; axis < 3; ++axis)
+                run.centre[axis] += house.vertices[house.indices[k]].position[axis];
+    }
+    for (PieceRun& run : house.visiblePieces)
+        for (float& coordinate : run.centre) coordinate /= static_cast<float>(run.indexCount);
     house.visibleIndexCount = house.indices.size();
     for (size_t t = 0; t < mesh.triangles.size(); ++t)
         if (hidden[t]) append(mesh.triangles[t]);

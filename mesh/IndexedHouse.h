@@ -3,10 +3,10 @@
 // The captured house as one indexed vertex array in the world frame, ready to upload: corners
 // that agree in position, normal and colour are stored once.
 //
-// Indices hold the visible triangles first, in drawing order (so coplanar faces resolve as they
-// do when the pieces draw), then the hidden ones. A camera sees only the first
-// `visibleIndexCount` indices; the light's depth pass draws them all, so the shadow map is the
-// one the whole house casts.
+// Indices hold the visible triangles first, in drawing order, then the hidden ones. A camera
+// sees only the first `visibleIndexCount` indices; the light's depth pass draws them all, so
+// the shadow map is the one the whole house casts. The visible triangles come in runs, one per
+// placement, so that a camera pass can draw whole pieces nearest first.
 
 #include <cstdint>
 #include <vector>
@@ -24,10 +24,18 @@ struct IndexedVertex {
     float colour[4];    // RGBA 0...1
 };
 
+// One placement's visible triangles: a run of the visible indices.
+struct PieceRun {
+    size_t firstIndex;
+    size_t indexCount;
+    float centre[3];  // world frame: the mean of its corners
+};
+
 struct IndexedHouse {
     std::vector<IndexedVertex> vertices;
     std::vector<std::uint32_t> indices;  // three per triangle
     size_t visibleIndexCount = 0;
+    std::vector<PieceRun> visiblePieces;  // in drawing order, covering the visible indices
 };
 
 // `hidden` holds one flag per triangle of `mesh` (see mesh/HiddenTriangles.h).

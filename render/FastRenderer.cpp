@@ -2,7 +2,9 @@
 
 #include "render/FastRenderer.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "render/FastShaders.h"
@@ -83,6 +85,15 @@ bool FastRenderer::create(const IndexedHouse& house, std::string* error) {
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
     glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indexBytes), house.indices.data(),
                  GL_STATIC_DRAW);
+    visibleIndices.assign(house.indices.begin(),
+                          house.indices.begin() + static_cast<long>(visibleIndexCount));
+    visiblePieces = house.visiblePieces;
+    glGenBuffers(1, &cameraIndexBuffer);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, cameraIndexBuffer);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER,
+                 static_cast<GLsizeiptr>(visibleIndexCount * sizeof(std::uint32_t)),
+                 visibleIndices.data(), GL_DYNAMIC_DRAW);
+    indexBytes += visibleIndexCount * sizeof(std::uint32_t);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
 
     lightPassTarget.create(shadowMapSize);
@@ -117,7 +128,7 @@ bool FastRenderer::shadowMapIsCurrent() const {
 
 void FastRenderer::bindHouse(bool withNormalsAndColours) {
     glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, withNormalsAndColours ? cameraIndexBuffer : indexBuffer);
     const GLsizei stride = sizeof(IndexedVertex);
     glVertexPointer(3, GL_FLOAT, stride, byteOffset(offsetof(IndexedVertex, position)));
     glEnableClientState(GL_VERTEX_ARRAY);
@@ -185,8 +196,45 @@ void FastRenderer::drawCameraPass() {
     glUniform1f(dimLightLevelLocation, dimLightLevel);
     glUniformMatrix4fv(shadowTextureMatrixLocation, 1, GL_FALSE, shadowTextureMatrix());
     glUniform1i(shadowMapLocation, 0);
+    // The eye in the world frame, from the view matrix (rotation R, then translation t): -Rᵀt.
+    const float* view = cameraViewMatrix;
+    double eye[3];
+    for (int axis = 0; axis < 3; ++axis)
+        eye[axis] = -(view[axis * 4] * view[12] + view[axis * 4 + 1] * view[13] +
+                      view[axis * 4 + 2] * view[14]);
+    if (eye[0] != sortedForEye[0] || eye[1] != sortedForEye[1] || eye[2] != sortedForEye[2])
+        sortPiecesNearestFirst(eye);
+
     bindHouse(true);
     glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(visibleIndexCount), GL_UNSIGNED_INT, nullptr);
     unbindHouse();
     glUseProgram(0);
+}
+
+// Fills the camera's index buffer with whole pieces by the distance of their centres from the
+// eye. Pieces only touch (no visible faces of two pieces overlap at one depth), so their order
+// changes no pixel, only how many fragments the depth test rejects before shading.
+void FastRenderer::sortPiecesNearestFirst(const double eye[3]) {
+    std::vector<std::pair<double, size_t>> order(visiblePieces.size());
+    for (size_t i = 0; i < visiblePieces.size(); ++i) {
+        double squared = 0;
+        for (int axis = 0; axis < 3; ++axis) {
+            const double d = visiblePieces[i].centre[axis] - eye[axis];
+            squared += d * d;
+        }
+        order[i] = {squared, i};
+    }
+    std::sort(order.begin(), order.end());
+    sortedIndices.clear();
+    for (const auto& entry : order) {
+        const PieceRun& run = visiblePieces[entry.second];
+        const auto first = visibleIndices.begin() + static_cast<long>(run.firstIndex);
+        sortedIndices.insert(sortedIndices.end(), first, first + static_cast<long>(run.indexCount));
+    }
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, cameraIndexBuffer);
+    glBufferSubData(GL_ELEMENT_ARRAY_BUFFER, 0,
+                    static_cast<GLsizeiptr>(sortedIndices.size() * sizeof(std::uint32_t)),
+                    sortedIndices.data());
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+    std::copy(eye, eye + 3, sortedForEye);
 }

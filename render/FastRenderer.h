@@ -5,13 +5,18 @@
 //  - the light's depth pass fills the shadow map only when the light's matrices, the house or
 //    the shadow map's size changed since it was last filled;
 //  - one camera pass with the shader of render/FastShaders.h instead of a dim and a lit pass,
-//    leaving out the triangles no eye can see;
+//    leaving out the triangles no eye can see, and drawing whole pieces nearest first so that
+//    the depth test spares the shading of what lies behind (re-sorted when the eye moves);
 //  - the same floor.
 // It reads the state in render/FrameState.h and owns its buffers, program and light-pass
 // target. Needs OpenGL 2.1 (GLSL 1.20, vertex buffers) and framebuffer objects.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
+
+#include <cmath>
 
 #include "maths/Maths.h"
 #include "mesh/IndexedHouse.h"
@@ -50,16 +55,22 @@ private:
     bool shadowMapIsCurrent() const;
     void fillShadowMap();
     void drawCameraPass();
+    void sortPiecesNearestFirst(const double eye[3]);
     void bindHouse(bool withNormalsAndColours);
     void unbindHouse();
 
     unsigned vertexBuffer = 0;
-    unsigned indexBuffer = 0;
+    unsigned indexBuffer = 0;        // every triangle: the light pass
+    unsigned cameraIndexBuffer = 0;  // the visible ones, nearest piece first
     unsigned program = 0;
     size_t indexCount = 0;
     size_t visibleIndexCount = 0;
     size_t vertexBytes = 0;
     size_t indexBytes = 0;
+    std::vector<std::uint32_t> visibleIndices;  // in drawing order
+    std::vector<PieceRun> visiblePieces;
+    std::vector<std::uint32_t> sortedIndices;
+    double sortedForEye[3] = {NAN, NAN, NAN};
     int lightEyePositionLocation = -1;
     int dimLightLevelLocation = -1;
     int shadowTextureMatrixLocation = -1;
