@@ -18,6 +18,7 @@
 #include "cli/OutputPath.h"
 #include "model/ExtraScenes.h"
 #include "render/FrameCapture.h"
+#include "render/Renderer.h"
 #include "render/ShadowFrame.h"
 #include "viewer/Overlays.h"
 
@@ -34,6 +35,7 @@ struct SnapshotOptions {
     std::string scene = "house";
     double lightAngle = 0;  // degrees about +y from the start, as the viewer's L and [ ] turn it
     OverlaySet overlays;
+    std::string renderer = "fixed";
 };
 
 bool parseFrameCount(const std::string& text, long* frames, std::string* why) {
@@ -86,6 +88,9 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
         reportError(command, why);
         return kExitFailure;
     }
+    Renderer wanted = Renderer::Fixed;
+    rendererNamed(options.renderer, &wanted);
+    if (wanted == Renderer::Fast) startPreparingFastRenderer();
     const int width = options.size.width, height = options.size.height;
     switch (openDrawingWindow(command, width, height)) {
         case WindowOpening::Ready: break;
@@ -95,13 +100,22 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     if (command.count("--eye") > 0) setCameraEye(options.eye);
     if (command.count("--light-angle") > 0) setLightAngle(options.lightAngle);
     setSceneFunction(sceneFunction(options.scene));
+    const bool fast = selectRenderer(wanted, "brik snapshot") == Renderer::Fast;
 
+    // The fixed frame's passes: light, dim, lit, floor; the fast one's: shadow map (0 when
+    // reused), camera pass, floor.
     std::vector<double> frame, light, dim, lit, floor;
     RgbImage image;
     for (long i = 0; i < options.frames; ++i) {
-        FrameTimings timings;
+        FrameTimings timings{};
         const auto start = std::chrono::steady_clock::now();
-        renderFrame(&timings);
+        if (fast) {
+            FastFrameTimings fastTimings;
+            fastRenderer()->render(&fastTimings);
+            timings = {fastTimings.shadowMap, fastTimings.cameraPass, 0, fastTimings.floor};
+        } else {
+            renderFrame(&timings);
+        }
         drawOverlays(options.overlays);
         glFinish();
         frame.push_back(
@@ -115,13 +129,19 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
         glutSwapBuffers();
     }
 
-    printf("%s: %ld frame(s) at %dx%d, light pass %s\n", options.scene.c_str(), options.frames,
-           width, height, lightPassIsOffscreen() ? "offscreen" : "in the window's depth buffer");
+    printf("%s: %ld frame(s) at %dx%d, %s renderer, light pass %s\n", options.scene.c_str(),
+           options.frames, width, height, rendererName(selectedRenderer()),
+           fast || lightPassIsOffscreen() ? "offscreen" : "in the window's depth buffer");
     printf("  %-12s %10s %10s\n", "ms", "median", "min");
     printRow("frame", frame);
-    printRow("light pass", light);
-    printRow("dim pass", dim);
-    printRow("lit pass", lit);
+    if (fast) {
+        printRow("shadow map", light);
+        printRow("camera pass", dim);
+    } else {
+        printRow("light pass", light);
+        printRow("dim pass", dim);
+        printRow("lit pass", lit);
+    }
     printRow("floor", floor);
     printf("  frames per second: %.2f (median frame)\n", 1000.0 / median(frame));
 
@@ -161,6 +181,13 @@ Command addSnapshotCommand(CLI::App& brik) {
     addCheckedOption(*command, "--light-angle", &options->lightAngle, parseFiniteNumber,
                      "turn the light about the vertical, anticlockwise seen from above")
         ->type_name("DEGREES");
+    command
+        ->add_option("--renderer", options->renderer,
+                     "fixed: the shadow-mapped frame; fast: the same picture from the house "
+                     "captured once (house scene only)")
+        ->check(CLI::IsMember({"fixed", "fast"}))
+        ->type_name("NAME")
+        ->capture_default_str();
     command->add_option("--overlay")
         ->description("draw overlays over the frame: fps, help, shadow-map (may repeat)")
         ->type_name("LIST")
@@ -171,5 +198,11 @@ Command addSnapshotCommand(CLI::App& brik) {
                 throw CLI::ValidationError("'" + unknown +
                                            "' is not an overlay (fps, help, shadow-map)");
         });
+    // The fast renderer is built from the captured house; other scenes have no capture.
+    command->parse_complete_callback([options] {
+        if (options->renderer == "fast" && options->scene != "house")
+            throw CLI::ValidationError("--renderer",
+                                       "fast draws the house only, not --scene " + options->scene);
+    });
     return {command, [command, options] { return runSnapshot(*command, *options); }};
 }

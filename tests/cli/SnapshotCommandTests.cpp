@@ -33,6 +33,18 @@ TEST_F(Snapshot, WritesAPngAndReportsEveryPass) {
     EXPECT_NE(result.out.find("2 frame(s) at 320x240"), std::string::npos) << result.out;
 }
 
+TEST_F(Snapshot, WithTheFastRendererReportsItsPassesAndDrawsTheHouseOnly) {
+    copyFloorImage();
+    const RunResult result =
+        run(snapshot + " -o shot.png --frames 2 --size 320x240 --renderer fast", directory);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(fs::exists(directory / "shot.png"));
+    for (const char* line : {"fast renderer", "shadow map", "camera pass", "floor"})
+        EXPECT_NE(result.out.find(line), std::string::npos) << line << " in " << result.out;
+    expectUsageError(run(snapshot + " --renderer fast --scene showcase", directory),
+                     "brik snapshot: ", "--renderer");
+}
+
 TEST_F(Snapshot, RefusesBadOptionsBeforeDrawing) {
     copyFloorImage();
     // Option and value; the option is named in the message. Numbers that wrap around a
@@ -57,6 +69,7 @@ TEST_F(Snapshot, RefusesBadOptionsBeforeDrawing) {
         {"--light-angle", "east"},
         {"--light-angle", "nan"},
         {"--overlay", "fps,clock"},
+        {"--renderer", "slow"},
         {"--bogus", ""},
         {"-o", "''"},
     };
