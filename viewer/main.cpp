@@ -24,6 +24,13 @@ void displayOnceAndReport() {
     Display();
     markStartup("first-frame");
     printStartupReport();
+    if (selectedRenderer() == Renderer::Fast) {
+        const FastBuildTimings& build = fastBuildTimings();
+        printf(
+            "fast renderer build, ms: capture %.1f, hidden triangles %.1f, index %.1f "
+            "(on its own thread), waited %.1f, upload and program %.1f\n",
+            build.capture, build.hiddenTriangles, build.index, build.waitForHouse, build.upload);
+    }
     exit(0);
 }
 }  // namespace
