@@ -21,6 +21,7 @@
 #include "render/FrameCapture.h"
 #include "render/Renderer.h"
 #include "support/ViewerTestSupport.h"
+#include "viewer/CommandLine.h"
 
 namespace {
 constexpr int kWidth = 800;
@@ -106,6 +107,22 @@ TEST(FastRenderer, DrawsTheFixedFramesPictureFromTheStartingViewAndFromBehind) {
     }
     setCameraEye(startingEye);
     selectRenderer(Renderer::Fixed, "brik_gl_tests");
+}
+
+TEST(FastRenderer, TheViewerTakesItsOwnOptionsAndLeavesGlutsInOrder) {
+    // -display takes the next word as its value, even one that looks like ours.
+    char name[] = "brik-house", display[] = "-display", value[] = "--renderer",
+         ours[] = "--renderer", fast[] = "fast", geometry[] = "-geometry", size[] = "10x10";
+    char* argv[] = {name, display, value, ours, fast, geometry, size, nullptr};
+    int argc = 7;
+    ViewerOptions options;
+    std::string error;
+    ASSERT_TRUE(takeViewerOptions(&argc, argv, &options, &error)) << error;
+    EXPECT_EQ(options.renderer, Renderer::Fast);
+    ASSERT_EQ(argc, 5);
+    EXPECT_STREQ(argv[2], "--renderer");
+    EXPECT_STREQ(argv[3], "-geometry");
+    EXPECT_EQ(argv[5], nullptr);
 }
 
 TEST(FastRenderer, TheViewerRefusesAnUnknownRendererAndFallsBackWhereTheGlLacksShaders) {
