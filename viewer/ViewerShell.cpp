@@ -16,6 +16,7 @@ void loadTexture() { textureFloor = loadTextureFloor(); }
 bool Init() {
     if (!epoxy_has_gl_extension("GL_ARB_depth_texture") ||
         !epoxy_has_gl_extension("GL_ARB_shadow")) {
+        // Kept exactly as it is, typo and status 0 included: the documented message.
         printf("I require ARB_depth_texture and ARB_shadow extensionsn\n");
         return false;
     }
