@@ -31,7 +31,7 @@ WindowOpening openDrawingWindow(const CLI::App& command, int width, int height) 
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(width, height);
-    glutCreateWindow("BRIK Vanta House 3D - Texture with Shadow Mapping");
+    glutCreateWindow(viewerWindowTitle);
     if (!Init()) return WindowOpening::MissingExtensions;
 
     // Let the window appear so that its size is settled before drawing.

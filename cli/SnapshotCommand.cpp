@@ -21,6 +21,7 @@
 #include "render/Renderer.h"
 #include "render/ShadowFrame.h"
 #include "viewer/Overlays.h"
+#include "viewer/ViewerShell.h"
 
 namespace {
 // The camera's far plane is 100 world units away (viewer Reshape); keep the house before it.
@@ -30,7 +31,7 @@ constexpr long kMaxFrames = 1000000;
 struct SnapshotOptions {
     std::string output = "brik-house.png";
     long frames = 1;
-    ImageSize size = {800, 600};
+    ImageSize size = {viewerWindowWidth, viewerWindowHeight};
     VECTOR3D eye;  // used when --eye is given
     std::string scene = "house";
     double lightAngle = 0;  // degrees about +y from the start, as the viewer's L and [ ] turn it
@@ -169,7 +170,7 @@ Command addSnapshotCommand(CLI::App& brik) {
     addCheckedOption(*command, "--size", &options->size, parseImageSize,
                      "window and image size in pixels, each side 1 to 16384")
         ->type_name("WxH")
-        ->default_str("800x600");
+        ->default_str(std::to_string(viewerWindowWidth) + "x" + std::to_string(viewerWindowHeight));
     addCheckedOption(*command, "--eye", &options->eye, parseEye,
                      "camera position in world units, looking at the origin")
         ->type_name("X,Y,Z")

@@ -19,9 +19,11 @@
 // File layout.
 constexpr long kImageHeaderBytes = 512;                // image data or run-length tables start here
 constexpr unsigned short kImageMagic = 474;            // the first two bytes, big-endian as a rule
-constexpr unsigned short kImageMagicSwapped = 0xDA01;  // the big-endian magic read little-endian
+constexpr unsigned short kImageMagicSwapped = 0xDA01;  // kImageMagic read little-endian
+static_assert(kImageMagicSwapped == ((kImageMagic & 0xFF) << 8 | kImageMagic >> 8));
 constexpr int kImageMaxChannels = 4;
 constexpr int kImageStorageRunLength = 1;  // high byte of `type`
+constexpr int kImageMaxPacket = 127;       // pixels in one run-length packet: a 7-bit count
 
 // Limits of this reader.
 constexpr int kImageScratchRowsOfWidth = 256;  // a compressed row may take up to 256 x sizeX bytes

@@ -5,12 +5,9 @@
 
 namespace {
 
-constexpr int kHeaderBytes = 512;
-constexpr int kMaxPacket = 127;
-
 class FileBytes {
 public:
-    explicit FileBytes(ImageByteOrder order) : order(order) {}
+    explicit FileBytes(ImageByteOrder byteOrder) : order(byteOrder) {}
 
     std::vector<unsigned char> bytes;
 
@@ -35,14 +32,15 @@ std::vector<unsigned char> ImageEncodeRow(const unsigned char* first, int count,
     while (i < count) {
         const int literalStart = i;
         while (i < count && !(i + 2 < count && at(i) == at(i + 1) && at(i) == at(i + 2))) ++i;
-        for (int start = literalStart; start < i; start += kMaxPacket) {
-            const int length = i - start < kMaxPacket ? i - start : kMaxPacket;
+        for (int start = literalStart; start < i; start += kImageMaxPacket) {
+            const int length = i - start < kImageMaxPacket ? i - start : kImageMaxPacket;
             packets.push_back(static_cast<unsigned char>(0x80 | length));
             for (int k = start; k < start + length; ++k) packets.push_back(at(k));
         }
         if (i < count) {
             int length = 1;
-            while (i + length < count && length < kMaxPacket && at(i + length) == at(i)) ++length;
+            while (i + length < count && length < kImageMaxPacket && at(i + length) == at(i))
+                ++length;
             packets.push_back(static_cast<unsigned char>(length));
             packets.push_back(at(i));
             i += length;
@@ -64,7 +62,7 @@ std::vector<unsigned char> ImageEncode(int sizeX, int sizeY, int sizeZ, const un
     file.Put(10, sizeZ, 2);
     file.Put(12, 0, 4);    // smallest channel value
     file.Put(16, 255, 4);  // largest channel value
-    file.Put(kHeaderBytes - 1, 0, 1);
+    file.Put(kImageHeaderBytes - 1, 0, 1);
 
     const long rowStride = static_cast<long>(sizeX) * sizeZ;
     const auto row = [&](int y, int z) { return pixels + y * rowStride + z; };
@@ -78,7 +76,7 @@ std::vector<unsigned char> ImageEncode(int sizeX, int sizeY, int sizeZ, const un
     }
 
     const size_t entries = static_cast<size_t>(sizeY) * sizeZ;
-    const size_t startTable = kHeaderBytes;
+    const size_t startTable = kImageHeaderBytes;
     const size_t sizeTable = startTable + 4 * entries;
     file.Put(sizeTable + 4 * entries - 1, 0, 1);
     for (int z = 0; z < sizeZ; ++z) {

@@ -1,4 +1,4 @@
-#include "Color.h"
+#include "maths/Color.h"
 
 namespace {
 

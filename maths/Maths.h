@@ -4,12 +4,12 @@
 // with the named colours and the plane classification codes. Every module
 // that includes this header gets its own copies of the constants.
 
-#include "Color.h"
-#include "Matrix4x4.h"
-#include "Plane.h"
-#include "Vector2D.h"
-#include "Vector3D.h"
-#include "Vector4D.h"
+#include "maths/Color.h"
+#include "maths/Matrix4x4.h"
+#include "maths/Plane.h"
+#include "maths/Vector2D.h"
+#include "maths/Vector3D.h"
+#include "maths/Vector4D.h"
 
 static const COLOR white(1.0f, 1.0f, 1.0f, 1.0f);
 static const COLOR black(0.0f, 0.0f, 0.0f, 0.0f);  // alpha 0: fully transparent

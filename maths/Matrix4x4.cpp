@@ -1,11 +1,11 @@
-#include "Matrix4x4.h"
+#include "maths/Matrix4x4.h"
 
 #include <cmath>
 #include <cstring>
 
-namespace {
+#include "maths/Angles.h"
 
-double DegreesToRadians(double angle) { return angle * 3.141592653589793 / 180.0; }
+namespace {
 
 // Bottom row exactly (0, 0, 0, 1).
 bool IsAffine(float const* e) {
@@ -350,7 +350,7 @@ void MATRIX4X4::SetUniformScale(float scaleFactor) {
 }
 
 void MATRIX4X4::SetRotationX(double angle) {
-    const double radians = DegreesToRadians(angle);
+    const double radians = degreesToRadians(angle);
     LoadIdentity();
     entries[5] = static_cast<float>(std::cos(radians));
     entries[6] = static_cast<float>(std::sin(radians));
@@ -359,7 +359,7 @@ void MATRIX4X4::SetRotationX(double angle) {
 }
 
 void MATRIX4X4::SetRotationY(double angle) {
-    const double radians = DegreesToRadians(angle);
+    const double radians = degreesToRadians(angle);
     LoadIdentity();
     entries[0] = static_cast<float>(std::cos(radians));
     entries[2] = -static_cast<float>(std::sin(radians));
@@ -368,7 +368,7 @@ void MATRIX4X4::SetRotationY(double angle) {
 }
 
 void MATRIX4X4::SetRotationZ(double angle) {
-    const double radians = DegreesToRadians(angle);
+    const double radians = degreesToRadians(angle);
     LoadIdentity();
     entries[0] = static_cast<float>(std::cos(radians));
     entries[1] = static_cast<float>(std::sin(radians));
@@ -378,7 +378,7 @@ void MATRIX4X4::SetRotationZ(double angle) {
 
 void MATRIX4X4::SetRotationAxis(double angle, VECTOR3D const& axis) {
     const VECTOR3D u = axis.GetNormalized();
-    const double radians = DegreesToRadians(angle);
+    const double radians = degreesToRadians(angle);
     const float s = static_cast<float>(std::sin(radians));
     const float c = static_cast<float>(std::cos(radians));
     const float k = 1.0f - c;
@@ -404,9 +404,9 @@ void MATRIX4X4::SetRotationEuler(double angleX, double angleY, double angleZ) {
 }
 
 void MATRIX4X4::SetRotationPartEuler(double angleX, double angleY, double angleZ) {
-    const double radiansX = DegreesToRadians(angleX);
-    const double radiansY = DegreesToRadians(angleY);
-    const double radiansZ = DegreesToRadians(angleZ);
+    const double radiansX = degreesToRadians(angleX);
+    const double radiansY = degreesToRadians(angleY);
+    const double radiansZ = degreesToRadians(angleZ);
     const double cx = std::cos(radiansX);
     const double sx = std::sin(radiansX);
     const double cy = std::cos(radiansY);

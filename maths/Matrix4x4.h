@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Vector3D.h"
-#include "Vector4D.h"
+#include "maths/Vector3D.h"
+#include "maths/Vector4D.h"
 
 #include <type_traits>
 

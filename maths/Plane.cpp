@@ -1,6 +1,6 @@
-#include "Plane.h"
+#include "maths/Plane.h"
 
-#include "Maths.h"
+#include "maths/Maths.h"
 
 void PLANE::SetFromPoints(VECTOR3D const& p0, VECTOR3D const& p1, VECTOR3D const& p2) {
     normal = (p1 - p0).CrossProduct(p2 - p0);

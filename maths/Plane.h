@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Vector3D.h"
+#include "maths/Vector3D.h"
 
 // A plane in implicit form: the points p with normal . p + intercept = 0.
 // The front side is the side the normal points to. A plain value with

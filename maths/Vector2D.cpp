@@ -1,4 +1,4 @@
-#include "Vector2D.h"
+#include "maths/Vector2D.h"
 
 #include <cmath>
 

@@ -1,6 +1,8 @@
-#include "Vector3D.h"
+#include "maths/Vector3D.h"
 
 #include <cmath>
+
+#include "maths/Angles.h"
 
 namespace {
 
@@ -12,7 +14,7 @@ struct SineCosine {
 // Degrees to radians, sine and cosine all in double; only the results are
 // rounded to float.
 SineCosine SineCosineOfDegrees(double angle) {
-    const double radians = angle * 3.141592653589793 / 180.0;
+    const double radians = degreesToRadians(angle);
     return {static_cast<float>(std::sin(radians)), static_cast<float>(std::cos(radians))};
 }
 

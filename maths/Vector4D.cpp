@@ -1,4 +1,4 @@
-#include "Vector4D.h"
+#include "maths/Vector4D.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Vector3D.h"
+#include "maths/Vector3D.h"
 
 #include <type_traits>
 

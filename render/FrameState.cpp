@@ -3,6 +3,8 @@
 #include <epoxy/gl.h>
 #include <GL/glu.h>
 
+#include "render/FrameConstants.h"
+
 GLuint textureFloor = 0;
 GLuint shadowMapTexture = 0;
 TIMER timer;
@@ -11,11 +13,6 @@ VECTOR3D cameraPosition = startCameraEye;
 VECTOR3D lightPosition = startLightPosition;
 int windowWidth = 0, windowHeight = 0;
 MATRIX4X4 lightProjectionMatrix, lightViewMatrix, cameraProjectionMatrix, cameraViewMatrix;
-
-namespace {
-// The light's depth range, world units from the light: the whole house at every light angle.
-constexpr double lightNearPlane = 2.0, lightFarPlane = 8.0;
-}  // namespace
 
 // Each matrix is built on a fresh modelview identity and read back; the projection
 // stack is never used for building them.
@@ -46,7 +43,7 @@ void setCameraEye(const VECTOR3D& eye) {
 
 void setStartLight() {
     lightPosition = startLightPosition;
-    lightProjectionMatrix = perspectiveMatrix(1.0, lightNearPlane, lightFarPlane);
+    lightProjectionMatrix = perspectiveMatrix(lightAspect, lightNearPlane, lightFarPlane);
     lightViewMatrix = lookAtMatrix(lightPosition);
 }
 
@@ -54,5 +51,5 @@ void setLightAngle(double degrees) {
     lightPosition = startLightPosition.GetRotatedY(degrees);
     lightViewMatrix = lookAtMatrix(lightPosition);
     lightProjectionMatrix =
-        perspectiveMatrix(1.0, lightNearPlane, lightFarPlane, circlingLightFieldOfView);
+        perspectiveMatrix(lightAspect, lightNearPlane, lightFarPlane, circlingLightFieldOfView);
 }

@@ -8,6 +8,7 @@
 // y = 0 (brick units scaled by 0.1).
 
 #include "maths/Maths.h"
+#include "render/FrameConstants.h"
 #include "viewer/FpsCounter.h"
 #include "viewer/Timer.h"
 
@@ -35,7 +36,7 @@ MATRIX4X4 lookAtMatrix(const VECTOR3D& eye);
 
 // A perspective projection, built like lookAtMatrix. The field of view is vertical, in degrees.
 MATRIX4X4 perspectiveMatrix(double aspect, double nearPlane, double farPlane,
-                            double fieldOfView = 45.0);
+                            double fieldOfView = fieldOfViewDegrees);
 
 // Looks at the house from another eye point (the light and shadow map are unchanged).
 void setCameraEye(const VECTOR3D& eye);

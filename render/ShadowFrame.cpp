@@ -7,12 +7,15 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "render/FrameConstants.h"
 #include "render/LightPassTarget.h"
 #include "render/PassStopwatch.h"
 #include "model/Scene.h"
 
-// Texture coordinates (s, t) of the floor quad's corners: the image repeats four times a side.
-static const float ctf[8] = {-2, -2, 2, -2, 2, 2, -2, 2};
+// Texture coordinates (s, t) of the floor quad's corners.
+static const float ctf[8] = {-floorTextureHalfSpan, -floorTextureHalfSpan, floorTextureHalfSpan,
+                             -floorTextureHalfSpan, floorTextureHalfSpan,  floorTextureHalfSpan,
+                             -floorTextureHalfSpan, floorTextureHalfSpan};
 
 namespace {
 LightPassTarget lightPassTarget;
@@ -93,7 +96,7 @@ void drawLitPass(float sceneTime) {
 
     // Shadowed fragments compare to 0 and get alpha 0; only lit ones pass and, with the
     // LEQUAL depth test, replace the dim colour at the same depth.
-    glAlphaFunc(GL_GEQUAL, 0.99f);
+    glAlphaFunc(GL_GEQUAL, litAlphaThreshold);
     glEnable(GL_ALPHA_TEST);
     drawScene(sceneTime);
 
@@ -114,13 +117,13 @@ void drawFloor() {
     glBindTexture(GL_TEXTURE_2D, textureFloor);
     glBegin(GL_QUADS);
     glTexCoord2f(ctf[0], ctf[1]);
-    glVertex3f(-10, 0, 10);
+    glVertex3f(-floorHalfSize, 0, floorHalfSize);
     glTexCoord2f(ctf[2], ctf[3]);
-    glVertex3f(10, 0, 10);
+    glVertex3f(floorHalfSize, 0, floorHalfSize);
     glTexCoord2f(ctf[4], ctf[5]);
-    glVertex3f(10, 0, -10);
+    glVertex3f(floorHalfSize, 0, -floorHalfSize);
     glTexCoord2f(ctf[6], ctf[7]);
-    glVertex3f(-10, 0, -10);
+    glVertex3f(-floorHalfSize, 0, -floorHalfSize);
     glEnd();
     glDisable(GL_TEXTURE_2D);
 }
@@ -130,7 +133,7 @@ void renderFrame(FrameTimings* timings) {
     FrameTimings& times = timings ? *timings : ignored;
     PassStopwatch stopwatch(timings != nullptr);
 
-    const float sceneTime = static_cast<float>(timer.GetTime() / 10.0);
+    const float sceneTime = static_cast<float>(timer.GetTime() / sceneClockDivisor);
     drawLightPass(sceneTime);
     stopwatch.lap(&times.lightPass);
     drawDimPass(sceneTime);

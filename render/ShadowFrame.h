@@ -6,10 +6,6 @@
 
 #include "render/FrameState.h"
 
-// The dim light (the light's ambient and diffuse in the dim pass, times white): what shadowed
-// surfaces get from the light.
-constexpr float dimLightLevel = 0.2f;
-
 // Milliseconds each part of a frame took, measured with a pipeline flush after each part.
 struct FrameTimings {
     double lightPass;

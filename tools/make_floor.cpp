@@ -5,6 +5,7 @@
 //   brik-make-floor [output]     output defaults to images/Floor.rgb
 
 #include "image/ImageWrite.h"
+#include "maths/Angles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +18,6 @@ namespace {
 constexpr int kSize = 256;  // pixels per side
 constexpr int kBoards = 8;  // boards across the picture, running along x
 constexpr int kBoardWidth = kSize / kBoards;
-constexpr double kPi = 3.14159265358979323846;
 
 struct Rgb {
     double r, g, b;

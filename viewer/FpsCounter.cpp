@@ -3,10 +3,10 @@
 #include "viewer/Clock.h"
 
 void FPS_COUNTER::Update() {
-    time = clockMilliseconds() * 0.001f;
+    time = static_cast<float>(clockMilliseconds()) * 0.001f;
     ++frames;
     if (time - lastTime > 1.0f) {
-        fps = frames / (time - lastTime);
+        fps = static_cast<float>(frames) / (time - lastTime);
         lastTime = time;
         frames = 0;
     }

@@ -8,6 +8,7 @@
 
 #include "render/FloorTexture.h"
 #include "render/Renderer.h"
+#include "render/FrameConstants.h"
 #include "render/ShadowFrame.h"
 #include "viewer/ViewerInput.h"
 
@@ -41,7 +42,7 @@ bool Init() {
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
     glEnable(GL_COLOR_MATERIAL);
     glMaterialfv(GL_FRONT, GL_SPECULAR, white);
-    glMaterialf(GL_FRONT, GL_SHININESS, 16.0f);
+    glMaterialf(GL_FRONT, GL_SHININESS, pieceShininess);
 
     cameraViewMatrix = lookAtMatrix(cameraPosition);
     setStartLight();
@@ -55,8 +56,8 @@ void Reshape(int width, int height) {
     windowHeight = height;
     // A minimised window reports a height of 0; keep the last aspect rather than divide by it.
     if (height <= 0 || width <= 0) return;
-    cameraProjectionMatrix =
-        perspectiveMatrix(double(windowWidth) / double(windowHeight), 1.0, 100.0);
+    cameraProjectionMatrix = perspectiveMatrix(double(windowWidth) / double(windowHeight),
+                                               cameraNearPlane, cameraFarPlane);
 }
 
 void composeFrame() {

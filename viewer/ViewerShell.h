@@ -3,6 +3,11 @@
 // The viewer's shell: one-time OpenGL set-up and the window's callbacks. The frame itself
 // (the passes) is render/ShadowFrame; the state both share is render/FrameState.
 
+// The window the viewer opens (the snapshot tool's default size too), in pixels.
+constexpr int viewerWindowWidth = 800;
+constexpr int viewerWindowHeight = 600;
+constexpr const char* viewerWindowTitle = "BRIK Vanta House 3D - Texture with Shadow Mapping";
+
 // Loads every texture of the viewer (the floor's) into `textureFloor`.
 void loadTexture();
 

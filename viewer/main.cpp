@@ -46,8 +46,8 @@ int main(int argc, char** argv) {
     if (options.renderer == Renderer::Fast) startPreparingFastRenderer();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(800, 600);
-    glutCreateWindow("BRIK Vanta House 3D - Texture with Shadow Mapping");
+    glutInitWindowSize(viewerWindowWidth, viewerWindowHeight);
+    glutCreateWindow(viewerWindowTitle);
     markStartup("window");
 
     if (!Init()) return 0;

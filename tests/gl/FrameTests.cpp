@@ -18,8 +18,8 @@
 #include "support/ViewerTestSupport.h"
 
 namespace {
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
+constexpr int kWidth = viewerWindowWidth;  // the viewer's own window
+constexpr int kHeight = viewerWindowHeight;
 
 class Frame : public ::testing::Test {
 protected:

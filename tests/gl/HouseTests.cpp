@@ -13,6 +13,7 @@
 
 #include "render/FrameCapture.h"
 #include "render/ShadowFrame.h"
+#include "viewer/ViewerShell.h"
 #include "model/ExtraScenes.h"
 #include "model/Scene.h"
 #include "model/maps/LayerMaps.h"
@@ -20,8 +21,8 @@
 #include "support/ViewerTestSupport.h"
 
 namespace {
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
+constexpr int kWidth = viewerWindowWidth;  // the viewer's own window
+constexpr int kHeight = viewerWindowHeight;
 
 void floorOnly(float) {}
 

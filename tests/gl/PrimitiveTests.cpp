@@ -85,7 +85,8 @@ TEST_F(Primitives, ABlockCarriesAStudOnEveryCellOfItsTop) {
 }
 
 TEST_F(Primitives, AnyNonZeroStudSwitchLeavesTheTopSmooth) {
-    for (unsigned char smooth : {1, 2, 255}) {
+    const unsigned char smoothSwitches[] = {1, 2, 255};
+    for (unsigned char smooth : smoothSwitches) {
         const auto block =
             captureFeedback([&] { house.drawSolidCube(2, 4, 1.2, house.colorRed, smooth); });
         EXPECT_EQ(block.size(), 12u);

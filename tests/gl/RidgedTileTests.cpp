@@ -52,8 +52,9 @@ void expectFaces(const Polygons& polygons, const std::vector<FaceArea>& unturned
     ASSERT_EQ(actual.size(), expected.size()) << "distinct face normals";
     for (const auto& [normal, area] : expected) {
         const auto found = actual.find(normal);
-        SCOPED_TRACE(testing::Message() << "faces with normal (" << normal[0] / 1000.0 << ", "
-                                        << normal[1] / 1000.0 << ", " << normal[2] / 1000.0 << ")");
+        SCOPED_TRACE(testing::Message()
+                     << "faces with normal (" << double(normal[0]) / 1000 << ", "
+                     << double(normal[1]) / 1000 << ", " << double(normal[2]) / 1000 << ")");
         ASSERT_NE(found, actual.end());
         EXPECT_NEAR(found->second, area, 1e-3);
     }

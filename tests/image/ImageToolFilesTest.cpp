@@ -75,8 +75,8 @@ std::vector<ToolCase> ToolCases() {
 }
 
 INSTANTIATE_TEST_SUITE_P(NetpbmAndImageMagick, ToolFileTest, ::testing::ValuesIn(ToolCases()),
-                         [](const ::testing::TestParamInfo<ToolCase>& info) {
-                             const ToolCase& c = info.param;
+                         [](const ::testing::TestParamInfo<ToolCase>& tool) {
+                             const ToolCase& c = tool.param;
                              return std::string(c.tool == Tool::Netpbm ? "pnmtosgi" : "convert") +
                                     (c.runLength ? "_rle_" : "_verbatim_") +
                                     std::to_string(c.width) + "x" + std::to_string(c.height) + "x" +

@@ -8,6 +8,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "viewer/ViewerShell.h"
+
 namespace {
 constexpr int kViewportSize = 2048;
 bool contextReady = false;
@@ -23,7 +25,7 @@ void ensureGlContext() {
     char* argv[] = {name, nullptr};
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(800, 600);
+    glutInitWindowSize(viewerWindowWidth, viewerWindowHeight);
     glutCreateWindow("brik tests");
     glutDisplayFunc(noDisplay);
     glutReshapeFunc(noteReshape);

@@ -423,7 +423,8 @@ TEST(MatrixBuilders, RotationsMatchTheVectorRotations) {
 
     m.SetRotationZ(30.0);
     ExpectNear(m * VECTOR4D(1.0f, 0.0f, 0.0f, 1.0f),
-               VECTOR4D(std::cos(3.141592653589793 / 6), 0.5f, 0.0f, 1.0f), 1e-6f);
+               VECTOR4D(static_cast<float>(std::cos(3.141592653589793 / 6)), 0.5f, 0.0f, 1.0f),
+               1e-6f);
 
     MATRIX4X4 aboutZ;
     aboutZ.SetRotationZ(75.0);
