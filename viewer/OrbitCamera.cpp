@@ -3,16 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-constexpr double degreesToRadians = 3.14159265358979323846 / 180.0;
-}
+#include "maths/Angles.h"
 
 OrbitCamera::OrbitCamera(const VECTOR3D& eye) : startEye(eye) { reset(); }
 
 void OrbitCamera::reset() {
     const double horizontal = std::hypot(double(startEye.x), double(startEye.z));
-    azimuthDegrees = std::atan2(double(startEye.x), double(startEye.z)) / degreesToRadians;
-    tiltDegrees = std::clamp(std::atan2(double(startEye.y), horizontal) / degreesToRadians,
+    azimuthDegrees = std::atan2(double(startEye.x), double(startEye.z)) / degreesToRadians(1.0);
+    tiltDegrees = std::clamp(std::atan2(double(startEye.y), horizontal) / degreesToRadians(1.0),
                              minimumTilt, maximumTilt);
     distanceToCentre =
         std::clamp(std::hypot(horizontal, double(startEye.y)), minimumDistance, maximumDistance);
@@ -32,8 +30,8 @@ void OrbitCamera::zoom(double factor) {
 
 VECTOR3D OrbitCamera::eye() const {
     if (!moved) return startEye;
-    const double azimuth = azimuthDegrees * degreesToRadians;
-    const double tilt = tiltDegrees * degreesToRadians;
+    const double azimuth = degreesToRadians(azimuthDegrees);
+    const double tilt = degreesToRadians(tiltDegrees);
     const double horizontal = distanceToCentre * std::cos(tilt);
     return VECTOR3D(float(horizontal * std::sin(azimuth)), float(distanceToCentre * std::sin(tilt)),
                     float(horizontal * std::cos(azimuth)));

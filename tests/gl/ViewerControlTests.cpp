@@ -16,6 +16,7 @@
 #include <set>
 #include <tuple>
 
+#include "maths/Angles.h"
 #include "render/FrameCapture.h"
 #include "render/ShadowFrame.h"
 #include "model/Scene.h"
@@ -30,7 +31,7 @@ namespace fs = std::filesystem;
 namespace {
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
-constexpr double kDegree = 3.14159265358979323846 / 180;
+constexpr double kDegree = degreesToRadians(1.0);
 
 std::uint32_t fakeNow = 0;
 std::uint32_t fakeClock() { return fakeNow; }

@@ -5,16 +5,14 @@
 #include <cmath>
 #include <random>
 
+#include "maths/Angles.h"
+#include "render/FrameConstants.h"
+#include "render/FrameState.h"
 #include "viewer/OrbitCamera.h"
 
-namespace {
-constexpr double kPi = 3.14159265358979323846;
-const VECTOR3D kStartEye(0.0f, 2.5f, 3.5f);
-}  // namespace
-
 TEST(OrbitCamera, StaysBetweenTheFloorAndOverheadAndOutsideTheHouseWhateverTheInput) {
-    OrbitCamera camera(kStartEye);
-    EXPECT_TRUE(camera.eye() == kStartEye);
+    OrbitCamera camera(startCameraEye);
+    EXPECT_TRUE(camera.eye() == startCameraEye);
     std::mt19937 random(7);
     std::uniform_real_distribution<double> degrees(-400, 400), factor(0.05, 20);
     for (int step = 0; step < 2000; ++step) {
@@ -39,10 +37,12 @@ TEST(OrbitCamera, StaysBetweenTheFloorAndOverheadAndOutsideTheHouseWhateverTheIn
     EXPECT_EQ(camera.tilt(), OrbitCamera::minimumTilt);
 
     // From the farthest point the 3.2-wide house still spans a sizeable part of an 800 × 600
-    // window (45-degree vertical field of view).
-    const double visibleHeight = 2 * OrbitCamera::maximumDistance * std::tan(22.5 * kPi / 180);
+    // window.
+    const double visibleHeight =
+        2 * OrbitCamera::maximumDistance * std::tan(degreesToRadians(fieldOfViewDegrees / 2));
     EXPECT_GT(3.2 / visibleHeight * 600, 80) << "pixels across the house";
 
     camera.reset();
-    EXPECT_TRUE(camera.eye() == kStartEye) << "reset must give back the first frame's eye exactly";
+    EXPECT_TRUE(camera.eye() == startCameraEye)
+        << "reset must give back the first frame's eye exactly";
 }
