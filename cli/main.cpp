@@ -19,7 +19,7 @@ void reportError(const CLI::App& command, const std::string& message) {
 int main(int argc, char** argv) {
     CLI::App brik("Build, list, export and draw the brick house", "brik");
     brik.require_subcommand(1);
-    const std::vector<Command> commands = {addSnapshotCommand(brik)};
+    const std::vector<Command> commands = {addSnapshotCommand(brik), addPartsCommand(brik)};
 
     try {
         brik.parse(argc, argv);

@@ -20,8 +20,10 @@ BrikVantaHouse::BrikVantaHouse() {
 void BrikVantaHouse::drawSolidBrikVantaHouse() {
     drawTarget().pushMatrix();
     drawTarget().translate(-16, 0, -16);  // the base plate's corner is the house origin
-    drawTarget().beginPlacement({0, "base", PieceKind::BasePlate, PaletteColour::Green, 0});
-    drawSolidBasePlate(32, 32, colorGreen);
+    const Placement& base = basePlatePlacement;
+    drawTarget().beginPlacement({0, base.row, base.piece, base.colour, 0});
+    drawSolidBasePlate(int(base.arguments[0]), int(base.arguments[1]),
+                       paletteColour(*this, base.colour));
     drawTarget().endPlacement();
     for (int map = 1; map <= kLayerMapCount; ++map) drawSolidMap(map);
     drawTarget().popMatrix();

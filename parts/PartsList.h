@@ -1,0 +1,35 @@
+#pragma once
+
+// The bill of materials: the placement tables counted as parts to buy. A part is a piece kind
+// with its size and colour; the same part turned another way (an angle argument, a 4 × 2
+// plate against a 2 × 4) is the same part. Nothing here draws or needs OpenGL.
+
+#include <string>
+#include <vector>
+
+#include "model/Placement.h"
+
+struct Part {
+    PieceKind kind;
+    std::string size;      // the size arguments joined by "x", smaller first: "2x4"; or ""
+    PaletteColour colour;  // OwnColours for the pieces that colour themselves
+    int count;
+};
+
+// Sorted by kind name, size, colour name (as text).
+struct PartsList {
+    std::vector<Part> parts;
+    int total() const;  // pieces in all
+};
+
+// The parts that layer maps first..last (1-40) place, with the base plate when asked.
+PartsList partsOfMaps(int firstMap, int lastMap, bool withBasePlate);
+
+// The kind's name as in its drawing method without drawSolid: "RoofTile".
+const char* partKindName(PieceKind kind);
+
+// The palette colour's name: "LightGrey"; "" for OwnColours.
+const char* paletteColourName(PaletteColour colour);
+
+// The colour's RGB as "#rrggbb" from the house's palette; "" for OwnColours.
+std::string paletteColourHex(PaletteColour colour);
