@@ -19,7 +19,8 @@ void reportError(const CLI::App& command, const std::string& message) {
 int main(int argc, char** argv) {
     CLI::App brik("Build, list, export and draw the brick house", "brik");
     brik.require_subcommand(1);
-    const std::vector<Command> commands = {addSnapshotCommand(brik), addPartsCommand(brik)};
+    const std::vector<Command> commands = {addSnapshotCommand(brik), addPartsCommand(brik),
+                                           addExportCommand(brik)};
 
     try {
         brik.parse(argc, argv);
@@ -27,19 +28,16 @@ int main(int argc, char** argv) {
         return brik.exit(help);  // usage on standard output, status 0
     } catch (const CLI::CallForAllHelp& help) {
         return brik.exit(help);
-    } catch (const CLI::RequiredError& error) {
-        // `brik word` with a word that is no subcommand arrives here too: name the word.
-        const bool unknownWord = argc > 1 && argv[1][0] != '-';
-        reportError(brik, unknownWord ? "'" + std::string(argv[1]) + "' is not a subcommand"
-                                      : std::string(error.what()));
-        fprintf(stderr, "Run 'brik --help' for the subcommands.\n");
-        return kExitUsage;
     } catch (const CLI::ParseError& error) {
         // The subcommand being parsed, if any, names itself and its own help.
         const CLI::App* failed = &brik;
         for (const Command& command : commands)
             if (command.app->parsed()) failed = command.app;
-        reportError(*failed, error.what());
+        // `brik word` with a word that is no subcommand ends as "a subcommand is required".
+        const bool unknownWord = failed == &brik && argc > 1 && argv[1][0] != '-' &&
+                                 dynamic_cast<const CLI::RequiredError*>(&error);
+        reportError(*failed, unknownWord ? "'" + std::string(argv[1]) + "' is not a subcommand"
+                                         : std::string(error.what()));
         const std::string helpCommand =
             failed == &brik ? "brik --help" : "brik " + failed->get_name() + " --help";
         fprintf(stderr, "Run '%s' for the options.\n", helpCommand.c_str());

@@ -13,8 +13,7 @@
 using interim::ArgumentRole;
 using interim::pieceKindInfo;
 
-namespace {
-std::string sizeOf(const Placement& row) {
+std::string partSize(const Placement& row) {
     std::vector<long> sizes;
     for (int i = 0; i < 2; ++i)
         if (pieceKindInfo(row.piece).arguments[i] == ArgumentRole::Size)
@@ -25,10 +24,11 @@ std::string sizeOf(const Placement& row) {
     return text;
 }
 
+namespace {
 using PartKey = std::tuple<std::string, std::string, std::string>;  // kind, size, colour names
 
 void count(std::map<PartKey, Part>& parts, const Placement& row, PaletteColour colour) {
-    const std::string size = sizeOf(row);
+    const std::string size = partSize(row);
     const PartKey key{partKindName(row.piece), size, paletteColourName(colour)};
     auto found = parts.find(key);
     if (found == parts.end()) found = parts.emplace(key, Part{row.piece, size, colour, 0}).first;

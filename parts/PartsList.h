@@ -25,6 +25,9 @@ struct PartsList {
 // The parts that layer maps first..last (1-40) place, with the base plate when asked.
 PartsList partsOfMaps(int firstMap, int lastMap, bool withBasePlate);
 
+// A row's part size: its size arguments joined by "x", smaller first; "" when it has none.
+std::string partSize(const Placement& row);
+
 // The kind's name as in its drawing method without drawSolid: "RoofTile".
 const char* partKindName(PieceKind kind);
 

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the viewer and its tests need, if any are missing.
+# Installs the Debian packages the viewer and its tests need, if any are missing, and the
+# glTF validator the export tests run (npm, into tools/gltf-validator/node_modules).
 # As root it runs apt-get; otherwise it prints the command to run and fails.
 set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libepoxy-dev libpng-dev
-  libgtest-dev libcli11-dev libx11-dev
+  libgtest-dev libcli11-dev libx11-dev libtinygltf-dev nlohmann-json3-dev
+  assimp-utils
   xvfb xauth
   netpbm imagemagick
 )
@@ -17,7 +19,21 @@ for package in "${packages[@]}"; do
   [[ "$status" == "install ok installed" ]] || missing+=("$package")
 done
 
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+# node and npm may come from another packaging of nodejs; only ask for them when absent.
+command -v npm > /dev/null || missing+=(nodejs npm)
+
+install_validator() {
+  local folder
+  folder="$(dirname "$0")/gltf-validator"
+  [[ -d "$folder/node_modules/gltf-validator" ]] && return 0
+  echo "Installing the glTF validator (npm) into $folder"
+  (cd "$folder" && npm ci --no-audit --no-fund --silent)
+}
+
+if [[ ${#missing[@]} -eq 0 ]]; then
+  install_validator
+  exit 0
+fi
 
 command="apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends ${missing[*]}"
 if [[ $(id -u) -ne 0 ]]; then
@@ -28,3 +44,4 @@ fi
 echo "Installing: ${missing[*]}"
 apt-get update -qq
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+install_validator

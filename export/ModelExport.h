@@ -1,0 +1,26 @@
+#pragma once
+
+// The house as a model file for other 3D tools, from the shared geometry capture
+// (captureHouse): the triangles the drawing code issues, nothing described twice.
+//
+// Frame: the house frame moved so that the base plate's centre is the origin, +y up. Units:
+// `metresPerStud` metres per stud pitch (brick units times it); 0 keeps brick units.
+// Structure: a node or group per layer map ("map 23") holding one node per placement
+// ("map 23 row 5 RoofTile 4 Red"), and the base plate; one material per palette colour the
+// triangles carry (matched by RGB), the door glass a blended one with its alpha.
+
+#include <string>
+
+#include "mesh/HouseMesh.h"
+
+constexpr double kMetresPerStud = 0.008;  // one stud pitch is 8 mm
+
+enum class ModelFormat { Glb, Gltf, Obj };
+
+// The format FILE's extension names (.glb, .gltf, .obj); false for any other.
+bool modelFormatOf(const std::string& path, ModelFormat* format);
+
+// Writes the mesh; an .obj gets its .mtl beside it. Every file goes through a temporary file
+// and a rename. On failure returns false with one line naming the file and the reason.
+bool exportModel(const HouseMesh& mesh, const std::string& path, ModelFormat format,
+                 double metresPerStud, std::string* error);
