@@ -8,7 +8,7 @@ packages=(
   cmake make g++ pkg-config
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libepoxy-dev libpng-dev
   libgtest-dev libcli11-dev libx11-dev libtinygltf-dev nlohmann-json3-dev
-  assimp-utils
+  assimp-utils chromium
   xvfb xauth
   netpbm imagemagick
 )
