@@ -4,118 +4,32 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "maths/Angles.h"
+#include "model/HouseFrame.h"
+
 namespace {
-using P = PieceKind;
-
-// Far faces that run with the piece's size: its size argument along x (plates, tiles, bricks),
-// or its size or length along z (plates, tiles, bricks, slopes, ridges, the plate with slide).
-constexpr double kSizeX = -1;
-constexpr double kSizeZ = -2;
-
-// The exact angles a piece turns for; any other angle draws it unturned.
-enum class Turns { None, NinetyOnly, AllQuarters };
-
-struct PieceBody {
-    P piece;
-    double width, depth;  // footprint x × z before the piece's own turn
-    Turns turns;
-    int boxCount;
-    BodyBox boxes[3];  // minX, minY, minZ, maxX, maxY, maxZ
-};
-
-// clang-format off
-constexpr PieceBody kPieceBodies[] = {
-    //                      footprint         turns               boxes
-    {P::Plate,            kSizeX, kSizeZ, Turns::None,        1, {{0, 0, 0, kSizeX, 0.4, kSizeZ}}},
-    {P::FlatTile,         kSizeX, kSizeZ, Turns::None,        1, {{0, 0, 0, kSizeX, 0.4, kSizeZ}}},
-    {P::Brick,            kSizeX, kSizeZ, Turns::None,        1, {{0, 0, 0, kSizeX, 1.2, kSizeZ}}},
-    {P::RoundPlate,       1,      1,      Turns::None,        1, {{0, 0, 0, 1, 0.4, 1}}},
-    {P::RoundBrick,       1,      1,      Turns::None,        1, {{0, 0, 0, 1, 1.2, 1}}},
-    {P::CornerPlate,      2,      2,      Turns::AllQuarters, 2, {{0, 0, 0, 2, 0.4, 1},
-                                                                  {0, 0, 1, 1, 0.4, 2}}},
-    {P::CornerBrick,      2,      2,      Turns::AllQuarters, 2, {{0, 0, 0, 2, 1.2, 1},
-                                                                  {0, 0, 1, 1, 1.2, 2}}},
-    {P::RoofTile,         2,      kSizeZ, Turns::AllQuarters, 2, {{1, 0, 0, 2, 1.2, kSizeZ},
-                                                                  {0, 0, 0, 1, 0.2, kSizeZ}}},
-    {P::RoofTileInverted, 2,      kSizeZ, Turns::AllQuarters, 2, {{1, 0, 0, 2, 1.2, kSizeZ},
-                                                                  {0, 1.0, 0, 1, 1.2, kSizeZ}}},
-    {P::RidgedTile,       2,      kSizeZ, Turns::NinetyOnly,  2, {{0, 0, 0, 2, 0.2, kSizeZ},
-                                                                  {0.5, 0.2, 0, 1.5, 0.7, kSizeZ}}},
-    {P::EndRidgedTile,    2,      1,      Turns::AllQuarters, 2, {{0, 0, 0, 2, 0.2, 1},
-                                                                  {0.5, 0.2, 0.5, 1.5, 0.7, 1}}},
-    {P::RadiatorGrile,    1,      2,      Turns::NinetyOnly,  1, {{0, 0, 0, 1, 0.4, 2}}},
-    {P::AngularBrick,     1,      1,      Turns::AllQuarters, 2, {{0, 0, 0, 1, 0.2, 1},
-                                                                  {0.2, 0.2, 0, 1, 1.2, 1}}},
-    {P::PlateWithSlide,   1.45,   kSizeZ, Turns::AllQuarters, 3, {{0.45, 0, 0, 1.45, 0.4, kSizeZ},
-                                                                  {0.15, 0.15, 0, 0.45, 0.25, kSizeZ},
-                                                                  {0, 0, 0, 0.15, 0.4, kSizeZ}}},
-    {P::WallCorner,       1,      1,      Turns::AllQuarters, 3, {{0, 0, 0, 1, 0.4, 1},
-                                                                  {0, 0.4, 0, 0.2, 1.2, 1},
-                                                                  {0.2, 0.4, 0, 1, 1.2, 0.2}}},
-    {P::AnglePlate,       1.4,    2,      Turns::AllQuarters, 2, {{0, 0, 0, 0.4, 2.0, 2},
-                                                                  {0.4, 1.6, 0, 1.4, 2.0, 2}}},
-    {P::Window,           4,      1,      Turns::AllQuarters, 1, {{0, 0, 0, 4, 3.6, 1}}},
-    {P::Door,             4,      1,      Turns::AllQuarters, 1, {{0, 0, 0, 4, 6.0, 1}}},
-    {P::Fence,            4,      1,      Turns::NinetyOnly,  1, {{0, 0, 0, 4, 2.4, 1}}},
-    {P::BasePlate,        kSizeX, kSizeZ, Turns::None,        1, {{0, 0, 0, kSizeX, 0.4, kSizeZ}}},
-    {P::MailBox,          2,      2,      Turns::NinetyOnly,  2, {{0, 0, 0, 2, 1.0, 2},
-                                                                  {0.5, 1.0, 1, 1.5, 1.6, 2}}},
-    {P::BasePlate,        kSizeX, kSizeZ, Turns::None,        1, {{0, 0, 0, kSizeX, 0.4, kSizeZ}}},
-};
-// clang-format on
-
-const PieceBody* bodyOf(PieceKind piece) {
-    for (const PieceBody& body : kPieceBodies) {
-        if (body.piece == piece) return &body;
-    }
-    return nullptr;
-}
-
-// A row's arguments as the piece method receives them (integer parameters truncate, as the
-// call does): sizes along x and z, and the angle.
+// A row's arguments as the piece method receives them (a size, or an angle the method takes as
+// an int, truncates as the call does): sizes along x and z, and the angle. One size runs along
+// z; two are x then z.
 struct PieceArguments {
     double sizeX = 1, sizeZ = 1, angle = 0;
 };
 
-PieceArguments decode(PieceKind piece, const double arguments[2]) {
-    const double a = arguments[0];
-    const double b = arguments[1];
+PieceArguments decode(const PieceKindInfo& kind, const double arguments[2]) {
     PieceArguments decoded;
-    switch (piece) {
-        case P::Plate:
-        case P::FlatTile:
-        case P::Brick:
-        case P::BasePlate:
-            decoded.sizeX = static_cast<int>(a);
-            decoded.sizeZ = static_cast<int>(b);
-            break;
-        case P::RoofTile:
-        case P::RoofTileInverted:
-            decoded.sizeZ = static_cast<int>(a);
-            decoded.angle = b;
-            break;
-        case P::RidgedTile:
-            decoded.sizeZ = static_cast<int>(a);
-            decoded.angle = static_cast<int>(b);
-            break;
-        case P::PlateWithSlide:
-            decoded.angle = static_cast<int>(a);
-            decoded.sizeZ = static_cast<int>(b);
-            break;
-        case P::RadiatorGrile:
-        case P::AngularBrick: decoded.angle = a; break;
-        case P::CornerPlate:
-        case P::CornerBrick:
-        case P::EndRidgedTile:
-        case P::WallCorner:
-        case P::AnglePlate:
-        case P::Window:
-        case P::Door:
-        case P::Fence:
-        case P::MailBox: decoded.angle = static_cast<int>(a); break;
-        case P::GroupOrigin:
-        case P::RoundPlate:
-        case P::RoundBrick: break;
+    double sizes[2];
+    int sizeCount = 0;
+    for (int i = 0; i < 2; ++i) {
+        if (kind.arguments[i] == ArgumentRole::Size)
+            sizes[sizeCount++] = static_cast<int>(arguments[i]);
+        else if (kind.arguments[i] == ArgumentRole::Angle)
+            decoded.angle = kind.fractionalAngle ? arguments[i] : static_cast<int>(arguments[i]);
+    }
+    if (sizeCount == 2) {
+        decoded.sizeX = sizes[0];
+        decoded.sizeZ = sizes[1];
+    } else if (sizeCount == 1) {
+        decoded.sizeZ = sizes[0];
     }
     return decoded;
 }
@@ -153,7 +67,7 @@ BodyBox turnAboutY(const BodyBox& box, int degrees, double width, double depth) 
 
 // cos and sin of an angle in degrees, exact at multiples of 90.
 void cosSin(double degrees, double& c, double& s) {
-    const double radians = degrees * 3.14159265358979323846 / 180;
+    const double radians = degreesToRadians(degrees);
     c = std::cos(radians);
     s = std::sin(radians);
     for (double* value : {&c, &s}) {
@@ -205,9 +119,9 @@ double footprintOverlapArea(const BodyBox& a, const BodyBox& b) {
 
 std::vector<BodyBox> pieceBodyBoxes(PieceKind piece, const double arguments[2]) {
     std::vector<BodyBox> boxes;
-    const PieceBody* body = bodyOf(piece);
-    if (body == nullptr) return boxes;
-    const PieceArguments decoded = decode(piece, arguments);
+    const PieceKindInfo& kind = pieceKindInfo(piece);
+    const PieceBody* body = &kind.body;
+    const PieceArguments decoded = decode(kind, arguments);
     const double width = resolve(body->width, decoded);
     const double depth = resolve(body->depth, decoded);
     const int turn = recognisedTurn(body->turns, decoded.angle);
@@ -237,6 +151,6 @@ std::vector<BodyBox> placementBodyBoxes(const PlacementInstance& placement) {
 }
 
 BodyBox basePlateBody() {
-    const double size[2] = {32, 32};
+    const double size[2] = {kBasePlateSize, kBasePlateSize};
     return pieceBodyBoxes(PieceKind::BasePlate, size).front();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-// Piece extents: the space a placed piece's body fills, as a few axis-aligned boxes.
+// Piece extents: the space a placed piece's body fills, as a few axis-aligned boxes (the
+// boxes themselves are each kind's row in model/PieceKinds.cpp).
 //
 // A body is the solid that no other body may pass through. Studs are left out: a stud is
 // only the connector that reaches into the piece above it. Boxes are in brick units (1 = one
@@ -40,12 +41,6 @@
 #include <vector>
 
 #include "model/Placement.h"
-
-// An axis-aligned box, min corner to max corner.
-struct BodyBox {
-    double minX, minY, minZ;
-    double maxX, maxY, maxZ;
-};
 
 // The common volume of two boxes; 0 when they only touch or are apart.
 double overlapVolume(const BodyBox& a, const BodyBox& b);

@@ -6,33 +6,7 @@
 #include "model/BrikVantaHouse.h"
 #include "model/DrawTarget.h"
 
-const char* pieceName(PieceKind piece) {
-    switch (piece) {
-        case PieceKind::GroupOrigin: return "group origin";
-        case PieceKind::Plate: return "drawSolidPlate";
-        case PieceKind::FlatTile: return "drawSolidFlatTile";
-        case PieceKind::Brick: return "drawSolidBrick";
-        case PieceKind::RoundPlate: return "drawSolidRoundPlate";
-        case PieceKind::RoundBrick: return "drawSolidRoundBrick";
-        case PieceKind::CornerPlate: return "drawSolidCornerPlate";
-        case PieceKind::CornerBrick: return "drawSolidCornerBrick";
-        case PieceKind::RoofTile: return "drawSolidRoofTile";
-        case PieceKind::RoofTileInverted: return "drawSolidRoofTileInverted";
-        case PieceKind::RidgedTile: return "drawSolidRidgedTile";
-        case PieceKind::EndRidgedTile: return "drawSolidEndRidgedTile";
-        case PieceKind::RadiatorGrile: return "drawSolidRadiatorGrile";
-        case PieceKind::AngularBrick: return "drawSolidAngularBrick";
-        case PieceKind::PlateWithSlide: return "drawSolidPlateWithSlide";
-        case PieceKind::WallCorner: return "drawSolidWallCorner";
-        case PieceKind::AnglePlate: return "drawSolidAnglePlate";
-        case PieceKind::Window: return "drawSolidWindow";
-        case PieceKind::Door: return "drawSolidDoor";
-        case PieceKind::Fence: return "drawSolidFence";
-        case PieceKind::MailBox: return "drawSolidMailBox";
-        case PieceKind::BasePlate: return "drawSolidBasePlate";
-    }
-    return "unknown piece";
-}
+const char* pieceName(PieceKind piece) { return pieceKindInfo(piece).methodName; }
 
 BrikColor paletteColour(const BrikVantaHouse& house, PaletteColour colour) {
     switch (colour) {
@@ -111,34 +85,8 @@ void visitPlacements(const PlacementTable& table, PlacementVisitor& visitor) {
 
 void drawPiece(BrikVantaHouse& house, PieceKind piece, const double arguments[2],
                BrikColor colour) {
-    const double a = arguments[0];
-    const double b = arguments[1];
-    const int ia = static_cast<int>(a);
-    const int ib = static_cast<int>(b);
-    switch (piece) {
-        case PieceKind::GroupOrigin: break;
-        case PieceKind::Plate: house.drawSolidPlate(ia, ib, colour); break;
-        case PieceKind::FlatTile: house.drawSolidFlatTile(ia, ib, colour); break;
-        case PieceKind::Brick: house.drawSolidBrick(ia, ib, colour); break;
-        case PieceKind::RoundPlate: house.drawSolidRoundPlate(colour); break;
-        case PieceKind::RoundBrick: house.drawSolidRoundBrick(colour); break;
-        case PieceKind::CornerPlate: house.drawSolidCornerPlate(ia, colour); break;
-        case PieceKind::CornerBrick: house.drawSolidCornerBrick(ia, colour); break;
-        case PieceKind::RoofTile: house.drawSolidRoofTile(ia, b, colour); break;
-        case PieceKind::RoofTileInverted: house.drawSolidRoofTileInverted(ia, b, colour); break;
-        case PieceKind::RidgedTile: house.drawSolidRidgedTile(ia, ib, colour); break;
-        case PieceKind::EndRidgedTile: house.drawSolidEndRidgedTile(ia, colour); break;
-        case PieceKind::RadiatorGrile: house.drawSolidRadiatorGrile(a, colour); break;
-        case PieceKind::AngularBrick: house.drawSolidAngularBrick(a, colour); break;
-        case PieceKind::PlateWithSlide: house.drawSolidPlateWithSlide(ia, ib, colour); break;
-        case PieceKind::WallCorner: house.drawSolidWallCorner(ia, colour); break;
-        case PieceKind::AnglePlate: house.drawSolidAnglePlate(ia, colour); break;
-        case PieceKind::Window: house.drawSolidWindow(ia); break;
-        case PieceKind::Door: house.drawSolidDoor(ia); break;
-        case PieceKind::Fence: house.drawSolidFence(ia); break;
-        case PieceKind::MailBox: house.drawSolidMailBox(ia); break;
-        case PieceKind::BasePlate: house.drawSolidBasePlate(ia, ib, colour); break;
-    }
+    const PieceKindInfo& kind = pieceKindInfo(piece);
+    if (kind.draw != nullptr) kind.draw(house, arguments, colour);
 }
 
 std::vector<PlacementInstance> expandPlacements(const PlacementTable& table) {
@@ -154,7 +102,7 @@ std::vector<PlacementInstance> expandPlacements(const PlacementTable& table) {
 namespace {
 class DrawingVisitor : public PlacementVisitor {
 public:
-    DrawingVisitor(BrikVantaHouse& house, int mapNumber) : house(house), mapNumber(mapNumber) {}
+    DrawingVisitor(BrikVantaHouse& drawingHouse, int map) : house(drawingHouse), mapNumber(map) {}
 
     void openGroup(const Placement& origin) override {
         drawTarget().pushMatrix();

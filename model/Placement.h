@@ -14,33 +14,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/PieceKinds.h"
+
 class BrikColor;
 class BrikVantaHouse;
-
-enum class PieceKind : std::uint8_t {
-    GroupOrigin,
-    Plate,
-    FlatTile,
-    Brick,
-    RoundPlate,
-    RoundBrick,
-    CornerPlate,
-    CornerBrick,
-    RoofTile,
-    RoofTileInverted,
-    RidgedTile,
-    EndRidgedTile,
-    RadiatorGrile,
-    AngularBrick,
-    PlateWithSlide,
-    WallCorner,
-    AnglePlate,
-    Window,
-    Door,
-    Fence,
-    MailBox,
-    BasePlate,  // the 32 × 32 plate the house stands on; no table places it
-};
 
 // The method name of a piece kind ("drawSolidPlate"), or "group origin".
 const char* pieceName(PieceKind piece);
