@@ -1,6 +1,7 @@
 #include "model/ExtraScenes.h"
 
 #include "model/DrawTarget.h"
+#include "model/HouseFrame.h"
 #include "model/Scene.h"
 
 namespace {
@@ -48,9 +49,9 @@ constexpr PlacementTable kShowcaseTable = tableOf(kShowcase);
 template <typename Draw>
 void inHouseFrame(Draw draw) {
     drawTarget().pushMatrix();
-    drawTarget().scale(0.1, 0.1, 0.1);
-    drawTarget().translate(-16, 0, -16);
-    brik.drawSolidBasePlate(32, 32, brik.colorGreen);
+    drawTarget().scale(kHouseScale, kHouseScale, kHouseScale);
+    drawTarget().translate(kBasePlateOffset, 0, kBasePlateOffset);
+    brik.drawSolidBasePlate(kBasePlateSize, kBasePlateSize, brik.colorGreen);
     draw();
     drawTarget().popMatrix();
 }
@@ -60,6 +61,10 @@ void DrawBasePlateScene(float /*sceneTime*/) {
     inHouseFrame([] {});
 }
 
-void DrawShowcaseScene(float /*sceneTime*/) {
-    inHouseFrame([] { drawPlacements(brik, kShowcaseTable); });
+void DrawShowcaseScene(float /*sceneTime*/) { drawOnBasePlate(kShowcaseTable); }
+
+const PlacementTable& showcaseTable() { return kShowcaseTable; }
+
+void drawOnBasePlate(const PlacementTable& table) {
+    inHouseFrame([&] { drawPlacements(brik, table); });
 }

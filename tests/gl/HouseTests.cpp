@@ -10,11 +10,16 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "render/FrameCapture.h"
 #include "render/ShadowFrame.h"
 #include "viewer/ViewerShell.h"
 #include "model/ExtraScenes.h"
+#include "model/HouseFrame.h"
+#include "model/PieceExtent.h"
 #include "model/Scene.h"
 #include "model/maps/LayerMaps.h"
 #include "support/GlTestContext.h"
@@ -96,7 +101,8 @@ protected:
         const RgbImage house = render(nullptr);
         keepArtefact(house, artefact);
 
-        // Whole house in world units: x, z -1.6 ... 1.6, y 0 ... the chimney's top.
+        // Whole house in world units: x -1.6 ... 1.645 (the gutter), z -1.6 ... 1.6, y 0 ... the
+        // chimney's top.
         const Bounds extent = houseWorldExtent();
         const Footprint expected = projectedBox(extent.min[0], extent.max[0], extent.min[1],
                                                 extent.max[1], extent.min[2], extent.max[2]);
@@ -181,11 +187,50 @@ TEST_F(House, FromBehindTheHouseFillsItsPartOfTheImage) {
     expectHouseFillsItsProjection(VECTOR3D(0.0f, 2.5f, -3.5f), "house-back.png");
 }
 
-TEST_F(House, TheShowcaseOfEveryPieceRendersWithoutErrors) {
+TEST_F(House, TheShowcaseShowsEveryKindOfPieceEachInItsOwnCell) {
     setCameraEye(VECTOR3D(0.0f, 2.2f, 2.6f));
-    const RgbImage floor = render(floorOnly);
-    const RgbImage showcase = render(DrawShowcaseScene);
-    keepArtefact(showcase, "showcase.png");
-    const Footprint footprint = sceneFootprint(showcase, floor);
-    EXPECT_GT(footprint.count, kWidth * kHeight / 4);
+    keepArtefact(render(DrawShowcaseScene), "showcase.png");
+    const RgbImage plate = render(DrawBasePlateScene);
+
+    // Each row drawn alone on the plate must change the picture inside the screen rectangle
+    // of each of its placements' body boxes (shadows may fall outside; outside is not checked).
+    const PlacementTable& table = showcaseTable();
+    std::set<PieceKind> shown;
+    for (int i = 0; i < table.rowCount; ++i) {
+        const Placement& row = table.rows[i];
+        SCOPED_TRACE(std::string("showcase row ") + row.row + " " + pieceName(row.piece));
+        shown.insert(row.piece);
+        static PlacementTable single;
+        single = {&row, 1};
+        const RgbImage alone = render([](float) { drawOnBasePlate(single); });
+        for (const PlacementInstance& placement : expandPlacements(single)) {
+            Footprint cell{kWidth, -1, kHeight, -1, 0};
+            for (const BodyBox& b : placementBodyBoxes(placement)) {
+                const auto world = [](double house) {
+                    return (house + kBasePlateOffset) * kHouseScale;
+                };
+                const Footprint box =
+                    projectedBox(world(b.minX), world(b.maxX), b.minY * kHouseScale,
+                                 b.maxY * kHouseScale, world(b.minZ), world(b.maxZ));
+                cell = {std::min(cell.left, box.left), std::max(cell.right, box.right),
+                        std::min(cell.top, box.top), std::max(cell.bottom, box.bottom), 0};
+            }
+            long inside = 0;
+            for (int y = std::max(0, cell.top); y <= std::min(kHeight - 1, cell.bottom); ++y)
+                for (int x = std::max(0, cell.left); x <= std::min(kWidth - 1, cell.right); ++x) {
+                    const unsigned char* a = alone.at(x, y);
+                    const unsigned char* b = plate.at(x, y);
+                    inside +=
+                        std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]) >= 24;
+                }
+            const long area = long(cell.right - cell.left + 1) * (cell.bottom - cell.top + 1);
+            EXPECT_GT(inside, area / 4) << "at house (" << placement.houseX << ", "
+                                        << placement.houseZ << "): the piece should fill much "
+                                        << "of its own screen rectangle";
+        }
+    }
+    for (const PieceKindInfo& kind : allPieceKinds()) {
+        if (kind.kind == PieceKind::GroupOrigin || kind.kind == PieceKind::BasePlate) continue;
+        EXPECT_EQ(shown.count(kind.kind), 1u) << kind.name << " is missing from the showcase";
+    }
 }
