@@ -3,11 +3,10 @@
 
 #include "model/BrikVantaHouse.h"
 #include "model/DrawTarget.h"
+#include "model/HouseFrame.h"
 #include "model/PieceDrawing.h"
 
 namespace {
-constexpr double kPlateHeight = 0.4;
-constexpr double kBrickHeight = 1.2;
 constexpr double kSquareSize = 2;  // the L stands in a 2 × 2 square
 
 // Six slots per face; the two hexagons are star-shaped about their first vertex, the

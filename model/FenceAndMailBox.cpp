@@ -6,21 +6,15 @@
 
 #include "model/BrikVantaHouse.h"
 #include "model/DrawTarget.h"
+#include "model/HouseFrame.h"
 #include "model/PieceDrawing.h"
 
 namespace {
-constexpr double kPi = 3.14159265;
-
-// The turn both garden pieces recognise; width is the piece's unturned x extent.
-void applyGardenTurn(int angle, double width, double depth) {
-    if (angle == 90) applyQuarterTurn(angle, width, depth);
-}
-
 constexpr int kPicketCount = 7;
 constexpr double kPicketSpacing = 0.45;  // 3.6 between the posts in eight equal gaps
 
-constexpr int kBodySegments = 15;                  // the upper half circle of the mailbox body
-constexpr double kBodyStep = kPi / kBodySegments;  // radians
+constexpr int kBodySegments = 15;  // the upper half circle of the mailbox body
+constexpr double kBodyStep = kPiAsDrawn / kBodySegments;  // radians
 constexpr double kBodyLength = 2;
 
 // The sloped block on the mailbox's crest, in its own frame: 1 × 1, 0.6 high at z = 0
@@ -71,7 +65,7 @@ void drawMailBoxBody() {
 
 // 4 × 1, 2.4 high: base, two rails, two end posts and seven pickets between the rails.
 void BrikVantaHouse::drawSolidFence(int angle) {
-    applyGardenTurn(angle, 4, 1);
+    applyTurnAtNinetyOnly(angle, 4, 1);
     applyBrikColor(colorBlack);
 
     //      x0   x1   y0   y1   z0   z1
@@ -93,7 +87,7 @@ void BrikVantaHouse::drawSolidFence(int angle) {
 // a sloped block on its crest at the back.
 void BrikVantaHouse::drawSolidMailBox(int angle) {
     applyBrikColor(colorYellow);
-    applyGardenTurn(angle, 2, 2);
+    applyTurnAtNinetyOnly(angle, 2, 2);
 
     drawStud(*this, 1, 1, 0.5);
 

@@ -1,6 +1,7 @@
 // The house object: its palette, and the assembly of base plate and layer maps.
 
 #include "model/BrikVantaHouse.h"
+#include "model/HouseFrame.h"
 #include "model/DrawTarget.h"
 #include "model/maps/LayerMaps.h"
 
@@ -19,7 +20,7 @@ BrikVantaHouse::BrikVantaHouse() {
 
 void BrikVantaHouse::drawSolidBrikVantaHouse() {
     drawTarget().pushMatrix();
-    drawTarget().translate(-16, 0, -16);  // the base plate's corner is the house origin
+    drawTarget().translate(kBasePlateOffset, 0, kBasePlateOffset);
     const Placement& base = basePlatePlacement;
     drawTarget().beginPlacement({0, base.row, base.piece, base.colour, 0});
     drawSolidBasePlate(int(base.arguments[0]), int(base.arguments[1]),

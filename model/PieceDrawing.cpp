@@ -60,3 +60,7 @@ bool applyQuarterTurn(double angle, double width, double depth) {
     drawTarget().rotate(angle, 0, 1, 0);
     return true;
 }
+
+bool applyTurnAtNinetyOnly(double angle, double width, double depth) {
+    return angle == 90 && applyQuarterTurn(angle, width, depth);
+}

@@ -1,7 +1,8 @@
 #pragma once
 
-// Drawing elements shared by the brick pieces. All work in the current modelview frame,
-// in brick units, and leave the matrix as they found it.
+// Drawing elements shared by the brick pieces. All work in the current modelview frame, in
+// brick units. The drawing helpers leave the matrix as they found it; applyQuarterTurn does
+// not: it applies its turn to the current matrix, for the caller to save and restore.
 
 #include "model/Point.h"
 
@@ -32,3 +33,7 @@ void drawStud(BrikVantaHouse& house, double x, double y, double z);
 // that the turned footprint again starts at the origin, and returns true; any other
 // angle changes nothing and returns false. It acts on the current matrix.
 bool applyQuarterTurn(double angle, double width, double depth);
+
+// The same for the pieces that turn for exactly 90 only (the grille, the ridged tile, the
+// fence and the mailbox): any other angle, 180 and 270 included, changes nothing.
+bool applyTurnAtNinetyOnly(double angle, double width, double depth);

@@ -5,12 +5,12 @@
 
 #include "model/BrikVantaHouse.h"
 #include "model/DrawTarget.h"
+#include "model/HouseFrame.h"
 #include "model/PieceDrawing.h"
 
 namespace {
-constexpr double kPi = 3.14159265;
 constexpr int kCylinderSegments = 10;
-constexpr double kSegmentAngle = 2 * kPi / kCylinderSegments;  // radians, a tenth of a turn
+constexpr double kSegmentAngle = 2 * kPiAsDrawn / kCylinderSegments;  // radians, a tenth of a turn
 }  // namespace
 
 void BrikVantaHouse::drawSolidCube(double lengthX, double widthZ, double height, BrikColor colour,

@@ -72,7 +72,7 @@ void BrikVantaHouse::drawSolidRidgedTile(int length, int angle, BrikColor colour
     drawTarget().pushMatrix();
     // The straight tile knows only the quarter turn; at 180 and 270 it draws as at 0
     // (the house lays it only at 0).
-    if (angle == 90) applyQuarterTurn(angle, kWidth, n);
+    applyTurnAtNinetyOnly(angle, kWidth, n);
     drawTableSolid(SolidTables{vertices, kRidgedTileFaces, 7, 5});
     drawTarget().popMatrix();
 }

@@ -6,10 +6,10 @@
 
 #include "model/BrikVantaHouse.h"
 #include "model/DrawTarget.h"
+#include "model/HouseFrame.h"
 #include "model/PieceDrawing.h"
 
 namespace {
-constexpr double kBrickHeight = 1.2;
 constexpr double kDepth = 2;  // x extent before turning
 
 // Five slots per face; shared by the tile and the inverted tile.

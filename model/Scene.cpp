@@ -1,12 +1,13 @@
 #include "model/Scene.h"
 
 #include "model/DrawTarget.h"
+#include "model/HouseFrame.h"
 
 BrikVantaHouse brik;
 
 void DrawScene(float /*sceneTime*/) {
     drawTarget().pushMatrix();
-    drawTarget().scale(0.1, 0.1, 0.1);  // brick units to world units
+    drawTarget().scale(kHouseScale, kHouseScale, kHouseScale);
     brik.drawSolidBrikVantaHouse();
     drawTarget().popMatrix();
 }

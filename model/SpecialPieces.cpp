@@ -10,7 +10,7 @@
 // it (a half turn maps it onto itself); the turn stays on the caller's matrix.
 void BrikVantaHouse::drawSolidRadiatorGrile(double angle, BrikColor colour) {
     applyBrikColor(colour);
-    if (angle == 90) applyQuarterTurn(angle, 1, 2);
+    applyTurnAtNinetyOnly(angle, 1, 2);
 
     //      x0   x1   y0   y1   z0   z1
     drawBox(0.0, 0.2, 0.0, 0.4, 0.0, 2.0);  // left rail

@@ -2,11 +2,12 @@
 
 #include "model/Point.h"
 
-// A direction or a difference of two points, in brick units (double precision).
+// A direction or a difference of two points, in brick units (double precision). The model's
+// own vector type beside maths/VECTOR3D: see Point.h for why there are two families.
 class Vector {
 public:
     Vector() { setVector(0, 0, 0); }
-    Vector(double x, double y, double z) { setVector(x, y, z); }
+    Vector(double newX, double newY, double newZ) { setVector(newX, newY, newZ); }
     Vector(Point from, Point to) { setVector(from, to); }
     ~Vector() {}
 

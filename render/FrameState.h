@@ -4,8 +4,8 @@
 // window size, the scene clock and the frame-rate meter. One definition each, in
 // FrameState.cpp; the comment on each says which function writes it.
 //
-// World units: the house spans about -1.65 ... 1.65 in x and -1.6 ... 1.6 in z, standing on
-// y = 0 (brick units scaled by 0.1).
+// World units: the house spans -1.6 ... 1.645 in x (the right gutter overhangs the base plate)
+// and -1.6 ... 1.6 in z, standing on y = 0 (brick units scaled by 0.1).
 
 #include "maths/Maths.h"
 #include "render/FrameConstants.h"

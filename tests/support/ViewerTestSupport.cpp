@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "model/HouseFrame.h"
 #include "model/Scene.h"
 #include "render/ShadowFrame.h"
 #include "viewer/ViewerShell.h"
@@ -35,9 +36,9 @@ ImagePoint projectToImage(double x, double y, double z) {
 
 void plateAndTower(float) {
     glPushMatrix();
-    glScaled(0.1, 0.1, 0.1);
-    glTranslated(-16, 0, -16);
-    brik.drawSolidBasePlate(32, 32, brik.colorGreen);
+    glScaled(kHouseScale, kHouseScale, kHouseScale);
+    glTranslated(kBasePlateOffset, 0, kBasePlateOffset);
+    brik.drawSolidBasePlate(kBasePlateSize, kBasePlateSize, brik.colorGreen);
     glTranslated(14, 0.4, 14);
     brik.drawSolidCube(4, 4, 12, brik.colorWhite, 1);
     glPopMatrix();
