@@ -16,8 +16,11 @@ all: build
 deps:
 	@tools/install-deps.sh
 
+# WERROR=ON turns compiler warnings into errors (CI does); a plain build only reports them.
+WERROR ?= OFF
+
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIK_WERROR=$(WERROR) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)

@@ -64,9 +64,9 @@ TEST_F(ImageFaultTest, OnlyRegularFilesAreOpened) {
     address.sun_family = AF_UNIX;
     socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
     ASSERT_EQ(bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    for (const std::string& path : {folder, fifo, socketPath, std::string("/dev/zero")}) {
-        EXPECT_EXIT((alarm(5), ImageLoad(path.c_str())), ExitedWithCode(kExitStatus),
-                    FaultLine(ImageFault::NotAFile, path));
+    for (const std::string& file : {folder, fifo, socketPath, std::string("/dev/zero")}) {
+        EXPECT_EXIT((alarm(5), ImageLoad(file.c_str())), ExitedWithCode(kExitStatus),
+                    FaultLine(ImageFault::NotAFile, file));
     }
     close(listening);
 }

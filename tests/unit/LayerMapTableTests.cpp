@@ -520,7 +520,7 @@ TEST(LayerMapColumn, RoundBricksStackWithoutGapFromTheCornerPlateToTheCappingSlo
         EXPECT_EQ(column[i].map, expectedMaps[i]);
         EXPECT_DOUBLE_EQ(column[i].placement.houseX, 18);
         EXPECT_DOUBLE_EQ(column[i].placement.houseZ, 20);
-        EXPECT_NEAR(column[i].placement.houseY, 0.8 + 1.2 * i, kTolerance);
+        EXPECT_NEAR(column[i].placement.houseY, 0.8 + 1.2 * double(i), kTolerance);
         EXPECT_EQ(column[i].placement.colour, PaletteColour::LightGrey);
     }
 

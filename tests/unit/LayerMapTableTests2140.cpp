@@ -25,7 +25,7 @@ struct Collected {
 
 class CollectingVisitor : public PlacementVisitor {
 public:
-    explicit CollectingVisitor(Collected& collected) : collected(collected) {}
+    explicit CollectingVisitor(Collected& into) : collected(into) {}
     void openGroup(const Placement& origin) override {
         collected.groupOrigins.push_back(&origin);
         inGroup = true;
@@ -185,7 +185,7 @@ TEST(LayerMapTables21to40, MainRoofRowsStepOneInwardsAndOneBrickUp) {
     // Row i: left eave (angle 0) at x 18 + i, right eave (angle 180) at x 30 - i, y 12 + 1.2 i;
     // each side covers z 10-22, the chimney brick filling the gap in the left slope.
     const std::vector<std::vector<int>> rows = {{22, 23}, {24}, {27}, {29}, {30}, {31}};
-    for (std::size_t i = 0; i < rows.size(); ++i) {
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const double y = 12 + 1.2 * i;
         std::vector<Span> left, right;
         for (int map : rows[i]) {
