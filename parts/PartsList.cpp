@@ -8,10 +8,7 @@
 
 #include "model/BrikVantaHouse.h"
 #include "model/maps/LayerMaps.h"
-#include "parts/InterimPieceKinds.h"
-
-using interim::ArgumentRole;
-using interim::pieceKindInfo;
+#include "model/PieceKinds.h"
 
 std::string partSize(const Placement& row) {
     std::vector<long> sizes;
