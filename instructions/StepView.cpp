@@ -1,6 +1,7 @@
 #include "instructions/StepView.h"
 
 #include <cmath>
+#include <vector>
 
 #include "render/FrameConstants.h"
 #include "render/FrameState.h"
@@ -26,31 +27,67 @@ Vec world(const float house[3]) {
     return {house[0] * 0.1 - 1.6, house[1] * 0.1, house[2] * 0.1 - 1.6};
 }
 
-double score(const HouseMesh& house, int map, Vec eye, double aspect) {
+// One triangle as the scoring sees it, in the world frame.
+struct Surface {
+    Vec centre, normal;  // normal of unit length
+    double area;
+    int map;
+};
+
+std::vector<Surface> surfacesUpTo(const HouseMesh& house, int map) {
+    std::vector<Surface> surfaces;
+    for (const MeshTriangle& triangle : house.triangles) {
+        if (triangle.placement < 0) continue;
+        const int placed = house.placements[size_t(triangle.placement)].map;
+        if (placed > map) continue;
+        const Vec a = world(triangle.corners[0].position), b = world(triangle.corners[1].position),
+                  c = world(triangle.corners[2].position);
+        const Vec n = cross(b - a, c - a);
+        const double doubleArea = std::sqrt(dot(n, n));
+        if (doubleArea == 0) continue;
+        surfaces.push_back({{(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3, (a.z + b.z + c.z) / 3},
+                            {n.x / doubleArea, n.y / doubleArea, n.z / doubleArea},
+                            doubleArea / 2,
+                            placed});
+    }
+    return surfaces;
+}
+
+// The new surface seen face-on: area times the cosine towards the eye, counting a triangle
+// only when its centre is inside the picture and no nearer surface of the built house covers
+// it. Cover is judged on a coarse grid of the picture from the triangles' centres, which the
+// many small faces of bricks and studs fill densely enough.
+double score(const std::vector<Surface>& surfaces, int map, Vec eye, double aspect) {
+    constexpr int kColumns = 64, kRows = 48;
+    constexpr double kDepthTolerance = 0.03;  // world units, a quarter of a brick's height
     const Vec forward = unit(Vec{0, 0, 0} - eye);
     const Vec right = unit(cross(forward, {0, 1, 0}));
     const Vec up = cross(right, forward);
     const double halfHeight = std::tan(fieldOfViewDegrees * kPi / 360.0);
+    const double halfWidth = halfHeight * aspect;
+    auto cellOf = [&](const Surface& surface, double* depth) {
+        const Vec d = surface.centre - eye;
+        *depth = dot(d, forward);
+        if (*depth <= cameraNearPlane) return -1;
+        const double u = dot(d, right) / *depth / halfWidth, v = dot(d, up) / *depth / halfHeight;
+        if (std::fabs(u) >= 0.95 || std::fabs(v) >= 0.95) return -1;
+        const int column = int((u + 1) / 2 * kColumns), row = int((v + 1) / 2 * kRows);
+        return row * kColumns + column;
+    };
+    std::vector<double> nearest(kColumns * kRows, 1e30);
+    for (const Surface& surface : surfaces) {
+        double depth;
+        const int cell = cellOf(surface, &depth);
+        if (cell >= 0 && depth < nearest[size_t(cell)]) nearest[size_t(cell)] = depth;
+    }
     double total = 0;
-    for (const MeshTriangle& triangle : house.triangles) {
-        if (triangle.placement < 0 || house.placements[size_t(triangle.placement)].map != map)
-            continue;
-        const Vec a = world(triangle.corners[0].position), b = world(triangle.corners[1].position),
-                  c = world(triangle.corners[2].position);
-        const Vec n = cross(b - a, c - a);
-        const double area = std::sqrt(dot(n, n)) / 2;
-        if (area == 0) continue;
-        const Vec centre = {(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3, (a.z + b.z + c.z) / 3};
-        const Vec toEye = eye - centre;
-        const double facing = dot(unit(n), unit(toEye));
-        if (facing <= 0) continue;
-        const Vec d = centre - eye;
-        const double depth = dot(d, forward);
-        if (depth <= cameraNearPlane) continue;
-        if (std::fabs(dot(d, up) / depth) > halfHeight * 0.95 ||
-            std::fabs(dot(d, right) / depth) > halfHeight * aspect * 0.95)
-            continue;
-        total += area * facing;
+    for (const Surface& surface : surfaces) {
+        if (surface.map != map) continue;
+        const double facing = dot(surface.normal, unit(eye - surface.centre));
+        double depth;
+        const int cell = cellOf(surface, &depth);
+        if (facing <= 0 || cell < 0 || depth > nearest[size_t(cell)] + kDepthTolerance) continue;
+        total += surface.area * facing;
     }
     return total;
 }
@@ -59,14 +96,15 @@ double score(const HouseMesh& house, int map, Vec eye, double aspect) {
 VECTOR3D bestEyeForStep(const HouseMesh& house, int map, double aspect) {
     const Vec start = {startCameraEye.x, startCameraEye.y, startCameraEye.z};
     const double distance = std::sqrt(dot(start, start));
+    const std::vector<Surface> surfaces = surfacesUpTo(house, map);
     Vec best = start;
-    double bestScore = score(house, map, start, aspect);
+    double bestScore = score(surfaces, map, start, aspect);
     for (const double elevation : {35.0, 55.0}) {
         for (int azimuth = 0; azimuth < 360; azimuth += 45) {
             const double e = elevation * kPi / 180, a = azimuth * kPi / 180;
             const Vec eye = {distance * std::cos(e) * std::sin(a), distance * std::sin(e),
                              distance * std::cos(e) * std::cos(a)};
-            const double candidate = score(house, map, eye, aspect);
+            const double candidate = score(surfaces, map, eye, aspect);
             if (candidate > bestScore * 1.05) {  // a clear gain over the start eye
                 best = eye;
                 bestScore = candidate;

@@ -1,8 +1,9 @@
 #pragma once
 
 // Choosing the eye for a building step: candidate eyes around the house, each scored by how
-// much of the step's new surface it sees face-on inside the picture; the best one wins, the
-// viewer's start eye on a tie.
+// much of the step's new surface it sees face-on inside the picture and not hidden behind the
+// pieces placed before; the best one wins, the viewer's start eye unless another is clearly
+// better.
 
 #include "maths/Maths.h"
 #include "mesh/HouseMesh.h"
