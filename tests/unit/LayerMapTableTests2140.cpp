@@ -106,16 +106,13 @@ TEST(LayerMapTables21to40, PlacementCountsPerMap) {
     const int expected[20] = {8,  12, 14, 16, 13, 11, 18, 6,  16, 17,
                               13, 6,  10, 9,  10, 5,  7,  10, 3,  13};
     const int expectedGroups[20] = {0, 2, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1};
-    int total = 0;
     for (int map = 21; map <= 40; ++map) {
         const Collected collected = collect(map);
         EXPECT_EQ(static_cast<int>(collected.placements.size()), expected[map - 21])
             << "map " << map;
         EXPECT_EQ(static_cast<int>(collected.groupOrigins.size()), expectedGroups[map - 21])
             << "map " << map;
-        total += static_cast<int>(collected.placements.size());
     }
-    EXPECT_EQ(total, 217);
 }
 
 TEST(LayerMapTables21to40, EveryLetteredRowIsDrawnInsideItsGroup) {
