@@ -45,11 +45,11 @@ public:
             const BodyBox& box = bodies[i];
             for (int x = cellOf(box.minX); x <= cellOf(box.maxX); ++x)
                 for (int z = cellOf(box.minZ); z <= cellOf(box.maxZ); ++z)
-                    cells[size_t(x * kCells + z)].push_back(i);
+                    cells[size_t(x) * kCells + size_t(z)].push_back(i);
         }
     }
     const std::vector<size_t>& around(double x, double z) const {
-        return cells[size_t(cellOf(x) * kCells + cellOf(z))];
+        return cells[size_t(cellOf(x)) * kCells + size_t(cellOf(z))];
     }
 
 private:

@@ -10,7 +10,7 @@ constexpr double kBrickHeight = 1.2;  // three plates
 // frame by kBasePlateOffset in x and z so that the plate is centred on the world origin, then
 // scale by kHouseScale into world units.
 constexpr int kBasePlateSize = 32;
-constexpr double kBasePlateOffset = -kBasePlateSize / 2;
+constexpr double kBasePlateOffset = -kBasePlateSize / 2.0;
 constexpr double kHouseScale = 0.1;  // world units per brick unit
 
 // The pieces' round parts were laid out with pi rounded to 3.14159265 (not maths/Angles.h's

@@ -26,7 +26,7 @@ public:
 
     void reset();
     // Turns about the vertical axis and tilts, both in degrees; the tilt is clamped.
-    void orbit(double azimuthDegrees, double tiltDegrees);
+    void orbit(double azimuthChange, double tiltChange);
     // Multiplies the distance by `factor` (below 1 comes closer); the result is clamped.
     void zoom(double factor);
 
