@@ -12,6 +12,17 @@ bool IsAffine(float const* e) {
     return e[3] == 0.0f && e[7] == 0.0f && e[11] == 0.0f && e[15] == 1.0f;
 }
 
+// The translation of an affine matrix's inverse, -(R^T * t), for a rotation R (the upper 3 × 3)
+// and translation t (entries 12 to 14).
+struct AffineInverseTranslation {
+    float x, y, z;
+};
+AffineInverseTranslation affineInverseTranslation(float const* e) {
+    return {-(e[0] * e[12] + e[1] * e[13] + e[2] * e[14]),
+            -(e[4] * e[12] + e[5] * e[13] + e[6] * e[14]),
+            -(e[8] * e[12] + e[9] * e[13] + e[10] * e[14])};
+}
+
 }  // namespace
 
 MATRIX4X4::MATRIX4X4() { LoadIdentity(); }
@@ -303,23 +314,18 @@ void MATRIX4X4::Invert() { *this = GetInverse(); }
 
 MATRIX4X4 MATRIX4X4::GetAffineInverse() const {
     float const* e = entries;
-    // -(R^T * t)
-    const float tx = -(e[0] * e[12] + e[1] * e[13] + e[2] * e[14]);
-    const float ty = -(e[4] * e[12] + e[5] * e[13] + e[6] * e[14]);
-    const float tz = -(e[8] * e[12] + e[9] * e[13] + e[10] * e[14]);
-    return MATRIX4X4(e[0], e[4], e[8], 0.0f, e[1], e[5], e[9], 0.0f, e[2], e[6], e[10], 0.0f, tx,
-                     ty, tz, 1.0f);
+    const AffineInverseTranslation t = affineInverseTranslation(e);
+    return MATRIX4X4(e[0], e[4], e[8], 0.0f, e[1], e[5], e[9], 0.0f, e[2], e[6], e[10], 0.0f, t.x,
+                     t.y, t.z, 1.0f);
 }
 
 void MATRIX4X4::AffineInvert() { *this = GetAffineInverse(); }
 
 MATRIX4X4 MATRIX4X4::GetAffineInverseTranspose() const {
     float const* e = entries;
-    const float tx = -(e[0] * e[12] + e[1] * e[13] + e[2] * e[14]);
-    const float ty = -(e[4] * e[12] + e[5] * e[13] + e[6] * e[14]);
-    const float tz = -(e[8] * e[12] + e[9] * e[13] + e[10] * e[14]);
-    return MATRIX4X4(e[0], e[1], e[2], tx, e[4], e[5], e[6], ty, e[8], e[9], e[10], tz, 0.0f, 0.0f,
-                     0.0f, 1.0f);
+    const AffineInverseTranslation t = affineInverseTranslation(e);
+    return MATRIX4X4(e[0], e[1], e[2], t.x, e[4], e[5], e[6], t.y, e[8], e[9], e[10], t.z, 0.0f,
+                     0.0f, 0.0f, 1.0f);
 }
 
 void MATRIX4X4::AffineInvertTranspose() { *this = GetAffineInverseTranspose(); }
