@@ -61,6 +61,15 @@ bool applyQuarterTurn(double angle, double width, double depth) {
     return true;
 }
 
+std::array<Point, 10> prismOfSection(const double (&section)[5][2], double length) {
+    std::array<Point, 10> vertices;
+    for (int i = 0; i < 5; ++i) {
+        vertices[size_t(i)] = Point(section[i][0], section[i][1], length);
+        vertices[size_t(9 - i)] = Point(section[i][0], section[i][1], 0);
+    }
+    return vertices;
+}
+
 bool applyTurnAtNinetyOnly(double angle, double width, double depth) {
     return angle == 90 && applyQuarterTurn(angle, width, depth);
 }

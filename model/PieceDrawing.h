@@ -4,6 +4,8 @@
 // brick units. The drawing helpers leave the matrix as they found it; applyQuarterTurn does
 // not: it applies its turn to the current matrix, for the caller to save and restore.
 
+#include <array>
+
 #include "model/Point.h"
 
 class BrikVantaHouse;
@@ -18,6 +20,11 @@ struct SolidTables {
     int slotsPerFace;
 };
 void drawTableSolid(const SolidTables& solid);
+
+// The ten vertices of a prism along z with a five-point x-y cross-section: the points at
+// z = length in the given order, then at z = 0 in reverse order (as the tiles' face tables
+// index them).
+std::array<Point, 10> prismOfSection(const double (&section)[5][2], double length);
 
 // One convex polygon with the normal of its first three vertices.
 void drawPolygon(const Point* vertices, int vertexCount);

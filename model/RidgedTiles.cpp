@@ -54,26 +54,14 @@ constexpr int kEndRidgedTileFaces[8 * 5] = {
 void BrikVantaHouse::drawSolidRidgedTile(int length, int angle, BrikColor colour) {
     applyBrikColor(colour);
     const double n = length;
-    // clang-format off
-    const Point vertices[10] = {
-        {2, 0, n},
-        {2, 0.2, n},
-        {1, 1.2, n},
-        {0, 0.2, n},
-        {0, 0, n},
-        {0, 0, 0},
-        {0, 0.2, 0},
-        {1, 1.2, 0},
-        {2, 0.2, 0},
-        {2, 0, 0},
-    };
-    // clang-format on
+    constexpr double kSection[5][2] = {{2, 0}, {2, 0.2}, {1, 1.2}, {0, 0.2}, {0, 0}};
+    const std::array<Point, 10> vertices = prismOfSection(kSection, n);
 
     drawTarget().pushMatrix();
     // The straight tile knows only the quarter turn; at 180 and 270 it draws as at 0
     // (the house lays it only at 0).
     applyTurnAtNinetyOnly(angle, kWidth, n);
-    drawTableSolid(SolidTables{vertices, kRidgedTileFaces, 7, 5});
+    drawTableSolid(SolidTables{vertices.data(), kRidgedTileFaces, 7, 5});
     drawTarget().popMatrix();
 }
 

@@ -25,20 +25,10 @@ constexpr int kRoofTileFaces[7 * 5] = {
 };
 // clang-format on
 
-// The x-y cross-section (0, 0), (2, 0), (2, 1.2), (1, 1.2), (0, 0.2), at z = n and z = 0.
+// The x-y cross-section, a prism from z = 0 to z = n.
 std::array<Point, 10> roofTileVertices(double n) {
-    return {{
-        {2, 0, n},
-        {2, 1.2, n},
-        {1, 1.2, n},
-        {0, 0.2, n},
-        {0, 0, n},
-        {0, 0, 0},
-        {0, 0.2, 0},
-        {1, 1.2, 0},
-        {2, 1.2, 0},
-        {2, 0, 0},
-    }};
+    constexpr double kSection[5][2] = {{2, 0}, {2, 1.2}, {1, 1.2}, {0, 0.2}, {0, 0}};
+    return prismOfSection(kSection, n);
 }
 
 // Colour, orientation and the row of studs on the flat top, common to both tiles; leaves
