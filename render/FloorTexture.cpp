@@ -13,8 +13,7 @@ unsigned loadTextureFloor(const char* path) {
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
 
-    LoadedImage* image = ImageLoad(path);
-    if (image == nullptr) exit(-1);
+    LoadedImage* image = ImageLoad(path);  // ends the process itself when it cannot
     // The pixels are handed to OpenGL as RGB: any other channel count would be misread
     // and read past the end of the buffer.
     if (image->sizeZ != 3) {
