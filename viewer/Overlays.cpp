@@ -4,6 +4,7 @@
 #include "viewer/Overlays.h"
 
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 #include <vector>
 
@@ -72,7 +73,7 @@ std::vector<unsigned char> shadowMapGreys() {
             const double distance = b / (2.0 * depths[i] - 1.0 + a);
             level = (distance - nearPlane) / (farPlane - nearPlane);
         }
-        greys[i] = static_cast<unsigned char>(std::clamp(level, 0.0, 1.0) * 255.0 + 0.5);
+        greys[i] = static_cast<unsigned char>(std::lround(std::clamp(level, 0.0, 1.0) * 255.0));
     }
     return greys;
 }
