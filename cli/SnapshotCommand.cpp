@@ -16,6 +16,7 @@
 #include "cli/DrawingWindow.h"
 #include "cli/OptionValues.h"
 #include "cli/OutputPath.h"
+#include "maths/Statistics.h"
 #include "model/ExtraScenes.h"
 #include "render/FrameCapture.h"
 #include "render/Renderer.h"
@@ -67,16 +68,6 @@ SceneFunction sceneFunction(const std::string& scene) {
     if (scene == "base-plate") return DrawBasePlateScene;
     if (scene == "showcase") return DrawShowcaseScene;
     return nullptr;  // the house
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-double minimum(const std::vector<double>& values) {
-    return *std::min_element(values.begin(), values.end());
 }
 
 void printRow(const char* name, const std::vector<double>& values) {

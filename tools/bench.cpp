@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "maths/Statistics.h"
 #include "render/Renderer.h"
 #include "viewer/ViewerShell.h"
 
@@ -107,15 +108,6 @@ FrameCost costOf(void (*draw)()) {
 
 void drawFixed() { renderFrame(); }
 void drawFast() { fastRenderer()->render(); }
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-double minimum(const std::vector<double>& values) {
-    return *std::min_element(values.begin(), values.end());
-}
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "maths/Statistics.h"
+
 namespace {
 double monotonicSeconds() {
     timespec now;
@@ -75,11 +77,6 @@ bool runOnce(Command& command) {
     return any;
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 }  // namespace
 
 int main(int argc, char** argv) {
