@@ -47,6 +47,13 @@ long long ScratchBytes(const Image* image) {
     return static_cast<long long>(kImageScratchRowsOfWidth) * image->sizeX;
 }
 
+// The fewest bytes a run-length row of the image's width can take: one two-byte repeat packet
+// per 127 pixels and the end packet. A shorter row can never decode, so it is refused with the
+// tables, before the pixel buffer is allocated.
+long long MinimumRowBytes(const Image* image) {
+    return 2LL * ((image->sizeX + kImageMaxPacket - 1) / kImageMaxPacket) + 1;
+}
+
 bool ReadAt(Image* image, long long offset, void* buffer, long long bytes, ImageError* error) {
     if (std::fseek(image->file, static_cast<long>(offset), SEEK_SET) != 0 ||
         std::fread(buffer, 1, static_cast<size_t>(bytes), image->file) !=
@@ -106,6 +113,8 @@ bool ReadRunLengthTables(Image* image, ImageError* error) {
         const long long z = i / image->sizeY;
         if (length < 0)
             return Fail(error, ImageFault::RowLengthNegative, image->path, y, z, length);
+        if (length < MinimumRowBytes(image))
+            return Fail(error, ImageFault::RowTooShort, image->path, y, z, length, image->sizeX);
         if (length > ScratchBytes(image))
             return Fail(error, ImageFault::RowTooLong, image->path, y, z, length,
                         ScratchBytes(image));

@@ -64,28 +64,29 @@ struct LoadedImage {
 
 // Every way a read can fail, with its message. "{}" stands for the numbers that
 // follow in order; every message except the first two is prefixed "<path>: ".
-#define BRIK_IMAGE_FAULTS(X)                                                                   \
-    X(CannotOpen, "") /* reported by perror(path) */                                           \
-    X(OutOfMemory, "Out of memory!")                                                           \
-    X(NotAFile, "not a regular file")                                                          \
-    X(NotAnImage, "not an SGI image (it does not start with the number 474)")                  \
-    X(ShortHeader, "file is {} bytes, shorter than its 512-byte header")                       \
-    X(ChannelCount, "{} channels; only 1 to 4 can be read")                                    \
-    X(BytesPerChannel, "{} bytes per channel; only 1 can be read")                             \
-    X(EmptyImage, "image is {} x {} pixels; both must be at least 1")                          \
-    X(ImageTooLarge,                                                                           \
-      "image of {} x {} pixels and {} channels needs {} bytes, over the limit of {}")          \
-    X(VerbatimTruncated, "verbatim data needs {} bytes but the file has {}")                   \
-    X(TablesOutsideFile, "run-length tables end at byte {}, past the end of the {}-byte file") \
-    X(RowLengthNegative, "run-length row {} of channel {} has negative length {}")             \
-    X(RowTooLong,                                                                              \
-      "run-length row {} of channel {} is {} bytes, longer than the {}-byte row buffer")       \
-    X(RowOutsideFile,                                                                          \
-      "run-length row {} of channel {} ends at byte {}, past the end of the {}-byte file")     \
-    X(RowOverrun, "run-length row {} of channel {} decodes to more than {} bytes")             \
-    X(RowNoEndPacket, "run-length row {} of channel {} has no end packet")                     \
-    X(RowShort, "run-length row {} of channel {} decodes to {} of {} bytes")                   \
-    X(RowOutOfRange, "row {} of channel {} is outside the {} x {} x {} image")                 \
+#define BRIK_IMAGE_FAULTS(X)                                                                      \
+    X(CannotOpen, "") /* reported by perror(path) */                                              \
+    X(OutOfMemory, "Out of memory!")                                                              \
+    X(NotAFile, "not a regular file")                                                             \
+    X(NotAnImage, "not an SGI image (it does not start with the number 474)")                     \
+    X(ShortHeader, "file is {} bytes, shorter than its 512-byte header")                          \
+    X(ChannelCount, "{} channels; only 1 to 4 can be read")                                       \
+    X(BytesPerChannel, "{} bytes per channel; only 1 can be read")                                \
+    X(EmptyImage, "image is {} x {} pixels; both must be at least 1")                             \
+    X(ImageTooLarge,                                                                              \
+      "image of {} x {} pixels and {} channels needs {} bytes, over the limit of {}")             \
+    X(VerbatimTruncated, "verbatim data needs {} bytes but the file has {}")                      \
+    X(TablesOutsideFile, "run-length tables end at byte {}, past the end of the {}-byte file")    \
+    X(RowLengthNegative, "run-length row {} of channel {} has negative length {}")                \
+    X(RowTooShort, "run-length row {} of channel {} is {} bytes, too few to decode to {} pixels") \
+    X(RowTooLong,                                                                                 \
+      "run-length row {} of channel {} is {} bytes, longer than the {}-byte row buffer")          \
+    X(RowOutsideFile,                                                                             \
+      "run-length row {} of channel {} ends at byte {}, past the end of the {}-byte file")        \
+    X(RowOverrun, "run-length row {} of channel {} decodes to more than {} bytes")                \
+    X(RowNoEndPacket, "run-length row {} of channel {} has no end packet")                        \
+    X(RowShort, "run-length row {} of channel {} decodes to {} of {} bytes")                      \
+    X(RowOutOfRange, "row {} of channel {} is outside the {} x {} x {} image")                    \
     X(ShortRead, "read of {} bytes at byte {} came up short")
 
 enum class ImageFault {

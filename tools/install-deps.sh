@@ -9,6 +9,7 @@ packages=(
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libepoxy-dev libpng-dev
   libgtest-dev libcli11-dev libx11-dev libtinygltf-dev nlohmann-json3-dev
   assimp-utils chromium
+  clang libclang-rt-dev
   xvfb xauth
   netpbm imagemagick
 )

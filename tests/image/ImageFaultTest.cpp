@@ -167,6 +167,15 @@ TEST_F(ImageFaultTest, RowTableEntriesOutsideTheReadersLimits) {
     EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus),
                 FaultLine(ImageFault::RowLengthNegative, path, 1, 2, -1));
 
+    // A row of 5 pixels takes at least a repeat packet and the end packet.
+    for (unsigned int tooFew : {0u, 2u}) {
+        bytes = valid;
+        Put32BigEndian(bytes, length, tooFew);
+        Write(bytes);
+        EXPECT_EXIT(ImageLoad(path.c_str()), ExitedWithCode(kExitStatus),
+                    FaultLine(ImageFault::RowTooShort, path, 1, 2, tooFew, 5));
+    }
+
     bytes = valid;
     Put32BigEndian(bytes, length, 256 * 5 + 1);
     Write(bytes);
@@ -208,7 +217,6 @@ TEST_F(ImageFaultTest, RunLengthRowsWithoutTheirEndPacket) {
         {0x84, 1, 2, 3, 4},  // full width, then nothing
         {0x82, 1, 2, 0x02},  // repeat packet missing its value
         {0x84, 1, 2},        // literal packet cut off
-        {},                  // stored length 0
     };
     for (const auto& row : unended) {
         WriteRunLengthRows(4, {{0x04, 1, 0}, {0x04, 1, 0}, {0x04, 1, 0}, row});
