@@ -60,7 +60,8 @@ test: build
 # The whole suite again, built with AddressSanitizer (leak checks on) and UBSan; leaks inside
 # the OpenGL driver, GLX and freeglut are suppressed in tests/sanitizer/leaks.supp.
 test-sanitized: deps
-	@cmake -S . -B $(SANITIZED_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DBRIK_SANITIZE=ON > /dev/null
+	@cmake -S . -B $(SANITIZED_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DBRIK_SANITIZE=ON \
+	  -DBRIK_WERROR=$(WERROR) > /dev/null
 	@cmake --build $(SANITIZED_BUILD_DIR) -j $(JOBS)
 	@$(XVFB) ctest --test-dir $(SANITIZED_BUILD_DIR) --output-on-failure -j $(JOBS)
 
