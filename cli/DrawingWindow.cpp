@@ -7,16 +7,6 @@
 #include "cli/DisplayCheck.h"
 #include "viewer/ViewerShell.h"
 
-namespace {
-int reshapedWidth = 0, reshapedHeight = 0;
-void noteReshape(int width, int height) {
-    reshapedWidth = width;
-    reshapedHeight = height;
-    Reshape(width, height);
-}
-void noDisplay() {}
-}  // namespace
-
 WindowOpening openDrawingWindow(const CLI::App& command, int width, int height) {
     const DisplayConnection display;
     if (!display.isOpen()) {
@@ -35,12 +25,10 @@ WindowOpening openDrawingWindow(const CLI::App& command, int width, int height) 
     if (!Init()) return WindowOpening::MissingExtensions;
 
     // Let the window appear so that its size is settled before drawing.
-    glutDisplayFunc(noDisplay);
-    glutReshapeFunc(noteReshape);
-    for (int i = 0; i < 200 && reshapedWidth == 0; ++i) glutMainLoopEvent();
-    if (reshapedWidth != width || reshapedHeight != height) {
-        reportError(command, "the window is " + std::to_string(reshapedWidth) + "x" +
-                                 std::to_string(reshapedHeight) + " instead of " +
+    const WindowSize settled = settleWindow();
+    if (settled.width != width || settled.height != height) {
+        reportError(command, "the window is " + std::to_string(settled.width) + "x" +
+                                 std::to_string(settled.height) + " instead of " +
                                  std::to_string(width) + "x" + std::to_string(height) +
                                  " (is the screen large enough?)");
         Reshape(width, height);

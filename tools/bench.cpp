@@ -23,6 +23,7 @@
 
 #include "maths/Statistics.h"
 #include "render/Renderer.h"
+#include "tools/ResidentMemory.h"
 #include "viewer/ViewerShell.h"
 
 namespace {
@@ -59,25 +60,6 @@ bool parseOptions(int argc, char** argv, Options* options) {
         }
     }
     return true;
-}
-
-int reshapedWidth = 0;
-void noteReshape(int width, int height) {
-    reshapedWidth = width;
-    Reshape(width, height);
-}
-void noDisplay() {}
-
-// The process's resident memory in MiB, from /proc.
-double residentMiB() {
-    FILE* status = fopen("/proc/self/status", "r");
-    if (!status) return 0;
-    char line[256];
-    long kibibytes = 0;
-    while (fgets(line, sizeof line, status))
-        if (sscanf(line, "VmRSS: %ld kB", &kibibytes) == 1) break;
-    fclose(status);
-    return double(kibibytes) / 1024;
 }
 
 // One frame's wall-clock time and the processor time of all the process's threads (the
@@ -118,12 +100,10 @@ int main(int argc, char** argv) {
     glutInitWindowSize(options.width, options.height);
     glutCreateWindow("brik-bench");
     if (!Init()) return 1;
-    glutDisplayFunc(noDisplay);
-    glutReshapeFunc(noteReshape);
-    for (int i = 0; i < 200 && reshapedWidth == 0; ++i) glutMainLoopEvent();
+    settleWindow();
     Reshape(options.width, options.height);
 
-    const double residentBefore = residentMiB();
+    const double residentBefore = double(residentKiB()) / 1024;
     const auto buildStart = std::chrono::steady_clock::now();
     if (selectRenderer(Renderer::Fast, "brik-bench") != Renderer::Fast) return 1;
     glFinish();
@@ -131,7 +111,7 @@ int main(int argc, char** argv) {
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - buildStart)
             .count();
     const double firstFastFrame = costOf(drawFast).wall;  // fills the shadow map
-    const double residentAfter = residentMiB();
+    const double residentAfter = double(residentKiB()) / 1024;
     costOf(drawFixed);
 
     std::vector<double> fixedTimes, fastTimes, fixedProcessor, fastProcessor;

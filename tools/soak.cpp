@@ -17,6 +17,7 @@
 #include <string>
 
 #include "render/Renderer.h"
+#include "tools/ResidentMemory.h"
 #include "viewer/ViewerShell.h"
 
 namespace {
@@ -51,25 +52,6 @@ bool parseOptions(int argc, char** argv, Options* options) {
     return true;
 }
 
-// Resident memory in KiB, from /proc.
-long residentKiB() {
-    FILE* status = std::fopen("/proc/self/status", "r");
-    if (status == nullptr) return 0;
-    char line[256];
-    long kibibytes = 0;
-    while (std::fgets(line, sizeof line, status))
-        if (std::sscanf(line, "VmRSS: %ld kB", &kibibytes) == 1) break;
-    std::fclose(status);
-    return kibibytes;
-}
-
-int reshapedWidth = 0;
-void noteReshape(int width, int height) {
-    reshapedWidth = width;
-    Reshape(width, height);
-}
-void noDisplay() {}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,9 +63,7 @@ int main(int argc, char** argv) {
     glutCreateWindow("brik-soak");
     if (!Init()) return 1;
     selectRenderer(options.renderer, "brik-soak");
-    glutDisplayFunc(noDisplay);
-    glutReshapeFunc(noteReshape);
-    for (int i = 0; i < 200 && reshapedWidth == 0; ++i) glutMainLoopEvent();
+    settleWindow();
     Reshape(kWindowWidth, kWindowHeight);
 
     long warmedUpKiB = 0, largestKiB = 0;

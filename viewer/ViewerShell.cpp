@@ -1,5 +1,5 @@
 #include <epoxy/gl.h>
-#include <GL/glut.h>
+#include <GL/freeglut.h>
 
 #include "viewer/ViewerShell.h"
 
@@ -76,4 +76,20 @@ void Display() {
     glFinish();
     glutSwapBuffers();
     if (needsContinuousRedraw()) glutPostRedisplay();
+}
+
+namespace {
+WindowSize reportedSize{0, 0};
+void noteReshape(int width, int height) {
+    reportedSize = {width, height};
+    Reshape(width, height);
+}
+void drawNothing() {}
+}  // namespace
+
+WindowSize settleWindow() {
+    glutDisplayFunc(drawNothing);
+    glutReshapeFunc(noteReshape);
+    for (int i = 0; i < 200 && reportedSize.width == 0; ++i) glutMainLoopEvent();
+    return reportedSize;
 }

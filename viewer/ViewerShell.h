@@ -41,3 +41,12 @@ bool needsContinuousRedraw();
 // The display callback: composeFrame, then swap, and ask for the next frame at once while
 // needsContinuousRedraw().
 void Display();
+
+// For programs that draw into a window of their own without the main loop (the brik command,
+// the benches): lets the window appear and handles its events until it reports its size, with
+// Reshape keeping the camera current, and returns that size (0 × 0 if it never came).
+struct WindowSize {
+    int width;
+    int height;
+};
+WindowSize settleWindow();
