@@ -40,6 +40,15 @@ void append(std::vector<unsigned char>& bytes, const float* values, size_t count
 
 bool writeGltf(const HouseMesh& mesh, const std::string& path, bool binary, double scale,
                std::string* error) {
+    std::string data;
+    if (!gltfBytes(mesh, binary, scale, &data)) {
+        *error = path + ": the glTF data could not be serialised";
+        return false;
+    }
+    return writeFileAtomically(path, data.data(), data.size(), error);
+}
+
+bool gltfBytes(const HouseMesh& mesh, bool binary, double scale, std::string* bytes) {
     const MaterialSorting sorting = sortIntoMaterials(mesh);
     const std::vector<std::string> names = placementNames(mesh);
 
@@ -138,12 +147,9 @@ bool writeGltf(const HouseMesh& mesh, const std::string& path, bool binary, doub
     model.scenes.push_back(scene);
     model.defaultScene = 0;
 
-    std::ostringstream bytes;
+    std::ostringstream stream;
     tinygltf::TinyGLTF writer;
-    if (!writer.WriteGltfSceneToStream(&model, bytes, false, binary)) {
-        *error = path + ": the glTF data could not be serialised";
-        return false;
-    }
-    const std::string data = bytes.str();
-    return writeFileAtomically(path, data.data(), data.size(), error);
+    if (!writer.WriteGltfSceneToStream(&model, stream, false, binary)) return false;
+    *bytes = stream.str();
+    return true;
 }

@@ -9,3 +9,7 @@
 
 bool writeGltf(const HouseMesh& mesh, const std::string& path, bool binary, double scale,
                std::string* error);
+
+// The glTF (binary: GLB) that writeGltf writes, in memory. False when TinyGLTF cannot
+// serialise it.
+bool gltfBytes(const HouseMesh& mesh, bool binary, double scale, std::string* bytes);
