@@ -39,9 +39,14 @@ std::string guidePage(const GuideImage& cover, const GuideImage steps[], int ste
         "body { font-family: sans-serif; margin: 2em; color: #222; }\n"
         "table { border-collapse: collapse; margin: 0.5em 0; }\n"
         "td, th { border: 1px solid #bbb; padding: 2px 8px; text-align: left; }\n"
-        ".step { display: flex; gap: 2em; align-items: flex-start; margin: 2em 0; }\n"
+        "img { max-width: 100%; height: auto; }\n"
+        ".step { display: flex; flex-wrap: wrap; gap: 2em; align-items: flex-start; margin: 2em 0; "
+        "}\n"
+        "@media (max-width: 600px) { body { margin: 1em; } td, th { padding: 2px 4px; } }\n"
         ".swatch { display: inline-block; width: 0.9em; height: 0.9em; border: 1px solid #444; }\n"
-        "</style>\n</head>\n<body>\n<h1>BRIK Vanta House</h1>\n" +
+        "</style>\n</head>\n<body>\n<h1>BRIK Vanta House</h1>\n"
+        "<p><a href=\"3d.html\">The guide in 3D</a>: turn the model in your hands, zoom in and "
+        "step forward and back.</p>\n" +
         image(cover, "the finished house") + "\n<h2>Parts list</h2>\n<p>" +
         std::to_string(all.total()) + " parts, " + std::to_string(all.parts.size()) +
         " different. Start with the base plate, then add the pieces of each step; the pieces "
