@@ -19,6 +19,7 @@
 #include "cli/DrawingWindow.h"
 #include "cli/OptionValues.h"
 #include "cli/OutputPath.h"
+#include "instructions/Guide3D.h"
 #include "instructions/GuidePage.h"
 #include "instructions/StepDrawTarget.h"
 #include "instructions/StepView.h"
@@ -110,6 +111,19 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
     const std::string page = guidePage(cover, steps.data(), kLayerMapCount);
     const std::string index = (folder / "index.html").string();
     if (!writeFileAtomically(index, page.data(), page.size(), &why)) {
+        reportError(command, why);
+        return kExitFailure;
+    }
+    std::vector<PartsList> stepParts;
+    for (int map = 1; map <= kLayerMapCount; ++map)
+        stepParts.push_back(partsOfMaps(map, map, false));
+    std::vector<GuideFile> guide3D;
+    bool written =
+        guide3DFiles(house, partsOfMaps(1, kLayerMapCount, true), stepParts, &guide3D, &why);
+    for (size_t i = 0; written && i < guide3D.size(); ++i)
+        written = writeFileAtomically((folder / guide3D[i].name).string(), guide3D[i].bytes.data(),
+                                      guide3D[i].bytes.size(), &why);
+    if (!written) {
         reportError(command, why);
         return kExitFailure;
     }

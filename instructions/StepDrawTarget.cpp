@@ -1,8 +1,6 @@
 #include "instructions/StepDrawTarget.h"
 
 namespace {
-constexpr double kFadeGrey = 0.5;     // the grey earlier pieces are blended towards
-constexpr double kFadeWeight = 0.65;  // how much of that grey they get
 DrawTarget& out() { return immediateDrawTarget(); }
 }  // namespace
 

@@ -8,6 +8,10 @@
 
 #include "model/DrawTarget.h"
 
+// Fading, on the palette's sRGB-encoded channels (0...1); the 3D guide fades the same way.
+constexpr double kFadeGrey = 0.5;     // the grey earlier pieces are blended towards
+constexpr double kFadeWeight = 0.65;  // how much of that grey they get
+
 class StepDrawTarget : public DrawTarget {
 public:
     // The layer map whose pieces are shown in full (1-40); 0 shows everything in full.
