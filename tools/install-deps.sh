@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the viewer and its tests need, if any are missing, and the
-# glTF validator the export tests run (npm, into tools/gltf-validator/node_modules).
+# npm packages the tests run (into tools/gltf-validator and tools/guide3d, node_modules).
 # As root it runs apt-get; otherwise it prints the command to run and fails.
 set -euo pipefail
 
@@ -23,16 +23,22 @@ done
 # node and npm may come from another packaging of nodejs; only ask for them when absent.
 command -v npm > /dev/null || missing+=(nodejs npm)
 
-install_validator() {
-  local folder
-  folder="$(dirname "$0")/gltf-validator"
-  [[ -d "$folder/node_modules/gltf-validator" ]] && return 0
-  echo "Installing the glTF validator (npm) into $folder"
-  (cd "$folder" && npm ci --no-audit --no-fund --silent)
+# The npm folders the tests run, each with a package whose presence shows it installed: the
+# glTF validator; the 3D guide's browser driver (with the WebGL library and the bundler that
+# tools/guide3d/bundle.sh uses).
+install_npm_folders() {
+  local tools entry folder
+  tools="$(dirname "$0")"
+  for entry in gltf-validator:gltf-validator guide3d:puppeteer-core; do
+    folder="$tools/${entry%%:*}"
+    [[ -d "$folder/node_modules/${entry#*:}" ]] && continue
+    echo "Installing the npm packages of $folder"
+    (cd "$folder" && npm ci --no-audit --no-fund --silent)
+  done
 }
 
 if [[ ${#missing[@]} -eq 0 ]]; then
-  install_validator
+  install_npm_folders
   exit 0
 fi
 
@@ -45,4 +51,4 @@ fi
 echo "Installing: ${missing[*]}"
 apt-get update -qq
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-install_validator
+install_npm_folders

@@ -1,10 +1,15 @@
 // brik instructions as a reader sees it: the page opened in headless Chromium shows the cover,
-// and every picture the page names exists and is a PNG of the size the page gives it.
+// and every picture the page names exists and is a PNG of the size the page gives it; the 3D
+// guide beside it turns through the steps.
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "BrikCommand.h"
 
@@ -61,4 +66,44 @@ TEST_F(Instructions, RefusesBadOptionsAndNeedsADisplay) {
     const RunResult taken = run(kBrik + " instructions -o taken", directory);
     EXPECT_EQ(taken.status, 1);
     EXPECT_EQ(taken.err, "brik instructions: taken: exists and is not a folder\n");
+}
+
+// The 3D guide as a reader uses it, in headless Chromium with its software WebGL
+// (tools/guide3d/read-guide.js drives it and reports what it saw, line by line).
+TEST_F(Instructions, The3DGuideTurnsThroughTheStepsInABrowser) {
+    copyFloorImage();
+    ASSERT_EQ(run(kBrik + " instructions -o guide --size 64x48", directory).status, 0);
+    const fs::path reader = fs::current_path() / "tools" / "guide3d" / "read-guide.js";
+    const RunResult seen = run("node '" + reader.string() + "' guide .", directory);
+    ASSERT_EQ(seen.status, 0) << seen.err;
+
+    std::vector<std::string> steps;
+    std::string parts;
+    std::istringstream lines(seen.out);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_NE(line.rfind("error ", 0), 0u) << line << ": no console error nor failed load";
+        int scroll = 0, client = 0;
+        if (std::sscanf(line.c_str(), "widths %*s %*s %d %d", &scroll, &client) == 2) {
+            EXPECT_LE(scroll, client) << line << ": no horizontal scrollbar";
+        }
+        if (line.rfind("step ", 0) == 0) steps.push_back(line.substr(5));
+        if (line.rfind("part ", 0) == 0) parts += line.substr(5) + "\n";
+    }
+    // Opened, dragged to step 23, then the left arrow key.
+    EXPECT_EQ(steps, (std::vector<std::string>{"0", "23", "22"})) << seen.out;
+
+    // Step 23's list is brik parts' (its CSV without the rgb column).
+    std::istringstream csv(run(kBrik + " parts --map 23 --csv", directory).out);
+    std::string expected;
+    std::string row;
+    std::getline(csv, row);  // the header
+    while (std::getline(csv, row)) expected += row.substr(0, row.rfind(',')) + "\n";
+    EXPECT_EQ(parts, expected);
+
+    // The view shows the model (a blank one has a colour or two) and steps 22 and 23 differ.
+    const RunResult colours = run("identify -format '%k' step-23.png", directory);
+    ASSERT_EQ(colours.status, 0) << colours.err;
+    EXPECT_GT(std::stoi(colours.out), 1000);
+    const RunResult difference = run("compare -metric AE step-22.png step-23.png null:", directory);
+    EXPECT_GT(std::atof(difference.err.c_str()), 0) << difference.err;
 }
