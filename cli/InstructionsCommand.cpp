@@ -1,6 +1,6 @@
 // brik instructions: a building guide in a folder: index.html with the cover, the parts list
 // and forty steps, each step's picture drawn by the shadow-mapped frame with the pieces placed
-// before it faded.
+// before it faded; and the same steps in 3D (3d.html and its files).
 
 #include <epoxy/gl.h>
 #include <GL/freeglut.h>
@@ -134,7 +134,8 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
 
 Command addInstructionsCommand(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
-        "instructions", "Write a step-by-step building guide (index.html and PNGs) into a folder");
+        "instructions",
+        "Write a step-by-step building guide (index.html and PNGs, and 3d.html) into a folder");
     auto options = std::make_shared<InstructionsOptions>();
     command->add_option("-o,--output", options->folder, "the folder to write (created if missing)")
         ->check(nonEmptyPath)

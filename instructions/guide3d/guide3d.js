@@ -2,8 +2,8 @@
 // steps and the first frame's eye and light, in the glTF's metres) with the bundled WebGL
 // library (window.THREE) and turns through the steps. Step 0 is the finished model; step k
 // shows map k's pieces in full colour, the earlier ones faded, the later ones hidden.
-// It draws only when something changed. Once a step is on the screen, body's data-step
-// attribute names it.
+// It draws only when something changed. Once the model and a step are on the screen, body's
+// data-step attribute names the step.
 (function () {
     'use strict';
     const guide = window.brikGuide;
@@ -43,7 +43,7 @@
         requestAnimationFrame(() => {
             drawPending = false;
             renderer.render(scene, camera);
-            document.body.dataset.step = String(step);
+            if (model) document.body.dataset.step = String(step);
         });
     }
 
@@ -196,6 +196,6 @@
         status.remove();
         resize();
         frame(new THREE.Vector3().fromArray(guide.eye));
-        setStep(0);
+        setStep(step);
     }, showError), showError);
 })();
