@@ -32,7 +32,6 @@
     scene.add(light, light.target);
 
     let model = null;
-    let bounds = null;  // the whole model's box
     let step = 0;
     let drawPending = false;
     const looks = [];  // per mesh: {mesh, step (0: before the first), full, faded}
@@ -71,7 +70,7 @@
             looks.push({ mesh: object, step: stepOf.get(object) || 0, full: object.material,
                          faded: fadedMaterial(object.material, cache) });
         });
-        bounds = new THREE.Box3().setFromObject(root);
+        const bounds = new THREE.Box3().setFromObject(root);
         const r = bounds.getBoundingSphere(new THREE.Sphere()).radius;
         const toLight = new THREE.Vector3().fromArray(guide.light).normalize();
         light.target.position.copy(bounds.getCenter(new THREE.Vector3()));
@@ -84,10 +83,13 @@
         controls.maxDistance = r * 10;
     }
 
-    // Looks at the whole model from `direction` (towards the eye), as near as it can with
-    // every corner of the model's box inside the view.
+    // Looks at the pieces shown from `direction` (towards the eye), as near as it can with
+    // every corner of their box inside the view.
     function frame(direction) {
-        const centre = bounds.getCenter(new THREE.Vector3());
+        const shown = new THREE.Box3();
+        for (const look of looks)
+            if (look.mesh.visible) shown.union(new THREE.Box3().setFromObject(look.mesh));
+        const centre = shown.getCenter(new THREE.Vector3());
         camera.position.copy(centre).add(direction.normalize());
         camera.lookAt(centre);
         const toCamera = camera.quaternion.clone().invert();
@@ -95,9 +97,9 @@
         const tanHorizontal = tanVertical * camera.aspect;
         let distance = 0;
         for (let corner = 0; corner < 8; ++corner) {
-            const point = new THREE.Vector3(corner & 1 ? bounds.max.x : bounds.min.x,
-                                            corner & 2 ? bounds.max.y : bounds.min.y,
-                                            corner & 4 ? bounds.max.z : bounds.min.z);
+            const point = new THREE.Vector3(corner & 1 ? shown.max.x : shown.min.x,
+                                            corner & 2 ? shown.max.y : shown.min.y,
+                                            corner & 4 ? shown.max.z : shown.min.z);
             point.sub(centre).applyQuaternion(toCamera);
             distance = Math.max(distance, point.z + Math.abs(point.x) / tanHorizontal,
                                 point.z + Math.abs(point.y) / tanVertical);
@@ -195,7 +197,7 @@
         prepare(model);
         status.remove();
         resize();
-        frame(new THREE.Vector3().fromArray(guide.eye));
         setStep(step);
+        frame(new THREE.Vector3().fromArray(guide.eye));
     }, showError), showError);
 })();
