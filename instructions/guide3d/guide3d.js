@@ -13,7 +13,21 @@
     const stepCount = guide.steps.length;
     slider.max = String(stepCount);
 
-    const renderer = new THREE.WebGLRenderer({ antialias: true });
+    function showError(error) {
+        status.textContent = `The model cannot be shown: ${error.message || error}`;
+        console.error(error);
+    }
+    if (typeof DecompressionStream === 'undefined') {
+        showError('this browser cannot unpack it (it lacks DecompressionStream)');
+        return;
+    }
+    let renderer;
+    try {
+        renderer = new THREE.WebGLRenderer({ antialias: true });
+    } catch (error) {
+        showError(error);  // no WebGL
+        return;
+    }
     renderer.setPixelRatio(Math.min(window.devicePixelRatio, 2));
     renderer.shadowMap.enabled = true;
     renderer.shadowMap.type = THREE.PCFShadowMap;
@@ -184,11 +198,6 @@
         const packed = Uint8Array.from(atob(guide.model), (digit) => digit.charCodeAt(0));
         const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream('deflate'));
         return new Response(stream).arrayBuffer();
-    }
-
-    function showError(error) {
-        status.textContent = `The model cannot be shown: ${error.message || error}`;
-        console.error(error);
     }
 
     unpackModel().then((glb) => new THREE.GLTFLoader().parse(glb, '', (gltf) => {
