@@ -161,7 +161,7 @@
             step === 0 ? 'The finished model' : `Step ${step} of ${stepCount}`;
         const total = showParts(step === 0 ? guide.parts : guide.steps[step - 1].parts);
         document.getElementById('step-summary').textContent = step === 0
-            ? `${total} parts. Press → or drag the slider to start building.`
+            ? `${total} parts. Press ▶ (or →) to start building.`
             : `${total} parts to add`;
         for (const look of looks) {
             look.mesh.visible = step === 0 || look.step <= step;
