@@ -31,6 +31,16 @@ std::string stepImageName(int map) {
     return name;
 }
 
+bool isGuideFileName(const std::string& name) {
+    if (name == kGuidePageFile || name == kGuideCoverFile) return true;
+    const std::string prefix = "step-", suffix = ".png";
+    if (name.size() <= prefix.size() + suffix.size() || name.rfind(prefix, 0) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    const std::string number = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    return number.find_first_not_of("0123456789") == std::string::npos;
+}
+
 std::string guidePage(const GuideImage& cover, const GuideImage steps[], int stepCount) {
     const PartsList all = partsOfMaps(1, stepCount, true);
     std::string html =

@@ -147,8 +147,8 @@ TEST_F(OutputFile, TheFloorGeneratorKeepsTheOldImageAndSaysWhyOnOneLine) {
         (fs::temp_directory_path() / fs::path(folder).filename()).string() + ".stderr";
     const std::pair<std::string, std::string> cases[] = {
         {"trap '' XFSZ; ulimit -f 4; " + program + " " + target.string(),
-         target.string() + ": File too large\n"},
-        {program + " /dev/full", "/dev/full: No space left on device\n"},
+         "brik-make-floor: " + target.string() + ": File too large\n"},
+        {program + " /dev/full", "brik-make-floor: /dev/full: No space left on device\n"},
     };
     for (const auto& [command, message] : cases) {
         SCOPED_TRACE(command);
