@@ -37,7 +37,8 @@ bool isGuideFileName(const std::string& name) {
     if (name.size() <= prefix.size() + suffix.size() || name.rfind(prefix, 0) != 0 ||
         name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
         return false;
-    const std::string number = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    const std::string number =
+        name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
     return number.find_first_not_of("0123456789") == std::string::npos;
 }
 

@@ -61,12 +61,12 @@ private:
     void discard();
 
     TemporaryNaming naming_;
-    std::string path_;                     // as given, for messages
-    std::string target_;                   // behind its links
-    std::string temporaryPath_;            // named temporary; empty while unnamed or direct
-    bool unnamed_ = false;                 // an O_TMPFILE temporary, linked in on commit
+    std::string path_;           // as given, for messages
+    std::string target_;         // behind its links
+    std::string temporaryPath_;  // named temporary; empty while unnamed or direct
+    bool unnamed_ = false;       // an O_TMPFILE temporary, linked in on commit
     bool finished_ = false;
-    TemporaryRegistration registration_;   // the named temporary, removed on a fatal signal
+    TemporaryRegistration registration_;  // the named temporary, removed on a fatal signal
     FILE* file_ = nullptr;
 };
 

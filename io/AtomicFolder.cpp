@@ -109,8 +109,8 @@ bool AtomicFolder::commit(std::string* error) {
     syncFolder(temporary_);
     {
         const DeferredSignals heldBack;
-        if (::renameat2(AT_FDCWD, temporary_.c_str(), AT_FDCWD, target_.c_str(),
-                        RENAME_EXCHANGE) != 0) {
+        if (::renameat2(AT_FDCWD, temporary_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) !=
+            0) {
             const int reason = errno;
             if (reason == ENOENT) {  // no old folder: the new one simply takes the name
                 if (::rename(temporary_.c_str(), target_.c_str()) != 0) {

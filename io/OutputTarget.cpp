@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kMostLinksFollowed = 40;          // as the system follows them
+constexpr int kMostLinksFollowed = 40;           // as the system follows them
 constexpr size_t kLongestNameInTemporary = 200;  // keeps the name under NAME_MAX (255)
 
 std::string temporaryPrefix(const std::string& target) {

@@ -44,7 +44,8 @@ void removeFolder(const char* path) {
             for (ssize_t at = 0; at < size;) {
                 const auto* entry = reinterpret_cast<const dirent64*>(entries + at);
                 const char* name = entry->d_name;
-                const bool dots = name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
+                const bool dots =
+                    name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
                 if (!dots && (::unlinkat(folder, name, 0) == 0 ||
                               ::unlinkat(folder, name, AT_REMOVEDIR) == 0))
                     removedSome = true;

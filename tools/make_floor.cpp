@@ -151,11 +151,13 @@ std::vector<unsigned char> DrawFloor() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app("Write the floor texture: warm wooden floorboards, 256 x 256, as a run-length "
-                 "encoded SGI image",
-                 "brik-make-floor");
+    CLI::App app(
+        "Write the floor texture: warm wooden floorboards, 256 x 256, as a run-length "
+        "encoded SGI image",
+        "brik-make-floor");
     std::string path = "images/Floor.rgb";
-    app.add_option("output", path, "the SGI image to write (a word starting with '-' only after --)")
+    app.add_option("output", path,
+                   "the SGI image to write (a word starting with '-' only after --)")
         ->check(CLI::Validator(
             [](std::string& text) { return text.empty() ? std::string("the path is empty") : ""; },
             "", "non-empty path"))

@@ -25,9 +25,9 @@ namespace {
 
 struct Writer {
     const char* name;
-    std::string command;   // the output's name follows
-    std::string output;    // a file, or the guide's folder
-    std::string prefix;    // of its error lines
+    std::string command;  // the output's name follows
+    std::string output;   // a file, or the guide's folder
+    std::string prefix;   // of its error lines
     bool folder = false;
 };
 
@@ -129,7 +129,8 @@ TEST_F(WholeOutput, AKilledWriterLeavesTheOldOutputOrTheNewOneAndNoTemporary) {
                 SCOPED_TRACE(std::string(strsignal(signal)) + " at " +
                              std::to_string(partOfTheRun) + " of the run");
                 putOldOutput(writer, directory);
-                const int status = runAndSignal(commandLine, directory, runTime * partOfTheRun, signal);
+                const int status =
+                    runAndSignal(commandLine, directory, runTime * partOfTheRun, signal);
                 EXPECT_TRUE((WIFSIGNALED(status) && WTERMSIG(status) == signal) ||
                             (WIFEXITED(status) && WEXITSTATUS(status) == 0))
                     << status;
@@ -164,9 +165,10 @@ TEST_F(WholeOutput, LinksAreWrittenThroughAndReadOnlyOutputsRefused) {
             if (kind == ReadOnly) {
                 putOldOutput(writer, directory);
                 ASSERT_EQ(::chown(output.c_str(), 65534, 65534), 0);
-                fs::permissions(output, fs::perms::owner_write | fs::perms::group_write |
-                                            fs::perms::others_write,
-                                fs::perm_options::remove);
+                fs::permissions(
+                    output,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
             }
             if (kind == LinkToOld || kind == DanglingLink) fs::create_symlink(real.output, output);
             if (kind == LinkToDevice) fs::create_symlink("/dev/null", output);
@@ -179,13 +181,15 @@ TEST_F(WholeOutput, LinksAreWrittenThroughAndReadOnlyOutputsRefused) {
                 EXPECT_TRUE(outputsOf(writer, directory) == before);
             } else if (kind == LinkToDevice && writer.folder) {
                 EXPECT_EQ(result.status, 1);
-                EXPECT_EQ(result.err, writer.prefix + writer.output + ": exists and is not a folder\n");
+                EXPECT_EQ(result.err,
+                          writer.prefix + writer.output + ": exists and is not a folder\n");
             } else {
                 EXPECT_EQ(result.status, 0) << result.err;
                 EXPECT_TRUE(fs::is_symlink(output)) << "the link was replaced";
                 if (kind != LinkToDevice) {
                     const Contents written = outputsOf(real, directory);
-                    EXPECT_FALSE(written.empty() || written == before) << "the target was not written";
+                    EXPECT_FALSE(written.empty() || written == before)
+                        << "the target was not written";
                 }
             }
             EXPECT_TRUE(fs::is_character_file("/dev/null"));
