@@ -109,9 +109,22 @@ int runAndSignal(const std::string& commandLine, const fs::path& directory,
     return status;
 }
 
-class WholeOutput : public ProgramFolder {};
+class WholeOutput : public ProgramFolder {
+protected:
+    // The tables below run every writer many times over: minutes under the sanitizers' slowdown,
+    // and nothing they check is about memory (the sanitized build's other tests run the same
+    // writers once each).
+    static bool slowedBySanitizers() {
+#if defined(__SANITIZE_ADDRESS__)
+        return true;
+#else
+        return false;
+#endif
+    }
+};
 
 TEST_F(WholeOutput, AKilledWriterLeavesTheOldOutputOrTheNewOneAndNoTemporary) {
+    if (slowedBySanitizers()) GTEST_SKIP() << "every writer many times over: the plain build's";
     copyFloorImage();
     const bool unnamedFiles = hasUnnamedFiles(directory);
     for (const Writer& writer : kWriters) {
@@ -152,6 +165,7 @@ TEST_F(WholeOutput, AKilledWriterLeavesTheOldOutputOrTheNewOneAndNoTemporary) {
 // Each writer on a link to its old output, a dangling link, a read-only file of another owner
 // and a link to a device. Only the guide refuses the device: it writes a folder.
 TEST_F(WholeOutput, LinksAreWrittenThroughAndReadOnlyOutputsRefused) {
+    if (slowedBySanitizers()) GTEST_SKIP() << "every writer many times over: the plain build's";
     copyFloorImage();
     enum Kind { LinkToOld, DanglingLink, ReadOnly, LinkToDevice };
     for (const Writer& writer : kWriters) {
