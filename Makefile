@@ -67,13 +67,16 @@ test-sanitized: deps
 
 # Fuzzes the SGI reader for FUZZ_SECONDS with libFuzzer (clang). An input that crashes it or
 # trips a sanitizer is written to tests/image/regressions/, which the reader's tests read.
+# Inputs grow up to twice the shipped floor image (whose long run-length tables are mutated
+# too: images/ is a seed folder), at full length from the start (-len_control=0).
 fuzz: deps
 	@cmake -S . -B $(FUZZ_BUILD_DIR) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIK_FUZZ=ON -DBRIK_TESTS=OFF > /dev/null
 	@cmake --build $(FUZZ_BUILD_DIR) --target brik_image_fuzzer
 	@mkdir -p $(FUZZ_BUILD_DIR)/corpus
 	@$(FUZZ_BUILD_DIR)/brik_image_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	  -artifact_prefix=tests/image/regressions/ $(FUZZ_BUILD_DIR)/corpus tests/fuzz/seeds \
+	  -max_len=$$((2 * $$(stat -c %s images/Floor.rgb))) -len_control=0 \
+	  -artifact_prefix=tests/image/regressions/ $(FUZZ_BUILD_DIR)/corpus tests/fuzz/seeds images \
 	  > $(FUZZ_BUILD_DIR)/fuzz.log 2>&1 || { tail -n 60 $(FUZZ_BUILD_DIR)/fuzz.log; exit 1; }
 	@grep -E "^stat::number_of_executed_units|Done" $(FUZZ_BUILD_DIR)/fuzz.log
 

@@ -29,8 +29,10 @@ bool parseModelPath(const std::string& text, std::string* path, std::string* why
 
 bool parseScale(const std::string& text, double* scale, std::string* why) {
     if (!parseFiniteNumber(text, scale, why)) return false;
-    if (*scale <= 0 || *scale > 1000) {
-        *why = "'" + text + "' is not between 0 and 1000 metres per stud pitch";
+    if (!(*scale >= kMinMetresPerStud && *scale <= kMaxMetresPerStud)) {
+        char range[64];
+        snprintf(range, sizeof range, "%g and %g", kMinMetresPerStud, kMaxMetresPerStud);
+        *why = "'" + text + "' is not between " + range + " metres per stud pitch";
         return false;
     }
     return true;

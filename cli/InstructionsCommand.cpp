@@ -7,9 +7,7 @@
 
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -24,6 +22,7 @@
 #include "instructions/StepDrawTarget.h"
 #include "instructions/StepView.h"
 #include "io/AtomicFile.h"
+#include "io/AtomicFolder.h"
 #include "model/Scene.h"
 #include "model/maps/LayerMaps.h"
 #include "render/FrameCapture.h"
@@ -43,24 +42,6 @@ void drawStep(float sceneTime) {
     DrawScene(sceneTime);
 }
 
-bool makeFolder(const std::string& folder, std::string* why) {
-    std::error_code error;
-    if (fs::exists(folder, error) && !fs::is_directory(folder, error)) {
-        *why = folder + ": exists and is not a folder";
-        return false;
-    }
-    fs::create_directory(folder, error);
-    if (error) {
-        *why = folder + ": " + error.message();
-        return false;
-    }
-    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-        *why = folder + ": " + std::strerror(errno);
-        return false;
-    }
-    return true;
-}
-
 bool drawPicture(const std::string& path, const ImageSize& size, std::string* why) {
     renderFrame();
     glFinish();
@@ -70,9 +51,20 @@ bool drawPicture(const std::string& path, const ImageSize& size, std::string* wh
     return writePng(path, image, why);
 }
 
+// A failure inside the temporary folder names the file in the guide's folder, where it goes.
+std::string inGuideFolder(const std::string& why, const AtomicFolder& guide,
+                          const std::string& folder) {
+    const std::string& temporary = guide.temporaryFolder();
+    if (temporary.empty() || why.rfind(temporary, 0) != 0) return why;
+    return (fs::path(folder) / why.substr(temporary.size() + 1)).string();
+}
+
+// The guide is written into a temporary folder that replaces the folder whole when complete:
+// a failure or a signal leaves the folder as it was (io/AtomicFolder).
 int runInstructions(const CLI::App& command, const InstructionsOptions& options) {
     std::string why;
-    if (!makeFolder(options.folder, &why)) {
+    AtomicFolder guide;
+    if (!guide.open(options.folder, isGuideFileName, &why)) {
         reportError(command, why);
         return kExitFailure;
     }
@@ -85,13 +77,13 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
     const bool showProgress = isatty(STDERR_FILENO);
     const HouseMesh house = captureHouse();
     const double aspect = double(size.width) / size.height;
-    const fs::path folder(options.folder);
+    const fs::path folder(guide.temporaryFolder());
 
-    const GuideImage cover = {"cover.png", size.width, size.height};
+    const GuideImage cover = {kGuideCoverFile, size.width, size.height};
     stepTarget.setStep(0);
     setSceneFunction(drawStep);
     if (!drawPicture((folder / cover.file).string(), size, &why)) {
-        reportError(command, why);
+        reportError(command, inGuideFolder(why, guide, options.folder));
         return kExitFailure;
     }
     std::vector<GuideImage> steps;
@@ -103,17 +95,11 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
         steps.push_back({stepImageName(map), size.width, size.height});
         if (!drawPicture((folder / steps.back().file).string(), size, &why)) {
             if (showProgress) fprintf(stderr, "\n");
-            reportError(command, why);
+            reportError(command, inGuideFolder(why, guide, options.folder));
             return kExitFailure;
         }
     }
     if (showProgress) fprintf(stderr, "\n");
-    const std::string page = guidePage(cover, steps.data(), kLayerMapCount);
-    const std::string index = (folder / "index.html").string();
-    if (!writeFileAtomically(index, page.data(), page.size(), &why)) {
-        reportError(command, why);
-        return kExitFailure;
-    }
     std::vector<PartsList> stepParts;
     for (int map = 1; map <= kLayerMapCount; ++map)
         stepParts.push_back(partsOfMaps(map, map, false));
@@ -123,11 +109,15 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
     for (size_t i = 0; written && i < guide3D.size(); ++i)
         written = writeFileAtomically((folder / guide3D[i].name).string(), guide3D[i].bytes.data(),
                                       guide3D[i].bytes.size(), &why);
-    if (!written) {
-        reportError(command, why);
+    const std::string page = guidePage(cover, steps.data(), kLayerMapCount);
+    if (!written ||
+        !writeFileAtomically((folder / kGuidePageFile).string(), page.data(), page.size(), &why) ||
+        !guide.commit(&why)) {
+        reportError(command, inGuideFolder(why, guide, options.folder));
         return kExitFailure;
     }
-    printf("wrote %s with %d steps\n", index.c_str(), kLayerMapCount);
+    printf("wrote %s with %d steps\n", (fs::path(options.folder) / kGuidePageFile).c_str(),
+           kLayerMapCount);
     return kExitSuccess;
 }
 }  // namespace
@@ -137,7 +127,10 @@ Command addInstructionsCommand(CLI::App& app) {
         "instructions",
         "Write a step-by-step building guide (index.html and PNGs, and 3d.html) into a folder");
     auto options = std::make_shared<InstructionsOptions>();
-    command->add_option("-o,--output", options->folder, "the folder to write (created if missing)")
+    command
+        ->add_option("-o,--output", options->folder,
+                     "the folder to write (created if missing; an existing one is replaced whole, "
+                     "and only when it holds nothing but a guide's files)")
         ->check(nonEmptyPath)
         ->type_name("DIR")
         ->required();

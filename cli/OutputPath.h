@@ -11,6 +11,7 @@
 extern const CLI::Validator nonEmptyPath;
 
 // True when `path` names a file that can be created or replaced: not empty, not a folder,
-// in an existing folder that we may write to. Otherwise `why` is one line naming the path and the
-// fault.
+// in an existing folder that we may write to, and when it exists one the user may replace
+// (io/OutputTarget.h), all judged for the file its symbolic links lead to. Otherwise `why` is
+// one line naming the path (control characters escaped) and the fault.
 bool outputFileIsWritable(const std::string& path, std::string* why);

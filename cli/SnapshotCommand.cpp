@@ -48,9 +48,11 @@ bool parseFrameCount(const std::string& text, long* frames, std::string* why) {
 // origin has no up direction, and one past the far plane sees nothing.
 bool parseEye(const std::string& text, VECTOR3D* eye, std::string* why) {
     if (!parsePoint(text, eye, why)) return false;
-    const float distance = std::sqrt(eye->x * eye->x + eye->y * eye->y + eye->z * eye->z);
-    const float offVertical = std::sqrt(eye->x * eye->x + eye->z * eye->z);
-    if (offVertical <= 1e-4f * distance || distance == 0.0f) {
+    // In double precision: squares of large floats (1e30) overflow a float.
+    const double x = eye->x, y = eye->y, z = eye->z;
+    const double distance = std::sqrt(x * x + y * y + z * z);
+    const double offVertical = std::sqrt(x * x + z * z);
+    if (offVertical <= 1e-4 * distance || distance == 0.0) {
         *why = "'" + text +
                "' is on the vertical through the look-at point (0,0,0), where the view has "
                "no up direction; move it sideways (for example 0,5,0.5)";
@@ -117,7 +119,10 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
         dim.push_back(timings.dimPass);
         lit.push_back(timings.litPass);
         floor.push_back(timings.floor);
-        if (i + 1 == options.frames) image = readBackBuffer(width, height);
+        if (i + 1 == options.frames && !tryReadBackBuffer(width, height, &image, &why)) {
+            reportError(command, why);
+            return kExitFailure;
+        }
         glutSwapBuffers();
     }
 

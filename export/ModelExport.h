@@ -15,6 +15,13 @@
 
 constexpr double kMetresPerStud = 0.008;  // one stud pitch is 8 mm
 
+// The scales a model may be written at, metres per stud pitch. glTF stores 32-bit floats: at the
+// smallest scale the house (32 stud pitches across) measures 3.2e-29 m, and even its size's
+// finest step at float precision (2^-23 of it) stays a normal number (above 1.2e-38), so no
+// coordinate turns to zero or loses precision. The largest puts the house at 32 km.
+constexpr double kMinMetresPerStud = 1e-30;
+constexpr double kMaxMetresPerStud = 1000;
+
 enum class ModelFormat { Glb, Gltf, Obj };
 
 // The format FILE's extension names (.glb, .gltf, .obj); false for any other.

@@ -23,7 +23,7 @@ bool writeObj(const HouseMesh& mesh, const std::string& path, double scale, bool
     const MaterialSorting sorting = sortIntoMaterials(mesh);
     const std::string mtlPath = path.substr(0, path.rfind('.')) + ".mtl";
     AtomicFile obj, mtl;
-    if (!mtl.open(mtlPath, error) || !obj.open(path, error)) return false;
+    if (!obj.open(path, error) || !mtl.open(mtlPath, error)) return false;
 
     FILE* out = mtl.stream();
     fprintf(out, "# Materials of the brick house: one per palette colour as drawn\n");
@@ -73,5 +73,6 @@ bool writeObj(const HouseMesh& mesh, const std::string& path, double scale, bool
                 vertex + 1, vertex + 1, vertex + 2, vertex + 2, vertex + 3, vertex + 3);
         vertex += 3;
     }
-    return mtl.commit(error) && obj.commit(error);
+    // One commit for the pair, the .obj first: a failure or a signal before it leaves both old.
+    return commitTogether({&obj, &mtl}, error);
 }

@@ -13,6 +13,8 @@
 #include "render/FrameState.h"
 
 namespace {
+constexpr const char* kGuide3DModelFile = "model.js";  // the model and the steps
+
 // A point of the viewer's world frame in the glTF's: both centre the base plate on the
 // origin; the world has kHouseScale units per stud pitch, the glTF kMetresPerStud metres.
 nlohmann::json gltfPoint(const VECTOR3D& world) {
@@ -50,12 +52,19 @@ std::string modelScript(const std::string& packedGlb, const PartsList& allParts,
 }
 }  // namespace
 
+bool isGuide3DFileName(const std::string& name) {
+    if (name == kGuide3DModelFile) return true;
+    for (size_t i = 0; i < kGuide3DAssetsCount; ++i)
+        if (name == kGuide3DAssets[i].name) return true;
+    return false;
+}
+
 bool guide3DFiles(const HouseMesh& mesh, const PartsList& allParts,
                   const std::vector<PartsList>& stepParts, std::vector<GuideFile>* files,
                   std::string* why) {
     std::string glb, packedGlb;
     if (!gltfBytes(mesh, true, kMetresPerStud, &glb) || !deflatedBase64(glb, &packedGlb)) {
-        *why = "model.js: the model could not be serialised";
+        *why = std::string(kGuide3DModelFile) + ": the model could not be serialised";
         return false;
     }
     files->clear();
@@ -64,6 +73,6 @@ bool guide3DFiles(const HouseMesh& mesh, const PartsList& allParts,
         files->push_back(
             {asset.name, std::string(reinterpret_cast<const char*>(asset.bytes), asset.size)});
     }
-    files->push_back({"model.js", modelScript(packedGlb, allParts, stepParts)});
+    files->push_back({kGuide3DModelFile, modelScript(packedGlb, allParts, stepParts)});
     return true;
 }

@@ -25,6 +25,9 @@ struct GuideFile {
 // stepParts[k - 1] is what step k adds and `allParts` the whole model's list (shown before
 // step 1, with the model complete). False with one line in `why` when the model cannot be
 // serialised.
+// Whether `name` is one of the files guide3DFiles writes.
+bool isGuide3DFileName(const std::string& name);
+
 bool guide3DFiles(const HouseMesh& mesh, const PartsList& allParts,
                   const std::vector<PartsList>& stepParts, std::vector<GuideFile>* files,
                   std::string* why);

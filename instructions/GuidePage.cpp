@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "instructions/Guide3D.h"
 #include "parts/PartsList.h"
 
 namespace {
@@ -29,6 +30,17 @@ std::string stepImageName(int map) {
     char name[32];
     std::snprintf(name, sizeof name, "step-%02d.png", map);
     return name;
+}
+
+bool isGuideFileName(const std::string& name) {
+    if (name == kGuidePageFile || name == kGuideCoverFile || isGuide3DFileName(name)) return true;
+    const std::string prefix = "step-", suffix = ".png";
+    if (name.size() <= prefix.size() + suffix.size() || name.rfind(prefix, 0) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    const std::string number =
+        name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    return number.find_first_not_of("0123456789") == std::string::npos;
 }
 
 std::string guidePage(const GuideImage& cover, const GuideImage steps[], int stepCount) {

@@ -10,8 +10,17 @@ struct GuideImage {
     int width, height;  // pixels
 };
 
+// The guide's page and its cover picture, beside the steps' pictures.
+constexpr const char* kGuidePageFile = "index.html";
+constexpr const char* kGuideCoverFile = "cover.png";
+
 // The page for the forty steps; `cover` and `step(k)` name the pictures.
 std::string guidePage(const GuideImage& cover, const GuideImage steps[], int stepCount);
 
 // "step-07.png"
 std::string stepImageName(int map);
+
+// Whether a file of this name is one a guide writes (its page, its cover, a step's picture of
+// any step number), so that a new guide may replace a folder holding only such files. A file
+// added to the guide must be named here too.
+bool isGuideFileName(const std::string& name);

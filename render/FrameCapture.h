@@ -14,8 +14,9 @@ struct RgbImage {
 };
 
 // The window's back buffer (where the frame was just rendered), top row first. When the pixels
-// cannot be allocated, tryReadBackBuffer returns false with one line in `error`; readBackBuffer
-// prints that line and ends the process with status -1 (255), as the image reader does.
+// cannot be allocated, tryReadBackBuffer returns false with one line in `error`, for the caller
+// to report. readBackBuffer, for the tests only, prints that line and ends the process with
+// status -1 (255).
 bool tryReadBackBuffer(int width, int height, RgbImage* image, std::string* error);
 RgbImage readBackBuffer(int width, int height);
 

@@ -2,7 +2,11 @@
 // run-length encoded SGI image. The picture tiles seamlessly, since the floor
 // repeats it four times each way.
 //
-//   brik-make-floor [output]     output defaults to images/Floor.rgb
+//   brik-make-floor [OPTIONS] [--] [OUTPUT]     OUTPUT defaults to images/Floor.rgb
+//
+// Exit status: 0 written, 1 the output cannot be written, 2 a bad command line.
+
+#include <CLI/CLI.hpp>
 
 #include "image/ImageWrite.h"
 #include "maths/Angles.h"
@@ -147,15 +151,34 @@ std::vector<unsigned char> DrawFloor() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 2) {
-        std::fprintf(stderr, "usage: %s [output.rgb]\n", argv[0]);
+    CLI::App app(
+        "Write the floor texture: warm wooden floorboards, 256 x 256, as a run-length "
+        "encoded SGI image",
+        "brik-make-floor");
+    std::string path = "images/Floor.rgb";
+    app.add_option("output", path,
+                   "the SGI image to write (a word starting with '-' only after --)")
+        ->check(CLI::Validator(
+            [](std::string& text) { return text.empty() ? std::string("the path is empty") : ""; },
+            "", "non-empty path"))
+        ->type_name("OUTPUT")
+        ->capture_default_str();
+    app.set_version_flag("--version", BRIK_VERSION);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success& done) {  // --help, --version: on standard output, status 0
+        return app.exit(done);
+    } catch (const CLI::ParseError& error) {
+        std::fprintf(stderr, "brik-make-floor: %s\nRun 'brik-make-floor --help' for the options.\n",
+                     error.what());
         return 2;
     }
-    const char* path = argc == 2 ? argv[1] : "images/Floor.rgb";
+
     const std::vector<unsigned char> pixels = DrawFloor();
     std::string error;
-    if (!ImageWrite(path, kSize, kSize, 3, pixels.data(), ImageStorage::RunLength, &error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    if (!ImageWrite(path.c_str(), kSize, kSize, 3, pixels.data(), ImageStorage::RunLength,
+                    &error)) {
+        std::fprintf(stderr, "brik-make-floor: %s\n", error.c_str());
         return 1;
     }
     return 0;

@@ -113,6 +113,10 @@ void drawShadowMapInset(int left, int bottom, int side) {
 
 bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* unknown) {
     OverlaySet parsed = *shown;
+    if (list.empty() || list.back() == ',') {  // an empty name, as between two commas
+        unknown->clear();
+        return false;
+    }
     std::stringstream names(list);
     std::string name;
     while (std::getline(names, name, ',')) {

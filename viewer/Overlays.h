@@ -14,7 +14,8 @@ struct OverlaySet {
 };
 
 // Reads a comma-separated list of overlay names: fps, help, shadow-map. On a name it does not
-// know it returns false with that name in `unknown`, leaving `shown` as it was.
+// know it returns false with that name in `unknown`, leaving `shown` as it was; an empty name
+// (an empty list, or a comma with no name after it) is refused the same way.
 bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* unknown);
 
 // Draws the overlays over the back buffer (windowWidth × windowHeight pixels). Every OpenGL

@@ -28,7 +28,9 @@ bool saveScreenshot() {
     const std::string shown = noDirectory ? name : path.string();
 
     std::string error;
-    if (!writePng(name, readBackBuffer(windowWidth, windowHeight), &error)) {
+    RgbImage image;
+    if (!tryReadBackBuffer(windowWidth, windowHeight, &image, &error) ||
+        !writePng(name, image, &error)) {
         fprintf(stderr, "screenshot not saved: %s\n", error.c_str());
         return false;
     }

@@ -62,6 +62,9 @@ TEST_F(Instructions, RefusesBadOptionsAndNeedsADisplay) {
         run("env -u DISPLAY " + kBrik + " instructions -o guide", directory);
     EXPECT_EQ(noDisplay.status, 1);
     EXPECT_EQ(noDisplay.err.rfind("brik instructions: no display", 0), 0u) << noDisplay.err;
+    for (const fs::directory_entry& entry : fs::directory_iterator(directory))  // no empty guide
+        EXPECT_TRUE(entry.path().filename() == "images" || entry.path().extension() == ".txt")
+            << "left behind: " << entry.path();
     std::ofstream(directory / "taken") << "a file";
     const RunResult taken = run(kBrik + " instructions -o taken", directory);
     EXPECT_EQ(taken.status, 1);

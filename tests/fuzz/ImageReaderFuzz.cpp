@@ -1,7 +1,7 @@
 // libFuzzer target for the SGI reader: every input is read as a whole image through the
 // non-exiting API from an in-memory file. Reading may fail, with a one-line message; it must not
 // crash, trip a sanitizer, leak, or ask for more memory than its limit. `make fuzz` builds and
-// runs it; inputs that fail go to tests/fuzz/regressions/, which the reader's tests read.
+// runs it; inputs that fail go to tests/image/regressions/, which the reader's tests read.
 
 #include <sys/mman.h>
 #include <unistd.h>

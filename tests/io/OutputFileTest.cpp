@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -140,6 +141,31 @@ TEST_F(OutputFile, ACommittedFileReplacesTheOldOneAndKeepsItsPermissions) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
+// Where the file system has no unnamed files the temporary has a name: SIGINT or SIGTERM removes
+// it as the process ends, and what a SIGKILL leaves the next write to the same file removes.
+TEST_F(OutputFile, ANamedTemporaryGoesWithASignalOrWithTheNextWrite) {
+    for (const int each : {SIGINT, SIGTERM}) std::signal(each, SIG_DFL);  // not inherited ignored
+    for (const int signal : {SIGINT, SIGTERM, SIGKILL}) {
+        SCOPED_TRACE(strsignal(signal));
+        const pid_t child = fork();
+        if (child == 0) {
+            AtomicFile file(TemporaryNaming::AlwaysNamed);
+            std::string error;
+            if (!file.open(target, &error) || std::fputs("half", file.stream()) < 0) std::_Exit(1);
+            std::raise(signal);
+            std::_Exit(2);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()),
+                  signal == SIGKILL ? 2 : 1);
+        std::string error;
+        ASSERT_TRUE(writeFileAtomically(target, kOldContent.data(), kOldContent.size(), &error));
+        expectOnlyTheOldFile();
+    }
+}
+
 // The floor generator's default target is the shipped floor image: a failed run must keep it.
 TEST_F(OutputFile, TheFloorGeneratorKeepsTheOldImageAndSaysWhyOnOneLine) {
     const std::string program = std::string(BRIK_BUILD_DIR) + "/brik-make-floor";
@@ -147,8 +173,8 @@ TEST_F(OutputFile, TheFloorGeneratorKeepsTheOldImageAndSaysWhyOnOneLine) {
         (fs::temp_directory_path() / fs::path(folder).filename()).string() + ".stderr";
     const std::pair<std::string, std::string> cases[] = {
         {"trap '' XFSZ; ulimit -f 4; " + program + " " + target.string(),
-         target.string() + ": File too large\n"},
-        {program + " /dev/full", "/dev/full: No space left on device\n"},
+         "brik-make-floor: " + target.string() + ": File too large\n"},
+        {program + " /dev/full", "brik-make-floor: /dev/full: No space left on device\n"},
     };
     for (const auto& [command, message] : cases) {
         SCOPED_TRACE(command);
