@@ -1,7 +1,7 @@
 #pragma once
 
 // The window the drawing subcommands (snapshot, instructions) render into: a freeglut
-// window of the frame's size on the display (Xvfb in tests), set up by the viewer's Init.
+// window of the frame's size on the display (Xvfb in tests), set up by the frame's Init (render/FrameWindow.h).
 
 #include <CLI/CLI.hpp>
 

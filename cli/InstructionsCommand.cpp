@@ -24,8 +24,8 @@
 #include "instructions/StepView.h"
 #include "io/AtomicFile.h"
 #include "model/Scene.h"
-#include "model/maps/LayerMaps.h"
 #include "render/FrameCapture.h"
+#include "render/ImmediateDrawTarget.h"
 #include "render/ShadowFrame.h"
 
 namespace fs = std::filesystem;
@@ -36,11 +36,7 @@ struct InstructionsOptions {
     ImageSize size = {640, 480};
 };
 
-StepDrawTarget stepTarget;
-void drawStep(float sceneTime) {
-    ScopedDrawTarget faded(stepTarget);
-    DrawScene(sceneTime);
-}
+StepDrawTarget stepTarget(immediateDrawTarget());
 
 bool makeFolder(const std::string& folder, std::string* why) {
     std::error_code error;
@@ -82,21 +78,25 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
         case WindowOpening::MissingExtensions: return kExitSuccess;  // as the viewer does
     }
     const bool showProgress = isatty(STDERR_FILENO);
-    const HouseMesh house = captureHouse();
+    const Model model = houseModel();
+    const int stepCount = model.layerCount();
+    const HouseMesh house = captureHouse(model);
     const double aspect = double(size.width) / size.height;
     const fs::path folder(options.folder);
 
     const GuideImage cover = {"cover.png", size.width, size.height};
     stepTarget.setStep(0);
-    setSceneFunction(drawStep);
+    setSceneFunction([&model](float sceneTime) {
+        ScopedDrawTarget faded(stepTarget);
+        DrawScene(model, sceneTime);
+    });
     if (!drawPicture((folder / cover.file).string(), size, &why)) {
         reportError(command, why);
         return kExitFailure;
     }
     std::vector<GuideImage> steps;
-    for (int map = 1; map <= kLayerMapCount; ++map) {
-        if (showProgress)
-            fprintf(stderr, "\rbrik instructions: step %d of %d", map, kLayerMapCount);
+    for (int map = 1; map <= stepCount; ++map) {
+        if (showProgress) fprintf(stderr, "\rbrik instructions: step %d of %d", map, stepCount);
         stepTarget.setStep(map);
         setCameraEye(bestEyeForStep(house, map, aspect));
         steps.push_back({stepImageName(map), size.width, size.height});
@@ -107,13 +107,13 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
         }
     }
     if (showProgress) fprintf(stderr, "\n");
-    const std::string page = guidePage(cover, steps.data(), kLayerMapCount);
+    const std::string page = guidePage(model, cover, steps.data(), stepCount);
     const std::string index = (folder / "index.html").string();
     if (!writeFileAtomically(index, page.data(), page.size(), &why)) {
         reportError(command, why);
         return kExitFailure;
     }
-    printf("wrote %s with %d steps\n", index.c_str(), kLayerMapCount);
+    printf("wrote %s with %d steps\n", index.c_str(), stepCount);
     return kExitSuccess;
 }
 }  // namespace

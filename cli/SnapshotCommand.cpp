@@ -64,10 +64,10 @@ bool parseEye(const std::string& text, VECTOR3D* eye, std::string* why) {
     return true;
 }
 
-SceneFunction sceneFunction(const std::string& scene) {
+SceneFunction sceneFunction(const std::string& scene, const Model& house) {
     if (scene == "base-plate") return DrawBasePlateScene;
     if (scene == "showcase") return DrawShowcaseScene;
-    return nullptr;  // the house
+    return modelScene(house);
 }
 
 void printRow(const char* name, const std::vector<double>& values) {
@@ -82,7 +82,8 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     }
     Renderer wanted = Renderer::Fixed;
     rendererNamed(options.renderer, &wanted);
-    if (wanted == Renderer::Fast) startPreparingFastRenderer();
+    const Model house = houseModel();
+    if (wanted == Renderer::Fast) startPreparingFastRenderer(house);
     const int width = options.size.width, height = options.size.height;
     switch (openDrawingWindow(command, width, height)) {
         case WindowOpening::Ready: break;
@@ -91,8 +92,8 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     }
     if (command.count("--eye") > 0) setCameraEye(options.eye);
     if (command.count("--light-angle") > 0) setLightAngle(options.lightAngle);
-    setSceneFunction(sceneFunction(options.scene));
-    const bool fast = selectRenderer(wanted, "brik snapshot") == Renderer::Fast;
+    setSceneFunction(sceneFunction(options.scene, house));
+    const bool fast = selectRenderer(wanted, "brik snapshot", house) == Renderer::Fast;
 
     // The fixed frame's passes: light, dim, lit, floor; the fast one's: shadow map (0 when
     // reused), camera pass, floor.

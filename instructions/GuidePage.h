@@ -5,13 +5,17 @@
 
 #include <string>
 
+#include "model/Model.h"
+
 struct GuideImage {
     std::string file;   // beside index.html
     int width, height;  // pixels
 };
 
-// The page for the forty steps; `cover` and `step(k)` name the pictures.
-std::string guidePage(const GuideImage& cover, const GuideImage steps[], int stepCount);
+// The page for the model's steps (one per layer; `stepCount` of them, the house's forty);
+// `cover` and `step(k)` name the pictures.
+std::string guidePage(const Model& model, const GuideImage& cover, const GuideImage steps[],
+                      int stepCount);
 
 // "step-07.png"
 std::string stepImageName(int map);

@@ -20,7 +20,7 @@ size_t hashOf(const IndexedVertex& vertex) {
 IndexedVertex toWorld(const MeshVertex& corner) {
     IndexedVertex vertex;
     for (int axis = 0; axis < 3; ++axis) {
-        vertex.position[axis] = static_cast<float>(corner.position[axis] * kHouseToWorldScale +
+        vertex.position[axis] = static_cast<float>(corner.position[axis] * kHouseScale +
                                                    kHouseOriginInWorld[axis]);
         vertex.normal[axis] = corner.normal[axis];
     }

@@ -71,6 +71,7 @@ bool FastRenderer::create(const IndexedHouse& house, std::string* error) {
     dimLightLevelLocation = glGetUniformLocation(program, "dimLightLevel");
     shadowTextureMatrixLocation = glGetUniformLocation(program, "shadowTextureMatrix");
     shadowMapLocation = glGetUniformLocation(program, "shadowMap");
+    litAlphaThresholdLocation = glGetUniformLocation(program, "litAlphaThreshold");
 
     vertexBytes = house.vertices.size() * sizeof(IndexedVertex);
     indexBytes = house.indices.size() * sizeof(std::uint32_t);
@@ -122,7 +123,7 @@ void FastRenderer::render(FastFrameTimings* timings) {
 }
 
 bool FastRenderer::shadowMapIsCurrent() const {
-    return shadowMapFilled && filledSize == shadowMapSize && filledLightView == lightViewMatrix &&
+    return shadowMapFilled && filledLightView == lightViewMatrix &&
            filledLightProjection == lightProjectionMatrix;
 }
 
@@ -150,10 +151,6 @@ void FastRenderer::unbindHouse() {
 // The light pass of the shadow-mapped frame, over every triangle, hidden ones included, so that
 // the map holds the same depths.
 void FastRenderer::fillShadowMap() {
-    if (filledSize != 0 && filledSize != shadowMapSize) {
-        lightPassTarget.destroy();
-        lightPassTarget.create(shadowMapSize);
-    }
     lightPassTarget.begin();
     glClear(GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
@@ -173,7 +170,6 @@ void FastRenderer::fillShadowMap() {
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
 
     shadowMapFilled = true;
-    filledSize = shadowMapSize;
     filledLightView = lightViewMatrix;
     filledLightProjection = lightProjectionMatrix;
 }
@@ -196,6 +192,7 @@ void FastRenderer::drawCameraPass() {
     glUniform1f(dimLightLevelLocation, dimLightLevel);
     glUniformMatrix4fv(shadowTextureMatrixLocation, 1, GL_FALSE, shadowTextureMatrix());
     glUniform1i(shadowMapLocation, 0);
+    glUniform1f(litAlphaThresholdLocation, litAlphaThreshold);
     // The eye in the world frame, from the view matrix (rotation R, then translation t): -Rᵀt.
     const float* view = cameraViewMatrix;
     double eye[3];

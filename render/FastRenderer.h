@@ -2,8 +2,8 @@
 
 // The fast frame: the picture of the shadow-mapped frame (render/ShadowFrame.h), drawn from the
 // house captured once (mesh/IndexedHouse.h) in one indexed vertex buffer:
-//  - the light's depth pass fills the shadow map only when the light's matrices, the house or
-//    the shadow map's size changed since it was last filled;
+//  - the light's depth pass fills the shadow map only when the light's matrices or the house
+//    changed since it was last filled (the map's size is fixed: shadowMapSize);
 //  - one camera pass with the shader of render/FastShaders.h instead of a dim and a lit pass,
 //    leaving out the triangles no eye can see, and drawing whole pieces nearest first so that
 //    the depth test spares the shading of what lies behind (re-sorted when the eye moves);
@@ -75,10 +75,10 @@ private:
     int dimLightLevelLocation = -1;
     int shadowTextureMatrixLocation = -1;
     int shadowMapLocation = -1;
+    int litAlphaThresholdLocation = -1;
     LightPassTarget lightPassTarget;
 
     // What the shadow map was last filled for.
     bool shadowMapFilled = false;
     MATRIX4X4 filledLightView, filledLightProjection;
-    int filledSize = 0;
 };

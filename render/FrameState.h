@@ -9,8 +9,8 @@
 
 #include "maths/Maths.h"
 #include "render/FrameConstants.h"
-#include "viewer/FpsCounter.h"
-#include "viewer/Timer.h"
+#include "timing/FpsCounter.h"
+#include "timing/Timer.h"
 
 extern unsigned textureFloor;      // the floor texture; written by Init (loadTexture)
 extern unsigned shadowMapTexture;  // 512 × 512 depth texture; created by createShadowMap,

@@ -22,11 +22,11 @@ double millisecondsSince(Clock::time_point* start) {
     return milliseconds;
 }
 
-IndexedHouse prepareHouse() {
+IndexedHouse prepareHouse(const Model& model) {
     Clock::time_point start = Clock::now();
-    const HouseMesh mesh = captureHouse();
+    const HouseMesh mesh = captureHouse(model);
     buildTimings.capture = millisecondsSince(&start);
-    const std::vector<bool> hidden = findHiddenTriangles(mesh, houseOccludingBodies());
+    const std::vector<bool> hidden = findHiddenTriangles(mesh, houseOccludingBodies(model));
     buildTimings.hiddenTriangles = millisecondsSince(&start);
     IndexedHouse house = indexHouse(mesh, hidden);
     buildTimings.index = millisecondsSince(&start);
@@ -34,15 +34,16 @@ IndexedHouse prepareHouse() {
 }
 
 // Builds the fast renderer once; false (with the reason said once) where it cannot run.
-bool buildFastRenderer(const char* program) {
+bool buildFastRenderer(const char* program, const Model& model) {
     if (fast) return true;
     if (fastFailed) return false;
     std::string reason = FastRenderer::missingSupport();
-    // The capture draws through the pieces' shared draw target: never leave it running.
+    // The capture draws through its own thread's draw target; it is waited for only so that
+    // its work is not left running.
     if (!reason.empty() && preparing.valid()) preparing.wait();
     if (reason.empty()) {
         Clock::time_point start = Clock::now();
-        const IndexedHouse house = preparing.valid() ? preparing.get() : prepareHouse();
+        const IndexedHouse house = preparing.valid() ? preparing.get() : prepareHouse(model);
         buildTimings.waitForHouse = millisecondsSince(&start);
         auto renderer = std::make_unique<FastRenderer>();
         if (renderer->create(house, &reason)) fast = std::move(renderer);
@@ -74,13 +75,14 @@ const char* rendererName(Renderer renderer) {
     return renderer == Renderer::Fast ? "fast" : "fixed";
 }
 
-void startPreparingFastRenderer() {
-    if (!fast && !preparing.valid()) preparing = std::async(std::launch::async, prepareHouse);
+void startPreparingFastRenderer(const Model& model) {
+    if (!fast && !preparing.valid())
+        preparing = std::async(std::launch::async, [model] { return prepareHouse(model); });
 }
 
-Renderer selectRenderer(Renderer wanted, const char* program) {
-    selected =
-        wanted == Renderer::Fast && buildFastRenderer(program) ? Renderer::Fast : Renderer::Fixed;
+Renderer selectRenderer(Renderer wanted, const char* program, const Model& model) {
+    selected = wanted == Renderer::Fast && buildFastRenderer(program, model) ? Renderer::Fast
+                                                                             : Renderer::Fixed;
     return selected;
 }
 

@@ -16,16 +16,18 @@ enum class Renderer { Fixed, Fast };
 bool rendererNamed(const std::string& name, Renderer* renderer);
 const char* rendererName(Renderer renderer);
 
-// Starts capturing and indexing the house for the fast renderer on a thread of its own (it
+// Starts capturing and indexing the model for the fast renderer on a thread of its own (it
 // needs no OpenGL context), so that it overlaps the window's creation. Optional: selectRenderer
 // does it where it was not started.
-void startPreparingFastRenderer();
+void startPreparingFastRenderer(const Model& model);
 
 // Makes `wanted` the renderer of renderSelectedFrame. Needs a context, after Init. The fast
-// renderer is built on first use (capture, index, upload, shader). Where the OpenGL lacks what
+// renderer is built on first use from `model` (capture, index, upload, shader), or from the
+// model startPreparingFastRenderer was given; the fixed frame draws the scene set with
+// setSceneFunction. Where the OpenGL lacks what
 // it needs, one line on standard error, starting with `program`, says so and the fixed frame
 // is used. Returns the renderer now in use.
-Renderer selectRenderer(Renderer wanted, const char* program);
+Renderer selectRenderer(Renderer wanted, const char* program, const Model& model);
 Renderer selectedRenderer();
 
 // One frame with the selected renderer into the back buffer, without swapping.

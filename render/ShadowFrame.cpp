@@ -6,8 +6,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "render/FrameConstants.h"
+#include "render/ImmediateDrawTarget.h"
 #include "render/LightPassTarget.h"
 #include "render/PassStopwatch.h"
 #include "model/Scene.h"
@@ -19,7 +21,10 @@ static const float ctf[8] = {-floorTextureHalfSpan, -floorTextureHalfSpan, floor
 
 namespace {
 LightPassTarget lightPassTarget;
-SceneFunction drawScene = DrawScene;
+SceneFunction scene;
+void drawScene(float sceneTime) {
+    if (scene) scene(sceneTime);
+}
 char fpsString[32] = "0.00";
 
 void loadCameraMatrices() {
@@ -132,6 +137,8 @@ void renderFrame(FrameTimings* timings) {
     FrameTimings ignored;
     FrameTimings& times = timings ? *timings : ignored;
     PassStopwatch stopwatch(timings != nullptr);
+    // The pieces draw in immediate mode on this thread, whatever another thread captures.
+    const ScopedDrawTarget immediate(immediateDrawTarget());
 
     const float sceneTime = static_cast<float>(timer.GetTime() / sceneClockDivisor);
     drawLightPass(sceneTime);
@@ -158,7 +165,11 @@ MATRIX4X4 shadowTextureMatrix() {
     return biasMatrix * lightProjectionMatrix * lightViewMatrix;
 }
 
-void setSceneFunction(SceneFunction scene) { drawScene = scene ? scene : DrawScene; }
+void setSceneFunction(SceneFunction function) { scene = std::move(function); }
+
+SceneFunction modelScene(const Model& model) {
+    return [model](float sceneTime) { DrawScene(model, sceneTime); };
+}
 
 void updateFrameRate() {
     fpsCounter.Update();

@@ -4,6 +4,9 @@
 // map, dim camera pass, lit camera pass with the depth comparison), then the textured floor.
 // The window program, the snapshot tool and the tests all drive the frame through here.
 
+#include <functional>
+
+#include "model/Model.h"
 #include "render/FrameState.h"
 
 // Milliseconds each part of a frame took, measured with a pipeline flush after each part.
@@ -25,10 +28,14 @@ void drawFloor();
 // view, then the bias from clip coordinates -1...1 to the texture's 0...1.
 MATRIX4X4 shadowTextureMatrix();
 
-// What the three passes draw: `DrawScene` (the house) unless replaced, for instance by a
-// test scene. The function must leave the matrices as it found them and set only colours.
-using SceneFunction = void (*)(float sceneTime);
+// What the three passes draw: a model's scene (modelScene), a test scene or a building step;
+// nothing but the floor until one is set (an empty function sets none). The function must leave
+// the matrices as it found them and set only colours.
+using SceneFunction = std::function<void(float sceneTime)>;
 void setSceneFunction(SceneFunction scene);
+
+// DrawScene of the model, which the function keeps a copy of.
+SceneFunction modelScene(const Model& model);
 
 // Counts a frame on the frame-rate meter and rewrites the text below; every frame calls it once.
 void updateFrameRate();

@@ -24,7 +24,7 @@
 #include "maths/Statistics.h"
 #include "render/Renderer.h"
 #include "tools/ResidentMemory.h"
-#include "viewer/ViewerShell.h"
+#include "render/FrameWindow.h"
 
 namespace {
 struct Options {
@@ -93,19 +93,17 @@ void drawFast() { fastRenderer()->render(); }
 }  // namespace
 
 int main(int argc, char** argv) {
-    glutInit(&argc, argv);
     Options options;
     if (!parseOptions(argc, argv, &options)) return 2;
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(options.width, options.height);
-    glutCreateWindow("brik-bench");
-    if (!Init()) return 1;
-    settleWindow();
-    Reshape(options.width, options.height);
+    WindowSize settled{0, 0};
+    if (!openSettledFrameWindow(&argc, argv, options.width, options.height, "brik-bench", &settled))
+        return 1;
 
     const double residentBefore = double(residentKiB()) / 1024;
     const auto buildStart = std::chrono::steady_clock::now();
-    if (selectRenderer(Renderer::Fast, "brik-bench") != Renderer::Fast) return 1;
+    const Model house = houseModel();
+    setSceneFunction(modelScene(house));
+    if (selectRenderer(Renderer::Fast, "brik-bench", house) != Renderer::Fast) return 1;
     glFinish();
     const double buildMilliseconds =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - buildStart)

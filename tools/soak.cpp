@@ -18,6 +18,7 @@
 
 #include "render/Renderer.h"
 #include "tools/ResidentMemory.h"
+#include "render/FrameWindow.h"
 #include "viewer/ViewerShell.h"
 
 namespace {
@@ -55,16 +56,14 @@ bool parseOptions(int argc, char** argv, Options* options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    glutInit(&argc, argv);
     Options options;
     if (!parseOptions(argc, argv, &options)) return 2;
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(kWindowWidth, kWindowHeight);
-    glutCreateWindow("brik-soak");
-    if (!Init()) return 1;
-    selectRenderer(options.renderer, "brik-soak");
-    settleWindow();
-    Reshape(kWindowWidth, kWindowHeight);
+    WindowSize settled{0, 0};
+    if (!openSettledFrameWindow(&argc, argv, kWindowWidth, kWindowHeight, "brik-soak", &settled))
+        return 1;
+    const Model house = houseModel();
+    setSceneFunction(modelScene(house));
+    selectRenderer(options.renderer, "brik-soak", house);
 
     long warmedUpKiB = 0, largestKiB = 0;
     int glErrors = 0;

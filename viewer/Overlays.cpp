@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <sstream>
 #include <vector>
 
@@ -144,8 +145,8 @@ void drawOverlays(const OverlaySet& shown) {
     glPushMatrix();
     glLoadIdentity();
     glViewport(0, 0, windowWidth, windowHeight);
-    for (GLenum capability :
-         {GL_LIGHTING, GL_DEPTH_TEST, GL_CULL_FACE, GL_ALPHA_TEST, GL_FOG, GL_TEXTURE_2D,
+    for (const GLenum capability :
+         std::initializer_list<GLenum>{GL_LIGHTING, GL_DEPTH_TEST, GL_CULL_FACE, GL_ALPHA_TEST, GL_FOG, GL_TEXTURE_2D,
           GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q}) {
         glDisable(capability);
     }

@@ -43,16 +43,16 @@ int main(int argc, char** argv) {
         fprintf(stderr, "brik-house: %s\n", error.c_str());
         return 2;
     }
-    if (options.renderer == Renderer::Fast) startPreparingFastRenderer();
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(viewerWindowWidth, viewerWindowHeight);
-    glutCreateWindow(viewerWindowTitle);
+    // The model the window shows: the built-in house.
+    const Model house = houseModel();
+    if (options.renderer == Renderer::Fast) startPreparingFastRenderer(house);
+    openFrameWindow(&argc, argv, viewerWindowWidth, viewerWindowHeight, viewerWindowTitle);
     markStartup("window");
 
     if (!Init()) return 0;
     markStartup("init");
-    selectRenderer(options.renderer, "brik-house");
+    setSceneFunction(modelScene(house));
+    selectRenderer(options.renderer, "brik-house", house);
     markStartup("renderer");
 
     glutDisplayFunc(options.startupReport ? displayOnceAndReport : Display);

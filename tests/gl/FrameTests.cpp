@@ -24,7 +24,7 @@ constexpr int kHeight = viewerWindowHeight;
 class Frame : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ASSERT_TRUE(prepareViewer(kWidth, kHeight)); }
-    void TearDown() override { setSceneFunction(nullptr); }
+    void TearDown() override { setSceneFunction(modelScene(houseModel())); }
 
     // Mean brightness (0-765) of a 5 × 5 patch around the image of a world point.
     static double brightnessAt(const RgbImage& image, double x, double y, double z) {

@@ -20,7 +20,7 @@
 #include "render/FrameCapture.h"
 #include "render/ShadowFrame.h"
 #include "model/Scene.h"
-#include "viewer/Clock.h"
+#include "timing/Clock.h"
 #include "viewer/ViewerInput.h"
 #include "viewer/ViewerShell.h"
 #include "support/GlTestContext.h"
@@ -65,7 +65,7 @@ protected:
         if (lightIsCircling()) Keyboard('l', 0, 0);
         setStartLight();
         shownOverlays = OverlaySet();
-        setSceneFunction(nullptr);
+        setSceneFunction(modelScene(houseModel()));
         setClockSource(nullptr);
         timer.Unpause();
         prepareViewer(kWidth, kHeight);
@@ -154,7 +154,7 @@ TEST_F(ViewerControls, TheLightCirclesWithTheSceneClockAndTurnsInFifteenDegreeSt
 TEST_F(ViewerControls, FromEveryPointOfItsCircleTheLightSeesTheWholeHouse) {
     // Init's light, the first frame's, is the one exception: its 45 degrees leave the far
     // corners of the garden outside, and the first frame must not change.
-    const auto house = captureFeedback([] { DrawScene(0); }, 4);
+    const auto house = captureFeedback([] { DrawScene(houseModel(), 0); }, 4);
     for (int degrees = 0; degrees < 360; degrees += 5) {
         setLightAngle(degrees);
         const MATRIX4X4 toClip = lightProjectionMatrix * lightViewMatrix;

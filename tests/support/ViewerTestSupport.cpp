@@ -17,7 +17,10 @@ bool prepareViewer(int width, int height) {
     glutReshapeWindow(width, height);
     pumpWindowEvents();
     static bool initialised = false;
-    if (!initialised) initialised = Init();
+    if (!initialised) {
+        initialised = Init();
+        setSceneFunction(modelScene(houseModel()));
+    }
     Reshape(width, height);
     return initialised;
 }
@@ -38,6 +41,7 @@ void plateAndTower(float) {
     glPushMatrix();
     glScaled(kHouseScale, kHouseScale, kHouseScale);
     glTranslated(kBasePlateOffset, 0, kBasePlateOffset);
+    BrikVantaHouse brik;
     brik.drawSolidBasePlate(kBasePlateSize, kBasePlateSize, brik.colorGreen);
     glTranslated(14, 0.4, 14);
     brik.drawSolidCube(4, 4, 12, brik.colorWhite, 1);
