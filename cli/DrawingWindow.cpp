@@ -4,7 +4,7 @@
 #include "cli/DisplayCheck.h"
 #include "render/FrameWindow.h"
 
-WindowOpening openDrawingWindow(const CLI::App& command, int width, int height) {
+WindowOpening openDrawingWindow(const CLI::App& command, int width, int height, FrameState& frame) {
     const DisplayConnection display;
     if (!display.isOpen()) {
         reportError(command,
@@ -17,7 +17,7 @@ WindowOpening openDrawingWindow(const CLI::App& command, int width, int height) 
     char* argv[] = {name, nullptr};
     // The window appears and its size is settled before drawing.
     WindowSize settled{0, 0};
-    if (!openSettledFrameWindow(&argc, argv, width, height, viewerWindowTitle, &settled))
+    if (!openSettledFrameWindow(&argc, argv, width, height, viewerWindowTitle, frame, &settled))
         return WindowOpening::MissingExtensions;
     if (settled.width != width || settled.height != height) {
         reportError(command, "the window is " + std::to_string(settled.width) + "x" +

@@ -56,8 +56,9 @@ bool makeFolder(const std::string& folder, std::string* why) {
     return true;
 }
 
-bool drawPicture(const std::string& path, const ImageSize& size, std::string* why) {
-    renderFrame();
+bool drawPicture(FrameState& frame, const std::string& path, const ImageSize& size,
+                 std::string* why) {
+    renderFrame(frame);
     glFinish();
     RgbImage image;
     if (!tryReadBackBuffer(size.width, size.height, &image, why)) return false;
@@ -72,7 +73,8 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
         return kExitFailure;
     }
     const ImageSize size = options.size;
-    switch (openDrawingWindow(command, size.width, size.height)) {
+    FrameState frame;
+    switch (openDrawingWindow(command, size.width, size.height, frame)) {
         case WindowOpening::Ready: break;
         case WindowOpening::NoDisplay: return kExitFailure;
         case WindowOpening::MissingExtensions: return kExitSuccess;  // as the viewer does
@@ -86,11 +88,11 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
 
     const GuideImage cover = {"cover.png", size.width, size.height};
     stepTarget.setStep(0);
-    setSceneFunction([&model](float sceneTime) {
+    setSceneFunction(frame, [&model](float sceneTime) {
         ScopedDrawTarget faded(stepTarget);
         DrawScene(model, sceneTime);
     });
-    if (!drawPicture((folder / cover.file).string(), size, &why)) {
+    if (!drawPicture(frame, (folder / cover.file).string(), size, &why)) {
         reportError(command, why);
         return kExitFailure;
     }
@@ -98,9 +100,9 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
     for (int map = 1; map <= stepCount; ++map) {
         if (showProgress) fprintf(stderr, "\rbrik instructions: step %d of %d", map, stepCount);
         stepTarget.setStep(map);
-        setCameraEye(bestEyeForStep(house, map, aspect));
+        setCameraEye(frame, bestEyeForStep(house, map, aspect));
         steps.push_back({stepImageName(map), size.width, size.height});
-        if (!drawPicture((folder / steps.back().file).string(), size, &why)) {
+        if (!drawPicture(frame, (folder / steps.back().file).string(), size, &why)) {
             if (showProgress) fprintf(stderr, "\n");
             reportError(command, why);
             return kExitFailure;

@@ -85,14 +85,15 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     const Model house = houseModel();
     if (wanted == Renderer::Fast) startPreparingFastRenderer(house);
     const int width = options.size.width, height = options.size.height;
-    switch (openDrawingWindow(command, width, height)) {
+    FrameState state;
+    switch (openDrawingWindow(command, width, height, state)) {
         case WindowOpening::Ready: break;
         case WindowOpening::NoDisplay: return kExitFailure;
         case WindowOpening::MissingExtensions: return kExitSuccess;  // as the viewer does
     }
-    if (command.count("--eye") > 0) setCameraEye(options.eye);
-    if (command.count("--light-angle") > 0) setLightAngle(options.lightAngle);
-    setSceneFunction(sceneFunction(options.scene, house));
+    if (command.count("--eye") > 0) setCameraEye(state, options.eye);
+    if (command.count("--light-angle") > 0) setLightAngle(state, options.lightAngle);
+    setSceneFunction(state, sceneFunction(options.scene, house));
     const bool fast = selectRenderer(wanted, "brik snapshot", house) == Renderer::Fast;
 
     // The fixed frame's passes: light, dim, lit, floor; the fast one's: shadow map (0 when
@@ -104,12 +105,12 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
         const auto start = std::chrono::steady_clock::now();
         if (fast) {
             FastFrameTimings fastTimings;
-            fastRenderer()->render(&fastTimings);
+            fastRenderer()->render(state, &fastTimings);
             timings = {fastTimings.shadowMap, fastTimings.cameraPass, 0, fastTimings.floor};
         } else {
-            renderFrame(&timings);
+            renderFrame(state, &timings);
         }
-        drawOverlays(options.overlays);
+        drawOverlays(state, options.overlays);
         glFinish();
         frame.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
@@ -124,7 +125,7 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
 
     printf("%s: %ld frame(s) at %dx%d, %s renderer, light pass %s\n", options.scene.c_str(),
            options.frames, width, height, rendererName(selectedRenderer()),
-           fast || lightPassIsOffscreen() ? "offscreen" : "in the window's depth buffer");
+           fast || lightPassIsOffscreen(state) ? "offscreen" : "in the window's depth buffer");
     printf("  %-12s %10s %10s\n", "ms", "median", "min");
     printRow("frame", frame);
     if (fast) {

@@ -4,6 +4,7 @@
 
 namespace {
 using P = PaletteColour;
+// clang-format off
 constexpr PaletteEntry kPalette[] = {
     {P::OwnColours, "", false, 0, 0, 0},
     {P::White, "White", true, 242, 243, 242},
@@ -18,6 +19,7 @@ constexpr PaletteEntry kPalette[] = {
     {P::DarkGrey, "DarkGrey", true, 99, 95, 97},
     {P::ByParity, "ByParity", false, 0, 0, 0},
 };
+// clang-format on
 constexpr std::size_t kPaletteSize = sizeof kPalette / sizeof kPalette[0];
 
 constexpr bool rowsFollowTheEnum() {
@@ -42,6 +44,4 @@ BrikColor paletteRgb(PaletteColour colour) {
     return rgb;
 }
 
-PaletteRange paletteColours() {
-    return {&paletteEntry(P::White), &paletteEntry(P::DarkGrey) + 1};
-}
+PaletteRange paletteColours() { return {&paletteEntry(P::White), &paletteEntry(P::DarkGrey) + 1}; }

@@ -9,9 +9,9 @@
 #include "render/FrameState.h"
 #include "render/ShadowFrame.h"
 
-void loadTexture() { textureFloor = loadTextureFloor(); }
+void loadTexture(FrameState& frame) { frame.textureFloor = loadTextureFloor(); }
 
-bool Init() {
+bool Init(FrameState& frame) {
     if (!epoxy_has_gl_extension("GL_ARB_depth_texture") ||
         !epoxy_has_gl_extension("GL_ARB_shadow")) {
         // Kept exactly as it is, typo and status 0 included: the documented message.
@@ -19,7 +19,7 @@ bool Init() {
         return false;
     }
 
-    loadTexture();
+    loadTexture(frame);
 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -33,7 +33,7 @@ bool Init() {
     glEnable(GL_CULL_FACE);
     glEnable(GL_NORMALIZE);
 
-    createShadowMap();
+    createShadowMap(frame);
 
     // The brick pieces' current colour is their ambient and diffuse material.
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
@@ -41,18 +41,18 @@ bool Init() {
     glMaterialfv(GL_FRONT, GL_SPECULAR, white);
     glMaterialf(GL_FRONT, GL_SHININESS, pieceShininess);
 
-    cameraViewMatrix = lookAtMatrix(cameraPosition);
-    setStartLight();
+    frame.cameraViewMatrix = lookAtMatrix(frame.cameraPosition, frame.cameraTarget);
+    setStartLight(frame);
 
-    timer.Reset();
+    frame.timer.Reset();
     return true;
 }
 
-void Reshape(int width, int height) {
-    windowWidth = width;
-    windowHeight = height;
+void Reshape(FrameState& frame, int width, int height) {
+    frame.windowWidth = width;
+    frame.windowHeight = height;
     // A minimised window reports a height of 0; keep the last aspect rather than divide by it.
     if (height <= 0 || width <= 0) return;
-    cameraProjectionMatrix = perspectiveMatrix(double(windowWidth) / double(windowHeight),
-                                               cameraNearPlane, cameraFarPlane);
+    frame.cameraProjectionMatrix =
+        perspectiveMatrix(double(width) / double(height), cameraNearPlane, cameraFarPlane);
 }

@@ -13,15 +13,18 @@ void openFrameWindow(int* argc, char** argv, int width, int height, const char* 
 }
 
 namespace {
+// GLUT's callbacks take no argument: the frame being settled, for the reshape callback.
+FrameState* settling = nullptr;
 WindowSize reportedSize{0, 0};
 void noteReshape(int width, int height) {
     reportedSize = {width, height};
-    Reshape(width, height);
+    Reshape(*settling, width, height);
 }
 void drawNothing() {}
 }  // namespace
 
-WindowSize settleWindow() {
+WindowSize settleWindow(FrameState& frame) {
+    settling = &frame;
     glutDisplayFunc(drawNothing);
     glutReshapeFunc(noteReshape);
     for (int i = 0; i < 200 && reportedSize.width == 0; ++i) glutMainLoopEvent();
@@ -29,10 +32,10 @@ WindowSize settleWindow() {
 }
 
 bool openSettledFrameWindow(int* argc, char** argv, int width, int height, const char* title,
-                            WindowSize* settled) {
+                            FrameState& frame, WindowSize* settled) {
     openFrameWindow(argc, argv, width, height, title);
-    if (!Init()) return false;
-    *settled = settleWindow();
-    Reshape(width, height);
+    if (!Init(frame)) return false;
+    *settled = settleWindow(frame);
+    Reshape(frame, width, height);
     return true;
 }

@@ -88,11 +88,11 @@ Renderer selectRenderer(Renderer wanted, const char* program, const Model& model
 
 Renderer selectedRenderer() { return selected; }
 
-void renderSelectedFrame() {
+void renderSelectedFrame(FrameState& frame) {
     if (selected == Renderer::Fast) {
-        fast->render();
+        fast->render(frame);
     } else {
-        renderFrame();
+        renderFrame(frame);
     }
 }
 

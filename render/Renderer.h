@@ -30,8 +30,8 @@ void startPreparingFastRenderer(const Model& model);
 Renderer selectRenderer(Renderer wanted, const char* program, const Model& model);
 Renderer selectedRenderer();
 
-// One frame with the selected renderer into the back buffer, without swapping.
-void renderSelectedFrame();
+// One frame of `frame` with the selected renderer into the back buffer, without swapping.
+void renderSelectedFrame(FrameState& frame);
 
 // Milliseconds each step of building the fast renderer took: the first three on the preparing
 // thread (or in selectRenderer), then the wait for them and the upload with the program.

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -76,7 +77,7 @@ double processorMilliseconds() {
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) * 1e-6;
 }
 
-FrameCost costOf(void (*draw)()) {
+FrameCost costOf(const std::function<void()>& draw) {
     const auto start = std::chrono::steady_clock::now();
     const double processorStart = processorMilliseconds();
     draw();
@@ -87,22 +88,23 @@ FrameCost costOf(void (*draw)()) {
     return {std::chrono::duration<double, std::milli>(end - start).count(),
             processorEnd - processorStart};
 }
-
-void drawFixed() { renderFrame(); }
-void drawFast() { fastRenderer()->render(); }
 }  // namespace
 
 int main(int argc, char** argv) {
     Options options;
     if (!parseOptions(argc, argv, &options)) return 2;
+    FrameState frame;
     WindowSize settled{0, 0};
-    if (!openSettledFrameWindow(&argc, argv, options.width, options.height, "brik-bench", &settled))
+    if (!openSettledFrameWindow(&argc, argv, options.width, options.height, "brik-bench", frame,
+                                &settled))
         return 1;
+    const auto drawFixed = [&frame] { renderFrame(frame); };
+    const auto drawFast = [&frame] { fastRenderer()->render(frame); };
 
     const double residentBefore = double(residentKiB()) / 1024;
     const auto buildStart = std::chrono::steady_clock::now();
     const Model house = houseModel();
-    setSceneFunction(modelScene(house));
+    setSceneFunction(frame, modelScene(house));
     if (selectRenderer(Renderer::Fast, "brik-bench", house) != Renderer::Fast) return 1;
     glFinish();
     const double buildMilliseconds =

@@ -59,10 +59,11 @@ int main(int argc, char** argv) {
     Options options;
     if (!parseOptions(argc, argv, &options)) return 2;
     WindowSize settled{0, 0};
-    if (!openSettledFrameWindow(&argc, argv, kWindowWidth, kWindowHeight, "brik-soak", &settled))
+    if (!openSettledFrameWindow(&argc, argv, kWindowWidth, kWindowHeight, "brik-soak",
+                                viewerFrame(), &settled))
         return 1;
     const Model house = houseModel();
-    setSceneFunction(modelScene(house));
+    setSceneFunction(viewerFrame(), modelScene(house));
     selectRenderer(options.renderer, "brik-soak", house);
 
     long warmedUpKiB = 0, largestKiB = 0;

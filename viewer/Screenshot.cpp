@@ -5,7 +5,6 @@
 #include <system_error>
 
 #include "render/FrameCapture.h"
-#include "render/FrameState.h"
 
 std::string screenshotFileName(std::time_t when) {
     std::tm local{};
@@ -15,7 +14,7 @@ std::string screenshotFileName(std::time_t when) {
     return name;
 }
 
-bool saveScreenshot() {
+bool saveScreenshot(int width, int height) {
     namespace fs = std::filesystem;
     const std::string base = screenshotFileName(std::time(nullptr));
     std::string name = base;
@@ -28,7 +27,7 @@ bool saveScreenshot() {
     const std::string shown = noDirectory ? name : path.string();
 
     std::string error;
-    if (!writePng(name, readBackBuffer(windowWidth, windowHeight), &error)) {
+    if (!writePng(name, readBackBuffer(width, height), &error)) {
         fprintf(stderr, "screenshot not saved: %s\n", error.c_str());
         return false;
     }

@@ -10,10 +10,17 @@
 #include "render/ShadowFrame.h"
 #include "viewer/ViewerInput.h"
 
+FrameState& viewerFrame() {
+    static FrameState frame;
+    return frame;
+}
+
+void ReshapeWindow(int width, int height) { Reshape(viewerFrame(), width, height); }
+
 void composeFrame() {
     moveLightWithSceneClock();
-    renderSelectedFrame();
-    drawOverlays(shownOverlays);
+    renderSelectedFrame(viewerFrame());
+    drawOverlays(viewerFrame(), shownOverlays);
     saveRequestedScreenshot();
 }
 

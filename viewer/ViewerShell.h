@@ -7,6 +7,13 @@
 #include "render/FrameSetup.h"
 #include "render/FrameWindow.h"
 
+// The frame state of the viewer's window: GLUT's callbacks take no argument, so the shell holds
+// it. Everything the viewer draws and every key reads and changes this one.
+FrameState& viewerFrame();
+
+// The reshape callback: Reshape of the viewer's frame.
+void ReshapeWindow(int width, int height);
+
 // Input (viewer/ViewerInput.cpp): Escape ends the program, P/p pauses the scene clock, U/u
 // resumes it; the other keys, the arrows and the mouse turn the camera and the light, show
 // the overlays and save the window (helpLines() lists them all). Unknown keys do nothing.

@@ -49,14 +49,15 @@ int main(int argc, char** argv) {
     openFrameWindow(&argc, argv, viewerWindowWidth, viewerWindowHeight, viewerWindowTitle);
     markStartup("window");
 
-    if (!Init()) return 0;
+    FrameState& frame = viewerFrame();
+    if (!Init(frame)) return 0;
     markStartup("init");
-    setSceneFunction(modelScene(house));
+    setSceneFunction(frame, modelScene(house));
     selectRenderer(options.renderer, "brik-house", house);
     markStartup("renderer");
 
     glutDisplayFunc(options.startupReport ? displayOnceAndReport : Display);
-    glutReshapeFunc(Reshape);
+    glutReshapeFunc(ReshapeWindow);
     glutKeyboardFunc(Keyboard);
     glutSpecialFunc(SpecialKey);
     glutMouseFunc(Mouse);

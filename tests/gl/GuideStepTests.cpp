@@ -36,8 +36,10 @@ TEST(GuideStep, ShowsItsOwnPiecesInFullEarlierOnesFadedAndLaterOnesNot) {
             for (int axis = 0; axis < 3; ++axis) moved += was.position[axis] != is.position[axis];
             for (int channel = 0; channel < 3; ++channel) {
                 const double before = was.colour[channel] - 0.5, after = is.colour[channel] - 0.5;
-                if (map == kStep) ownChanged += before != after;
-                else fadedWrongly += std::fabs(after) > 0.36 * std::fabs(before) + 1e-6;
+                if (map == kStep)
+                    ownChanged += before != after;
+                else
+                    fadedWrongly += std::fabs(after) > 0.36 * std::fabs(before) + 1e-6;
             }
         }
     }

@@ -35,8 +35,8 @@ class House : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ASSERT_TRUE(prepareViewer(kWidth, kHeight)); }
     void TearDown() override {
-        setSceneFunction(modelScene(houseModel()));
-        setCameraEye(VECTOR3D(0.0f, 2.5f, 3.5f));
+        setSceneFunction(viewerFrame(), modelScene(houseModel()));
+        setCameraEye(viewerFrame(), VECTOR3D(0.0f, 2.5f, 3.5f));
     }
 
     // The pixels where the scene differs from the floor alone, as a bounding rectangle,
@@ -79,8 +79,8 @@ protected:
     }
 
     static RgbImage render(SceneFunction scene) {
-        setSceneFunction(scene);
-        renderFrame();
+        setSceneFunction(viewerFrame(), scene);
+        renderFrame(viewerFrame());
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
         return readBackBuffer(kWidth, kHeight);
     }
@@ -96,7 +96,7 @@ protected:
     // Renders the house from `eye`, keeps the picture, and checks that what differs from the
     // floor alone fills the projection of the house's bounding box.
     static void expectHouseFillsItsProjection(const VECTOR3D& eye, const std::string& artefact) {
-        setCameraEye(eye);
+        setCameraEye(viewerFrame(), eye);
         const RgbImage floor = render(floorOnly);
         const RgbImage house = render(modelScene(houseModel()));
         keepArtefact(house, artefact);
@@ -120,7 +120,8 @@ protected:
     }
 
     static Bounds houseWorldExtent() {
-        static const Bounds extent = boundsOf(captureFeedback([] { DrawScene(houseModel(), 0); }, 4));
+        static const Bounds extent =
+            boundsOf(captureFeedback([] { DrawScene(houseModel(), 0); }, 4));
         return extent;
     }
 };
@@ -189,7 +190,7 @@ TEST_F(House, FromBehindTheHouseFillsItsPartOfTheImage) {
 }
 
 TEST_F(House, TheShowcaseShowsEveryKindOfPieceEachInItsOwnCell) {
-    setCameraEye(VECTOR3D(0.0f, 2.2f, 2.6f));
+    setCameraEye(viewerFrame(), VECTOR3D(0.0f, 2.2f, 2.6f));
     keepArtefact(render(DrawShowcaseScene), "showcase.png");
     const RgbImage plate = render(DrawBasePlateScene);
 

@@ -31,8 +31,8 @@ void loseBlockInCallback() {
 int main(int argc, char** argv) {
     openFrameWindow(&argc, argv, 320, 240, "brik-leak-canary");
     leak = argc > 1 && std::strcmp(argv[1], "--leak") == 0;
-    if (!Init()) return 1;
-    setSceneFunction(emptyScene);
+    if (!Init(viewerFrame())) return 1;
+    setSceneFunction(viewerFrame(), emptyScene);
     glutDisplayFunc(loseBlockInCallback);
     for (int i = 0; i < 20; ++i) {
         glutPostRedisplay();

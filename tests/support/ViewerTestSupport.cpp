@@ -18,23 +18,23 @@ bool prepareViewer(int width, int height) {
     pumpWindowEvents();
     static bool initialised = false;
     if (!initialised) {
-        initialised = Init();
-        setSceneFunction(modelScene(houseModel()));
+        initialised = Init(viewerFrame());
+        setSceneFunction(viewerFrame(), modelScene(houseModel()));
     }
-    Reshape(width, height);
+    Reshape(viewerFrame(), width, height);
     return initialised;
 }
 
 ImagePoint projectToImage(double x, double y, double z) {
     GLdouble model[16], projection[16], wx, wy, wz;
     for (int i = 0; i < 16; ++i) {
-        model[i] = cameraViewMatrix.GetEntry(i);
-        projection[i] = cameraProjectionMatrix.GetEntry(i);
+        model[i] = viewerFrame().cameraViewMatrix.GetEntry(i);
+        projection[i] = viewerFrame().cameraProjectionMatrix.GetEntry(i);
     }
-    const GLint viewport[4] = {0, 0, windowWidth, windowHeight};
+    const GLint viewport[4] = {0, 0, viewerFrame().windowWidth, viewerFrame().windowHeight};
     gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz);
     return {static_cast<int>(std::lround(wx)),
-            windowHeight - 1 - static_cast<int>(std::lround(wy))};
+            viewerFrame().windowHeight - 1 - static_cast<int>(std::lround(wy))};
 }
 
 void plateAndTower(float) {
