@@ -19,13 +19,13 @@
 #include "maths/Statistics.h"
 #include "model/ExtraScenes.h"
 #include "render/FrameCapture.h"
+#include "render/FrameWindow.h"
 #include "render/Renderer.h"
 #include "render/ShadowFrame.h"
 #include "viewer/Overlays.h"
-#include "viewer/ViewerShell.h"
 
 namespace {
-// The camera's far plane is 100 world units away (viewer Reshape); keep the house before it.
+// The camera's far plane is 100 world units away (render/FrameSetup Reshape); keep the house before it.
 constexpr float kMaxEyeDistance = 90.0f;
 constexpr long kMaxFrames = 1000000;
 

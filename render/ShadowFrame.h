@@ -1,8 +1,9 @@
 #pragma once
 
-// The shadow-mapped frame: three passes over the house (light depth pass into the shadow
-// map, dim camera pass, lit camera pass with the depth comparison), then the textured floor.
-// The window program, the snapshot tool and the tests all drive the frame through here.
+// The shadow-mapped frame: three passes over the frame state's scene (light depth pass into
+// the shadow map, dim camera pass, lit camera pass with the depth comparison), then the
+// textured floor. The window program, the snapshot tool and the tests all drive the frame
+// through here, each with a frame state of its own (render/FrameState.h).
 
 #include "model/Model.h"
 #include "render/FrameState.h"
