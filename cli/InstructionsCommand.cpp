@@ -36,8 +36,6 @@ struct InstructionsOptions {
     ImageSize size = {640, 480};
 };
 
-StepDrawTarget stepTarget(immediateDrawTarget());
-
 bool makeFolder(const std::string& folder, std::string* why) {
     std::error_code error;
     if (fs::exists(folder, error) && !fs::is_directory(folder, error)) {
@@ -87,8 +85,9 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
     const fs::path folder(options.folder);
 
     const GuideImage cover = {"cover.png", size.width, size.height};
+    StepDrawTarget stepTarget(immediateDrawTarget());
     stepTarget.setStep(0);
-    setSceneFunction(frame, [&model](float sceneTime) {
+    setSceneFunction(frame, [&model, &stepTarget](float sceneTime) {
         ScopedDrawTarget faded(stepTarget);
         DrawScene(model, sceneTime);
     });
