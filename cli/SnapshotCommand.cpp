@@ -25,7 +25,7 @@
 #include "viewer/Overlays.h"
 
 namespace {
-// The camera's far plane is 100 world units away (render/FrameSetup Reshape); keep the house before it.
+// The camera's far plane is 100 world units away (Reshape); keep the house before it.
 constexpr float kMaxEyeDistance = 90.0f;
 constexpr long kMaxFrames = 1000000;
 
@@ -83,7 +83,8 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     Renderer wanted = Renderer::Fixed;
     rendererNamed(options.renderer, &wanted);
     const Model house = houseModel();
-    if (wanted == Renderer::Fast) startPreparingFastRenderer(house);
+    FrameRenderer renderer;
+    if (wanted == Renderer::Fast) renderer.startPreparingFast(house);
     const int width = options.size.width, height = options.size.height;
     FrameState state;
     switch (openDrawingWindow(command, width, height, state)) {
@@ -94,7 +95,7 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     if (command.count("--eye") > 0) setCameraEye(state, options.eye);
     if (command.count("--light-angle") > 0) setLightAngle(state, options.lightAngle);
     setSceneFunction(state, sceneFunction(options.scene, house));
-    const bool fast = selectRenderer(wanted, "brik snapshot", house) == Renderer::Fast;
+    const bool fast = renderer.select(wanted, "brik snapshot", house) == Renderer::Fast;
 
     // The fixed frame's passes: light, dim, lit, floor; the fast one's: shadow map (0 when
     // reused), camera pass, floor.
@@ -105,7 +106,7 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
         const auto start = std::chrono::steady_clock::now();
         if (fast) {
             FastFrameTimings fastTimings;
-            fastRenderer()->render(state, &fastTimings);
+            renderer.fast()->render(state, &fastTimings);
             timings = {fastTimings.shadowMap, fastTimings.cameraPass, 0, fastTimings.floor};
         } else {
             renderFrame(state, &timings);
@@ -124,7 +125,7 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     }
 
     printf("%s: %ld frame(s) at %dx%d, %s renderer, light pass %s\n", options.scene.c_str(),
-           options.frames, width, height, rendererName(selectedRenderer()),
+           options.frames, width, height, rendererName(renderer.selected()),
            fast || lightPassIsOffscreen(state) ? "offscreen" : "in the window's depth buffer");
     printf("  %-12s %10s %10s\n", "ms", "median", "min");
     printRow("frame", frame);

@@ -99,13 +99,14 @@ int main(int argc, char** argv) {
                                 &settled))
         return 1;
     const auto drawFixed = [&frame] { renderFrame(frame); };
-    const auto drawFast = [&frame] { fastRenderer()->render(frame); };
+    FrameRenderer renderer;
+    const auto drawFast = [&frame, &renderer] { renderer.fast()->render(frame); };
 
     const double residentBefore = double(residentKiB()) / 1024;
     const auto buildStart = std::chrono::steady_clock::now();
     const Model house = houseModel();
     setSceneFunction(frame, modelScene(house));
-    if (selectRenderer(Renderer::Fast, "brik-bench", house) != Renderer::Fast) return 1;
+    if (renderer.select(Renderer::Fast, "brik-bench", house) != Renderer::Fast) return 1;
     glFinish();
     const double buildMilliseconds =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - buildStart)
@@ -128,7 +129,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    const FastRenderer& fast = *fastRenderer();
+    const FastRenderer& fast = *renderer.fast();
     printf("%dx%d, %d rounds of %d frames each, interleaved\n", options.width, options.height,
            options.rounds, options.frames);
     printf("  %-8s %10s %10s\n", "ms/frame", "median", "min");
@@ -139,7 +140,7 @@ int main(int argc, char** argv) {
     printf("  processor ms/frame, all threads: fixed %.2f, fast %.2f (median), ratio %.2f\n",
            median(fixedProcessor), median(fastProcessor),
            median(fixedProcessor) / median(fastProcessor));
-    const FastBuildTimings& build = fastBuildTimings();
+    const FastBuildTimings& build = renderer.buildTimings();
     printf(
         "fast renderer: built in %.0f ms (capture %.0f, hidden triangles %.0f, index %.0f, "
         "upload and program %.0f), first frame (with the shadow map) %.1f ms;\n",

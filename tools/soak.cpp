@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
         return 1;
     const Model house = houseModel();
     setSceneFunction(viewerFrame(), modelScene(house));
-    selectRenderer(options.renderer, "brik-soak", house);
+    viewerRenderer().select(options.renderer, "brik-soak", house);
 
     long warmedUpKiB = 0, largestKiB = 0;
     int glErrors = 0;
@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     std::printf(
         "%d frames (%s): resident %ld KiB after the %d-frame warm-up, at most %ld KiB "
         "after it: growth %ld KiB (limit %ld); OpenGL errors: %d\n",
-        options.frames, rendererName(selectedRenderer()), warmedUpKiB, kWarmUpFrames, largestKiB,
-        growth, kAllowedGrowthKiB, glErrors);
+        options.frames, rendererName(viewerRenderer().selected()), warmedUpKiB, kWarmUpFrames,
+        largestKiB, growth, kAllowedGrowthKiB, glErrors);
     return growth <= kAllowedGrowthKiB && glErrors == 0 ? 0 : 1;
 }

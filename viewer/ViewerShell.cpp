@@ -15,17 +15,23 @@ FrameState& viewerFrame() {
     return frame;
 }
 
+FrameRenderer& viewerRenderer() {
+    static FrameRenderer renderer;
+    return renderer;
+}
+
 void ReshapeWindow(int width, int height) { Reshape(viewerFrame(), width, height); }
 
 void composeFrame() {
     moveLightWithSceneClock();
-    renderSelectedFrame(viewerFrame());
+    viewerRenderer().render(viewerFrame());
     drawOverlays(viewerFrame(), shownOverlays);
     saveRequestedScreenshot();
 }
 
 bool needsContinuousRedraw() {
-    return selectedRenderer() == Renderer::Fixed || lightIsCircling() || shownOverlays.frameRate;
+    return viewerRenderer().selected() == Renderer::Fixed || lightIsCircling() ||
+           shownOverlays.frameRate;
 }
 
 void Display() {

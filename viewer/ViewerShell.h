@@ -6,10 +6,14 @@
 
 #include "render/FrameSetup.h"
 #include "render/FrameWindow.h"
+#include "render/Renderer.h"
 
 // The frame state of the viewer's window: GLUT's callbacks take no argument, so the shell holds
 // it. Everything the viewer draws and every key reads and changes this one.
 FrameState& viewerFrame();
+
+// The renderers of the viewer's window, held by the shell for the same reason.
+FrameRenderer& viewerRenderer();
 
 // The reshape callback: Reshape of the viewer's frame.
 void ReshapeWindow(int width, int height);

@@ -24,8 +24,8 @@ void displayOnceAndReport() {
     Display();
     markStartup("first-frame");
     printStartupReport();
-    if (selectedRenderer() == Renderer::Fast) {
-        const FastBuildTimings& build = fastBuildTimings();
+    if (viewerRenderer().selected() == Renderer::Fast) {
+        const FastBuildTimings& build = viewerRenderer().buildTimings();
         printf(
             "fast renderer build, ms: capture %.1f, hidden triangles %.1f, index %.1f "
             "(on its own thread), waited %.1f, upload and program %.1f\n",
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     }
     // The model the window shows: the built-in house.
     const Model house = houseModel();
-    if (options.renderer == Renderer::Fast) startPreparingFastRenderer(house);
+    if (options.renderer == Renderer::Fast) viewerRenderer().startPreparingFast(house);
     openFrameWindow(&argc, argv, viewerWindowWidth, viewerWindowHeight, viewerWindowTitle);
     markStartup("window");
 
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     if (!Init(frame)) return 0;
     markStartup("init");
     setSceneFunction(frame, modelScene(house));
-    selectRenderer(options.renderer, "brik-house", house);
+    viewerRenderer().select(options.renderer, "brik-house", house);
     markStartup("renderer");
 
     glutDisplayFunc(options.startupReport ? displayOnceAndReport : Display);

@@ -85,7 +85,8 @@ long processorTicks(pid_t process) {
 
 TEST(FastRenderer, DrawsTheFixedFramesPictureFromTheStartingViewAndFromBehind) {
     ASSERT_TRUE(prepareViewer(kWidth, kHeight));
-    ASSERT_EQ(selectRenderer(Renderer::Fast, "brik_gl_tests", houseModel()), Renderer::Fast);
+    FrameRenderer renderer;
+    ASSERT_EQ(renderer.select(Renderer::Fast, "brik_gl_tests", houseModel()), Renderer::Fast);
     const VECTOR3D startingEye = viewerFrame().cameraPosition;
     // The last views turn the light after the fast renderer filled its shadow map: it must
     // draw the map again.
@@ -103,7 +104,7 @@ TEST(FastRenderer, DrawsTheFixedFramesPictureFromTheStartingViewAndFromBehind) {
         setCameraEye(viewerFrame(), eye);
         if (view.lightAngle != 0) setLightAngle(viewerFrame(), view.lightAngle);
         // The fast frame first: the fixed frame's light pass refills the shared shadow map.
-        fastRenderer()->render(viewerFrame());
+        renderer.fast()->render(viewerFrame());
         const RgbImage fast = readBackBuffer(kWidth, kHeight);
         renderFrame(viewerFrame());
         const RgbImage fixed = readBackBuffer(kWidth, kHeight);
@@ -121,7 +122,6 @@ TEST(FastRenderer, DrawsTheFixedFramesPictureFromTheStartingViewAndFromBehind) {
     }
     setCameraEye(viewerFrame(), startingEye);
     setStartLight(viewerFrame());
-    selectRenderer(Renderer::Fixed, "brik_gl_tests", houseModel());
 }
 
 TEST(FastRenderer, TheViewerTakesItsOwnOptionsAndLeavesGlutsInOrder) {
