@@ -5,6 +5,7 @@
 BUILD_DIR ?= build
 SANITIZED_BUILD_DIR ?= build-asan
 FUZZ_BUILD_DIR ?= build-fuzz
+CLANG_BUILD_DIR ?= build-clang
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 # Tests and headless runs share one virtual screen, large enough for any test window.
@@ -12,7 +13,8 @@ JOBS ?= $(shell nproc)
 # or a test that connects at that moment finds no display.
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 
-.PHONY: all deps configure build run snapshot bench startup test test-sanitized fuzz soak clean
+.PHONY: all deps configure build run snapshot bench startup test test-sanitized fuzz soak clean \
+  check-clang
 
 all: build
 
@@ -80,6 +82,13 @@ fuzz: deps
 	  > $(FUZZ_BUILD_DIR)/fuzz.log 2>&1 || { tail -n 60 $(FUZZ_BUILD_DIR)/fuzz.log; exit 1; }
 	@grep -E "^stat::number_of_executed_units|Done" $(FUZZ_BUILD_DIR)/fuzz.log
 
+# Everything built once more with clang, warnings as errors, unoptimised and without debug
+# information to keep it cheap; nothing is run. Keeps the code clean for both compilers.
+check-clang: deps
+	@cmake -S . -B $(CLANG_BUILD_DIR) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 -DBRIK_WERROR=ON > /dev/null
+	@cmake --build $(CLANG_BUILD_DIR) -j $(JOBS)
+
 # The long-run check, not part of `make test`: 5000 frames of the viewer's frame with the
 # resident memory sampled every 100; fails on more than 1 MiB of growth after the warm-up or on
 # any OpenGL error.
@@ -87,4 +96,4 @@ soak: build
 	@$(XVFB) ./$(BUILD_DIR)/brik-soak
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZED_BUILD_DIR) $(FUZZ_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZED_BUILD_DIR) $(FUZZ_BUILD_DIR) $(CLANG_BUILD_DIR)

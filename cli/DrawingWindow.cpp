@@ -1,13 +1,10 @@
-#include <epoxy/gl.h>
-#include <GL/freeglut.h>
-
 #include "cli/DrawingWindow.h"
 
 #include "cli/Command.h"
 #include "cli/DisplayCheck.h"
-#include "viewer/ViewerShell.h"
+#include "render/FrameWindow.h"
 
-WindowOpening openDrawingWindow(const CLI::App& command, int width, int height) {
+WindowOpening openDrawingWindow(const CLI::App& command, int width, int height, FrameState& frame) {
     const DisplayConnection display;
     if (!display.isOpen()) {
         reportError(command,
@@ -18,20 +15,15 @@ WindowOpening openDrawingWindow(const CLI::App& command, int width, int height) 
     int argc = 1;
     char name[] = "brik";
     char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(width, height);
-    glutCreateWindow(viewerWindowTitle);
-    if (!Init()) return WindowOpening::MissingExtensions;
-
-    // Let the window appear so that its size is settled before drawing.
-    const WindowSize settled = settleWindow();
+    // The window appears and its size is settled before drawing.
+    WindowSize settled{0, 0};
+    if (!openSettledFrameWindow(&argc, argv, width, height, viewerWindowTitle, frame, &settled))
+        return WindowOpening::MissingExtensions;
     if (settled.width != width || settled.height != height) {
         reportError(command, "the window is " + std::to_string(settled.width) + "x" +
                                  std::to_string(settled.height) + " instead of " +
                                  std::to_string(width) + "x" + std::to_string(height) +
                                  " (is the screen large enough?)");
-        Reshape(width, height);
     }
     return WindowOpening::Ready;
 }

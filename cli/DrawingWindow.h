@@ -1,9 +1,12 @@
 #pragma once
 
 // The window the drawing subcommands (snapshot, instructions) render into: a freeglut
-// window of the frame's size on the display (Xvfb in tests), set up by the viewer's Init.
+// window of the frame's size on the display (Xvfb in tests), set up by the frame's Init
+// (render/FrameWindow.h).
 
 #include <CLI/CLI.hpp>
+
+#include "render/FrameState.h"
 
 enum class WindowOpening {
     Ready,              // the frame can be drawn at the requested size
@@ -11,6 +14,6 @@ enum class WindowOpening {
     MissingExtensions,  // Init printed the viewer's message; exit as the viewer does (0)
 };
 
-// Opens the window and runs the viewer's set-up; `command` names the subcommand in messages.
+// Opens the window and sets `frame` up for it; `command` names the subcommand in messages.
 // Ends the process as the viewer does when the floor image is unusable.
-WindowOpening openDrawingWindow(const CLI::App& command, int width, int height);
+WindowOpening openDrawingWindow(const CLI::App& command, int width, int height, FrameState& frame);

@@ -13,7 +13,6 @@
 namespace {
 struct ExportOptions {
     std::string output;
-    ModelFormat format = ModelFormat::Glb;
     double metresPerStud = 0;  // 0: the format's default
 };
 
@@ -46,7 +45,7 @@ int runExport(const CLI::App& command, const ExportOptions& options) {
     }
     ModelFormat format = ModelFormat::Glb;
     modelFormatOf(options.output, &format);
-    const HouseMesh mesh = captureHouse();
+    const HouseMesh mesh = captureHouse(houseModel());
     if (!exportModel(mesh, options.output, format, options.metresPerStud, &why)) {
         reportError(command, why);
         return kExitFailure;

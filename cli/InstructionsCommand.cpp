@@ -24,8 +24,8 @@
 #include "io/AtomicFile.h"
 #include "io/AtomicFolder.h"
 #include "model/Scene.h"
-#include "model/maps/LayerMaps.h"
 #include "render/FrameCapture.h"
+#include "render/ImmediateDrawTarget.h"
 #include "render/ShadowFrame.h"
 
 namespace fs = std::filesystem;
@@ -36,14 +36,9 @@ struct InstructionsOptions {
     ImageSize size = {640, 480};
 };
 
-StepDrawTarget stepTarget;
-void drawStep(float sceneTime) {
-    ScopedDrawTarget faded(stepTarget);
-    DrawScene(sceneTime);
-}
-
-bool drawPicture(const std::string& path, const ImageSize& size, std::string* why) {
-    renderFrame();
+bool drawPicture(FrameState& frame, const std::string& path, const ImageSize& size,
+                 std::string* why) {
+    renderFrame(frame);
     glFinish();
     RgbImage image;
     if (!tryReadBackBuffer(size.width, size.height, &image, why)) return false;
@@ -69,31 +64,37 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
         return kExitFailure;
     }
     const ImageSize size = options.size;
-    switch (openDrawingWindow(command, size.width, size.height)) {
+    FrameState frame;
+    switch (openDrawingWindow(command, size.width, size.height, frame)) {
         case WindowOpening::Ready: break;
         case WindowOpening::NoDisplay: return kExitFailure;
         case WindowOpening::MissingExtensions: return kExitSuccess;  // as the viewer does
     }
     const bool showProgress = isatty(STDERR_FILENO);
-    const HouseMesh house = captureHouse();
+    const Model model = houseModel();
+    const int stepCount = model.layerCount();
+    const HouseMesh house = captureHouse(model);
     const double aspect = double(size.width) / size.height;
     const fs::path folder(guide.temporaryFolder());
 
     const GuideImage cover = {kGuideCoverFile, size.width, size.height};
+    StepDrawTarget stepTarget(immediateDrawTarget());
     stepTarget.setStep(0);
-    setSceneFunction(drawStep);
-    if (!drawPicture((folder / cover.file).string(), size, &why)) {
+    setSceneFunction(frame, [&model, &stepTarget](float sceneTime) {
+        ScopedDrawTarget faded(stepTarget);
+        DrawScene(model, sceneTime);
+    });
+    if (!drawPicture(frame, (folder / cover.file).string(), size, &why)) {
         reportError(command, inGuideFolder(why, guide, options.folder));
         return kExitFailure;
     }
     std::vector<GuideImage> steps;
-    for (int map = 1; map <= kLayerMapCount; ++map) {
-        if (showProgress)
-            fprintf(stderr, "\rbrik instructions: step %d of %d", map, kLayerMapCount);
+    for (int map = 1; map <= stepCount; ++map) {
+        if (showProgress) fprintf(stderr, "\rbrik instructions: step %d of %d", map, stepCount);
         stepTarget.setStep(map);
-        setCameraEye(bestEyeForStep(house, map, aspect));
+        setCameraEye(frame, bestEyeForStep(house, map, aspect));
         steps.push_back({stepImageName(map), size.width, size.height});
-        if (!drawPicture((folder / steps.back().file).string(), size, &why)) {
+        if (!drawPicture(frame, (folder / steps.back().file).string(), size, &why)) {
             if (showProgress) fprintf(stderr, "\n");
             reportError(command, inGuideFolder(why, guide, options.folder));
             return kExitFailure;
@@ -101,15 +102,15 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
     }
     if (showProgress) fprintf(stderr, "\n");
     std::vector<PartsList> stepParts;
-    for (int map = 1; map <= kLayerMapCount; ++map)
-        stepParts.push_back(partsOfMaps(map, map, false));
+    for (int map = 1; map <= stepCount; ++map)
+        stepParts.push_back(partsOfMaps(model, map, map, false));
     std::vector<GuideFile> guide3D;
-    bool written =
-        guide3DFiles(house, partsOfMaps(1, kLayerMapCount, true), stepParts, &guide3D, &why);
+    bool written = guide3DFiles(house, partsOfMaps(model, 1, stepCount, true), stepParts,
+                                &guide3D, &why);
     for (size_t i = 0; written && i < guide3D.size(); ++i)
         written = writeFileAtomically((folder / guide3D[i].name).string(), guide3D[i].bytes.data(),
                                       guide3D[i].bytes.size(), &why);
-    const std::string page = guidePage(cover, steps.data(), kLayerMapCount);
+    const std::string page = guidePage(model, cover, steps.data(), stepCount);
     if (!written ||
         !writeFileAtomically((folder / kGuidePageFile).string(), page.data(), page.size(), &why) ||
         !guide.commit(&why)) {
@@ -117,7 +118,7 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
         return kExitFailure;
     }
     printf("wrote %s with %d steps\n", (fs::path(options.folder) / kGuidePageFile).c_str(),
-           kLayerMapCount);
+           stepCount);
     return kExitSuccess;
 }
 }  // namespace

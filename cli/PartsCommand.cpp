@@ -39,8 +39,9 @@ void printCsv(const PartsList& list) {
 
 int runParts(const CLI::App& command, const PartsOptions& options) {
     const bool oneMap = command.count("--map") > 0;
-    const PartsList list = oneMap ? partsOfMaps(int(options.map), int(options.map), false)
-                                  : partsOfMaps(1, int(options.upto), true);
+    const Model house = houseModel();
+    const PartsList list = oneMap ? partsOfMaps(house, int(options.map), int(options.map), false)
+                                  : partsOfMaps(house, 1, int(options.upto), true);
     if (options.csv)
         printCsv(list);
     else

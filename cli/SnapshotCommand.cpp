@@ -19,13 +19,13 @@
 #include "maths/Statistics.h"
 #include "model/ExtraScenes.h"
 #include "render/FrameCapture.h"
+#include "render/FrameWindow.h"
 #include "render/Renderer.h"
 #include "render/ShadowFrame.h"
 #include "viewer/Overlays.h"
-#include "viewer/ViewerShell.h"
 
 namespace {
-// The camera's far plane is 100 world units away (viewer Reshape); keep the house before it.
+// The camera's far plane is 100 world units away (Reshape); keep the house before it.
 constexpr float kMaxEyeDistance = 90.0f;
 constexpr long kMaxFrames = 1000000;
 
@@ -66,10 +66,10 @@ bool parseEye(const std::string& text, VECTOR3D* eye, std::string* why) {
     return true;
 }
 
-SceneFunction sceneFunction(const std::string& scene) {
+SceneFunction sceneFunction(const std::string& scene, const Model& house) {
     if (scene == "base-plate") return DrawBasePlateScene;
     if (scene == "showcase") return DrawShowcaseScene;
-    return nullptr;  // the house
+    return modelScene(house);
 }
 
 void printRow(const char* name, const std::vector<double>& values) {
@@ -84,17 +84,20 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     }
     Renderer wanted = Renderer::Fixed;
     rendererNamed(options.renderer, &wanted);
-    if (wanted == Renderer::Fast) startPreparingFastRenderer();
+    const Model house = houseModel();
+    FrameRenderer renderer;
+    if (wanted == Renderer::Fast) renderer.startPreparingFast(house);
     const int width = options.size.width, height = options.size.height;
-    switch (openDrawingWindow(command, width, height)) {
+    FrameState state;
+    switch (openDrawingWindow(command, width, height, state)) {
         case WindowOpening::Ready: break;
         case WindowOpening::NoDisplay: return kExitFailure;
         case WindowOpening::MissingExtensions: return kExitSuccess;  // as the viewer does
     }
-    if (command.count("--eye") > 0) setCameraEye(options.eye);
-    if (command.count("--light-angle") > 0) setLightAngle(options.lightAngle);
-    setSceneFunction(sceneFunction(options.scene));
-    const bool fast = selectRenderer(wanted, "brik snapshot") == Renderer::Fast;
+    if (command.count("--eye") > 0) setCameraEye(state, options.eye);
+    if (command.count("--light-angle") > 0) setLightAngle(state, options.lightAngle);
+    setSceneFunction(state, sceneFunction(options.scene, house));
+    const bool fast = renderer.select(wanted, "brik snapshot", house) == Renderer::Fast;
 
     // The fixed frame's passes: light, dim, lit, floor; the fast one's: shadow map (0 when
     // reused), camera pass, floor.
@@ -105,12 +108,12 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
         const auto start = std::chrono::steady_clock::now();
         if (fast) {
             FastFrameTimings fastTimings;
-            fastRenderer()->render(&fastTimings);
+            renderer.fast()->render(state, &fastTimings);
             timings = {fastTimings.shadowMap, fastTimings.cameraPass, 0, fastTimings.floor};
         } else {
-            renderFrame(&timings);
+            renderFrame(state, &timings);
         }
-        drawOverlays(options.overlays);
+        drawOverlays(state, options.overlays);
         glFinish();
         frame.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
@@ -127,8 +130,8 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     }
 
     printf("%s: %ld frame(s) at %dx%d, %s renderer, light pass %s\n", options.scene.c_str(),
-           options.frames, width, height, rendererName(selectedRenderer()),
-           fast || lightPassIsOffscreen() ? "offscreen" : "in the window's depth buffer");
+           options.frames, width, height, rendererName(renderer.selected()),
+           fast || lightPassIsOffscreen(state) ? "offscreen" : "in the window's depth buffer");
     printf("  %-12s %10s %10s\n", "ms", "median", "min");
     printRow("frame", frame);
     if (fast) {

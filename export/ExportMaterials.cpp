@@ -6,9 +6,8 @@
 #include <map>
 #include <tuple>
 
-#include "model/BrikVantaHouse.h"
-#include "model/maps/LayerMaps.h"
-#include "parts/PartsList.h"
+#include "model/Palette.h"
+#include "model/PieceKinds.h"
 
 namespace {
 using Rgba8 = std::tuple<int, int, int, int>;
@@ -19,26 +18,15 @@ Rgba8 quantised(const float colour[4]) {
 }
 
 std::string nameOf(const Rgba8& colour) {
-    static const BrikVantaHouse house;  // only its palette is read
     const auto [red, green, blue, alpha] = colour;
     if (alpha < 255) return "DoorGlass";  // the only translucent surface of the house
-    for (int i = int(PaletteColour::White); i <= int(PaletteColour::DarkGrey); ++i) {
-        const BrikColor rgb = paletteColour(house, PaletteColour(i));
-        if (rgb.getColorRed() == red && rgb.getColorGreen() == green && rgb.getColorBlue() == blue)
-            return paletteColourName(PaletteColour(i));
-    }
+    for (const PaletteEntry& entry : paletteColours())
+        if (entry.red == red && entry.green == green && entry.blue == blue) return entry.name;
     char name[16];
     std::snprintf(name, sizeof name, "Colour_%02x%02x%02x", red, green, blue);
     return name;
 }
 
-const Placement* rowOf(const PlacementTag& tag) {
-    if (tag.map == 0) return &basePlatePlacement;
-    const PlacementTable& table = layerMap(tag.map);
-    for (int i = 0; i < table.rowCount; ++i)
-        if (std::strcmp(table.rows[i].row, tag.row) == 0) return &table.rows[i];
-    return nullptr;
-}
 }  // namespace
 
 MaterialSorting sortIntoMaterials(const HouseMesh& mesh) {
@@ -67,9 +55,9 @@ std::vector<std::string> placementNames(const HouseMesh& mesh) {
     for (const PlacementTag& tag : mesh.placements) {
         std::string name = mapName(tag.map);
         if (tag.map != 0) name += std::string(" row ") + tag.row;
-        name += std::string(" ") + partKindName(tag.piece);
-        const Placement* row = rowOf(tag);
-        if (row && !partSize(*row).empty()) name += " " + partSize(*row);
+        name += std::string(" ") + pieceKindInfo(tag.piece).name;
+        if (tag.source && !placementSize(*tag.source).empty())
+            name += " " + placementSize(*tag.source);
         if (tag.colour != PaletteColour::OwnColours)
             name += std::string(" ") + paletteColourName(tag.colour);
         if (instances[{tag.map, tag.row}] > 1) name += " #" + std::to_string(tag.instance + 1);

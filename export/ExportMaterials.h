@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "mesh/HouseMesh.h"
+#include "model/HouseFrame.h"
 
 struct ExportMaterial {
     std::string name;  // the palette colour's name ("Red"), "DoorGlass", or "Colour_rrggbb"
@@ -29,4 +30,4 @@ std::vector<std::string> placementNames(const HouseMesh& mesh);
 std::string mapName(int map);
 
 // The offset that puts the base plate's centre on the origin (brick units, house frame).
-constexpr double kHouseCentre[3] = {16, 0, 16};
+constexpr double kHouseCentre[3] = {-kBasePlateOffset, 0, -kBasePlateOffset};

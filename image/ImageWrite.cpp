@@ -11,10 +11,10 @@ public:
 
     std::vector<unsigned char> bytes;
 
-    void Put(size_t offset, unsigned long value, int width) {
+    void Put(size_t offset, unsigned long value, size_t width) {
         if (bytes.size() < offset + width) bytes.resize(offset + width, 0);
-        for (int i = 0; i < width; ++i) {
-            const int shift = order == ImageByteOrder::BigEndian ? 8 * (width - 1 - i) : 8 * i;
+        for (size_t i = 0; i < width; ++i) {
+            const size_t shift = order == ImageByteOrder::BigEndian ? 8 * (width - 1 - i) : 8 * i;
             bytes[offset + i] = static_cast<unsigned char>(value >> shift);
         }
     }
@@ -57,9 +57,9 @@ std::vector<unsigned char> ImageEncode(int sizeX, int sizeY, int sizeZ, const un
     file.Put(0, kImageMagic, 2);
     file.Put(2, (runLength ? 1u : 0u) << 8 | 1u, 2);  // storage mode, 1 byte per channel
     file.Put(4, sizeZ > 1 ? 3 : (sizeY > 1 ? 2 : 1), 2);
-    file.Put(6, sizeX, 2);
-    file.Put(8, sizeY, 2);
-    file.Put(10, sizeZ, 2);
+    file.Put(6, static_cast<unsigned long>(sizeX), 2);
+    file.Put(8, static_cast<unsigned long>(sizeY), 2);
+    file.Put(10, static_cast<unsigned long>(sizeZ), 2);
     file.Put(12, 0, 4);    // smallest channel value
     file.Put(16, 255, 4);  // largest channel value
     file.Put(kImageHeaderBytes - 1, 0, 1);
@@ -75,13 +75,13 @@ std::vector<unsigned char> ImageEncode(int sizeX, int sizeY, int sizeZ, const un
         return std::move(file.bytes);
     }
 
-    const size_t entries = static_cast<size_t>(sizeY) * sizeZ;
+    const size_t entries = static_cast<size_t>(sizeY) * static_cast<size_t>(sizeZ);
     const size_t startTable = kImageHeaderBytes;
     const size_t sizeTable = startTable + 4 * entries;
     file.Put(sizeTable + 4 * entries - 1, 0, 1);
     for (int z = 0; z < sizeZ; ++z) {
         for (int y = 0; y < sizeY; ++y) {
-            const size_t index = y + static_cast<size_t>(z) * sizeY;
+            const size_t index = static_cast<size_t>(y) + static_cast<size_t>(z) * static_cast<size_t>(sizeY);
             const std::vector<unsigned char> packets = ImageEncodeRow(row(y, z), sizeX, sizeZ);
             file.Put(startTable + 4 * index, file.bytes.size(), 4);
             file.Put(sizeTable + 4 * index, packets.size(), 4);

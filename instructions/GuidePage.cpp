@@ -43,8 +43,9 @@ bool isGuideFileName(const std::string& name) {
     return number.find_first_not_of("0123456789") == std::string::npos;
 }
 
-std::string guidePage(const GuideImage& cover, const GuideImage steps[], int stepCount) {
-    const PartsList all = partsOfMaps(1, stepCount, true);
+std::string guidePage(const Model& model, const GuideImage& cover, const GuideImage steps[],
+                      int stepCount) {
+    const PartsList all = partsOfMaps(model, 1, stepCount, true);
     std::string html =
         "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<title>BRIK Vanta House: building guide</title>\n<style>\n"
@@ -65,7 +66,7 @@ std::string guidePage(const GuideImage& cover, const GuideImage steps[], int ste
         "placed before a step are shown faded.</p>\n" +
         partsTable(all);
     for (int map = 1; map <= stepCount; ++map) {
-        const PartsList added = partsOfMaps(map, map, false);
+        const PartsList added = partsOfMaps(model, map, map, false);
         html += "<section class=\"step\" id=\"step-" + std::to_string(map) + "\">\n<div>" +
                 image(steps[map - 1], "the house after step " + std::to_string(map)) +
                 "</div>\n<div>\n<h2>Step " + std::to_string(map) + "</h2>\n<p>" +

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "model/Model.h"
+
 struct GuideImage {
     std::string file;   // beside index.html
     int width, height;  // pixels
@@ -14,8 +16,10 @@ struct GuideImage {
 constexpr const char* kGuidePageFile = "index.html";
 constexpr const char* kGuideCoverFile = "cover.png";
 
-// The page for the forty steps; `cover` and `step(k)` name the pictures.
-std::string guidePage(const GuideImage& cover, const GuideImage steps[], int stepCount);
+// The page for the model's steps (one per layer; `stepCount` of them, the house's forty);
+// `cover` and `step(k)` name the pictures.
+std::string guidePage(const Model& model, const GuideImage& cover, const GuideImage steps[],
+                      int stepCount);
 
 // "step-07.png"
 std::string stepImageName(int map);

@@ -1,6 +1,7 @@
 #pragma once
 
-// The draw target of one building step: it forwards every call to the immediate target, but
+// The draw target of one building step: it forwards every call to another target (the
+// immediate one for the guide's pictures), but
 // placements of later maps are skipped and those of earlier maps (and the base plate) have
 // their colours blended towards grey, so that the step's own pieces stand out. Matrix calls
 // always pass, so the stack stays balanced. Installed around each scene draw with
@@ -14,6 +15,9 @@ constexpr double kFadeWeight = 0.65;  // how much of that grey they get
 
 class StepDrawTarget : public DrawTarget {
 public:
+    // Forwards to `out`, which must outlive this target.
+    explicit StepDrawTarget(DrawTarget& out) : output(out) {}
+
     // The layer map whose pieces are shown in full (1-40); 0 shows everything in full.
     void setStep(int map) { step = map; }
 
@@ -36,6 +40,7 @@ private:
     enum class Look { Full, Faded, Hidden };
     double faded(double channel) const;
 
+    DrawTarget& output;
     int step = 0;
     Look look = Look::Full;
 };

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <vector>
 
+#include "maths/Angles.h"
+#include "model/HouseFrame.h"
 #include "render/FrameConstants.h"
 #include "render/FrameState.h"
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
-
 struct Vec {
     double x, y, z;
 };
@@ -24,7 +24,8 @@ Vec unit(Vec a) {
 
 // House frame (brick units) to the viewer's world frame.
 Vec world(const float house[3]) {
-    return {house[0] * 0.1 - 1.6, house[1] * 0.1, house[2] * 0.1 - 1.6};
+    return {house[0] * kHouseScale + kHouseOriginInWorldXZ, house[1] * kHouseScale,
+            house[2] * kHouseScale + kHouseOriginInWorldXZ};
 }
 
 // One triangle as the scoring sees it, in the world frame.

@@ -1,11 +1,12 @@
 #include "mesh/GeometryRecorder.h"
 
 #include <cmath>
+#include <cstddef>
 #include <stdexcept>
 
-namespace {
-constexpr double kPi = 3.14159265358979323846;
+#include "maths/Angles.h"
 
+namespace {
 // The GLUT unit cube: eight corners and six faces, each face as four corner indices split
 // into the triangles (0, 1, 2) and (0, 2, 3), with its outward normal.
 // clang-format off
@@ -160,17 +161,17 @@ MeshVertex GeometryRecorder::transformed(double x, double y, double z) const {
                    cof[6] * nx + cof[7] * ny + cof[8] * nz};
     const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
     for (int k = 0; k < 3; ++k) v.normal[k] = static_cast<float>(length > 0 ? n[k] / length : 0);
-    for (int k = 0; k < 4; ++k) v.colour[k] = currentColour[k];
+    for (std::size_t k = 0; k < 4; ++k) v.colour[k] = currentColour[k];
     return v;
 }
 
 void GeometryRecorder::multiply(const Matrix& right) {
     const Matrix left = stack.back();
     Matrix& out = stack.back();
-    for (int column = 0; column < 4; ++column) {
-        for (int row = 0; row < 4; ++row) {
+    for (std::size_t column = 0; column < 4; ++column) {
+        for (std::size_t row = 0; row < 4; ++row) {
             double sum = 0;
-            for (int k = 0; k < 4; ++k) sum += left[k * 4 + row] * right[column * 4 + k];
+            for (std::size_t k = 0; k < 4; ++k) sum += left[k * 4 + row] * right[column * 4 + k];
             out[column * 4 + row] = sum;
         }
     }

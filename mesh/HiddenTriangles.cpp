@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/maps/LayerMaps.h"
+#include "model/PieceExtent.h"
 
 namespace {
 // Captured corners are single precision; faces closer than this coincide (brick units).
@@ -81,10 +81,11 @@ bool hiddenIn(const Corner (&corners)[3], const Corner& normal, const BodyBox& b
 }
 }  // namespace
 
-std::vector<BodyBox> houseOccludingBodies() {
-    std::vector<BodyBox> bodies{basePlateBody()};
-    for (int map = 1; map <= kLayerMapCount; ++map) {
-        for (const PlacementInstance& placement : expandPlacements(layerMap(map))) {
+std::vector<BodyBox> houseOccludingBodies(const Model& model) {
+    std::vector<BodyBox> bodies{
+        pieceBodyBoxes(model.basePlate.piece, model.basePlate.arguments).front()};
+    for (int map = 1; map <= model.layerCount(); ++map) {
+        for (const PlacementInstance& placement : expandPlacements(model.layer(map))) {
             if (!enclosesItsBodyBoxes(placement.row->piece)) continue;
             if (!turnKeepsBoxesExact(placement.row->rotation)) continue;
             for (const BodyBox& box : placementBodyBoxes(placement)) bodies.push_back(box);

@@ -14,10 +14,11 @@
 #include <vector>
 
 #include "mesh/HouseMesh.h"
+#include "model/Model.h"
 #include "model/PieceExtent.h"
 
-// The occluding bodies of the whole house: the base plate and the forty layer maps.
-std::vector<BodyBox> houseOccludingBodies();
+// The occluding bodies of a whole model: its base plate and its layers.
+std::vector<BodyBox> houseOccludingBodies(const Model& model);
 
 // One flag per triangle of `mesh`, true where the triangle is hidden inside one of `bodies`.
 std::vector<bool> findHiddenTriangles(const HouseMesh& mesh, const std::vector<BodyBox>& bodies);

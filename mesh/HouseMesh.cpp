@@ -1,7 +1,7 @@
 #include "mesh/HouseMesh.h"
 
 #include "mesh/GeometryRecorder.h"
-#include "model/Scene.h"
+#include "model/HouseFrame.h"
 
 HouseMesh captureDrawing(const std::function<void()>& draw) {
     GeometryRecorder recorder;
@@ -12,11 +12,11 @@ HouseMesh captureDrawing(const std::function<void()>& draw) {
     return recorder.take();
 }
 
-HouseMesh captureHouse() {
-    return captureDrawing([] {
+HouseMesh captureHouse(const Model& model) {
+    return captureDrawing([&model] {
         // The assembly centres the house on the origin; move it back so that the base
         // plate's corner is the origin of the house frame.
-        drawTarget().translate(16, 0, 16);
-        brik.drawSolidBrikVantaHouse();
+        drawTarget().translate(-kBasePlateOffset, 0, -kBasePlateOffset);
+        drawModel(model);
     });
 }

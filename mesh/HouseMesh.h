@@ -5,7 +5,7 @@
 //
 // Frame and units: the house frame in brick units (origin at the base plate's lower corner,
 // 1.0 = one stud pitch in x and z, +y up; a plate 0.4 high). The world frame of the viewer is
-// this scaled by 0.1 and moved by (-1.6, 0, -1.6).
+// this scaled by kHouseScale and moved by kHouseOriginInWorldXZ in x and z (model/HouseFrame.h).
 //
 // Every polygon is split into a fan from its first vertex, as the renderer does; every box is
 // its six faces as two triangles each. Winding is counter-clockwise seen from outside.
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "model/DrawTarget.h"
+#include "model/Model.h"
 
 struct MeshVertex {
     float position[3];
@@ -32,8 +33,8 @@ struct HouseMesh {
     std::vector<PlacementTag> placements;  // in drawing order; the base plate first
 };
 
-// Captures the whole house: the base plate and the forty layer maps.
-HouseMesh captureHouse();
+// Captures a whole model (the built-in house: houseModel()): its base plate and its layers.
+HouseMesh captureHouse(const Model& model);
 
 // Captures whatever `draw` issues through the draw target, starting from the identity
 // matrix, in the units `draw` works in. Calls outside any placement get placement -1.

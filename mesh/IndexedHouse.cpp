@@ -20,8 +20,8 @@ size_t hashOf(const IndexedVertex& vertex) {
 IndexedVertex toWorld(const MeshVertex& corner) {
     IndexedVertex vertex;
     for (int axis = 0; axis < 3; ++axis) {
-        vertex.position[axis] = static_cast<float>(corner.position[axis] * kHouseToWorldScale +
-                                                   kHouseOriginInWorld[axis]);
+        vertex.position[axis] =
+            static_cast<float>(corner.position[axis] * kHouseScale + kHouseOriginInWorld[axis]);
         vertex.normal[axis] = corner.normal[axis];
     }
     for (int channel = 0; channel < 4; ++channel) vertex.colour[channel] = corner.colour[channel];

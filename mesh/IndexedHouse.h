@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "mesh/HouseMesh.h"
+#include "model/HouseFrame.h"
 
-// World frame: the house frame (brick units) scaled by this and moved by kHouseOriginInWorld,
-// as the scene draws it.
-constexpr double kHouseToWorldScale = 0.1;
-constexpr double kHouseOriginInWorld[3] = {-1.6, 0.0, -1.6};
+// World frame: the house frame (brick units) scaled by kHouseScale and moved by
+// kHouseOriginInWorld, as the scene draws it (model/HouseFrame.h).
+constexpr double kHouseOriginInWorld[3] = {kHouseOriginInWorldXZ, 0.0, kHouseOriginInWorldXZ};
 
 struct IndexedVertex {
     float position[3];  // world frame

@@ -10,8 +10,9 @@
 // cell. A piece's origin is the smallest-x, smallest-z corner of its footprint on its
 // bottom face; its first size argument runs along x, its second along z.
 //
-// Every piece draws at once, in immediate-mode OpenGL, into the current modelview
-// frame, and makes its colour the current OpenGL colour. Pieces that take an angle
+// Every piece draws at once through the current draw target (model/DrawTarget.h: OpenGL
+// immediate mode in the fixed frame, a triangle recorder in the capture), in its current
+// frame, and makes its colour the target's current colour. Pieces that take an angle
 // compare it exactly with 90, 180 and 270 (degrees about +y) and turn so that the turned
 // footprint again begins at the origin; any other angle draws the piece unturned.
 // Most pieces leave the caller's matrix as they found it; the grille, the angular brick,
@@ -22,7 +23,7 @@ public:
     BrikVantaHouse();
     ~BrikVantaHouse() {}
 
-    // The palette, in declaration order.
+    // The palette (model/Palette.h), in declaration order: the house's own copy.
     BrikColor colorWhite;
     BrikColor colorTan;
     BrikColor colorRed;

@@ -3,10 +3,11 @@
 // The narrow interface every piece draws through: polygons, boxes, normals, colours and the
 // matrix stack, in the current frame's units (brick units inside the house).
 //
-// The default target, `immediateDrawTarget()`, makes exactly the immediate-mode OpenGL calls
-// the pieces have always made, in the same order with the same values. Other targets (the
-// geometry capture in mesh/) record what is drawn instead and need no OpenGL context.
-// Targets are not owned by the model: whoever installs one keeps it alive while it is current.
+// The model knows no OpenGL: the renderers install the immediate-mode target
+// (render/ImmediateDrawTarget.h) around what they draw, the geometry capture in mesh/ installs a
+// recorder. Each thread has its own current target, so a capture on one thread and a frame
+// drawn on another never see each other's. Targets are not owned by the model: whoever
+// installs one keeps it alive while it is current.
 
 #include "model/Placement.h"
 
@@ -19,6 +20,7 @@ struct PlacementTag {
     PieceKind piece;
     PaletteColour colour;
     int instance;
+    const Placement* source;  // the table row (the model's tables outlive every capture)
 };
 
 class DrawTarget {
@@ -45,13 +47,12 @@ public:
     virtual void endPlacement() {}
 };
 
-// The target that issues OpenGL immediate-mode calls.
-DrawTarget& immediateDrawTarget();
-
-// The target the pieces draw through now: the immediate one unless another is installed.
+// The target the pieces draw through now on the calling thread. Drawing with none installed is
+// a programming error: it ends the process with a message.
 DrawTarget& drawTarget();
 
-// Installs a target for as long as the object lives, then restores the one before it.
+// Installs a target on the calling thread for as long as the object lives, then restores the
+// one before it.
 class ScopedDrawTarget {
 public:
     explicit ScopedDrawTarget(DrawTarget& target);

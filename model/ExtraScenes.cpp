@@ -51,14 +51,15 @@ void inHouseFrame(Draw draw) {
     drawTarget().pushMatrix();
     drawTarget().scale(kHouseScale, kHouseScale, kHouseScale);
     drawTarget().translate(kBasePlateOffset, 0, kBasePlateOffset);
-    brik.drawSolidBasePlate(kBasePlateSize, kBasePlateSize, brik.colorGreen);
-    draw();
+    BrikVantaHouse pieces;
+    pieces.drawSolidBasePlate(kBasePlateSize, kBasePlateSize, pieces.colorGreen);
+    draw(pieces);
     drawTarget().popMatrix();
 }
 }  // namespace
 
 void DrawBasePlateScene(float /*sceneTime*/) {
-    inHouseFrame([] {});
+    inHouseFrame([](BrikVantaHouse&) {});
 }
 
 void DrawShowcaseScene(float /*sceneTime*/) { drawOnBasePlate(kShowcaseTable); }
@@ -66,5 +67,5 @@ void DrawShowcaseScene(float /*sceneTime*/) { drawOnBasePlate(kShowcaseTable); }
 const PlacementTable& showcaseTable() { return kShowcaseTable; }
 
 void drawOnBasePlate(const PlacementTable& table) {
-    inHouseFrame([&] { drawPlacements(brik, table); });
+    inHouseFrame([&](BrikVantaHouse& pieces) { drawPlacements(pieces, table); });
 }

@@ -3,32 +3,23 @@
 #include "model/BrikVantaHouse.h"
 #include "model/HouseFrame.h"
 #include "model/DrawTarget.h"
+#include "model/Model.h"
+#include "model/Palette.h"
 #include "model/maps/LayerMaps.h"
 
-BrikVantaHouse::BrikVantaHouse() {
-    colorWhite.setColor(242, 243, 242);
-    colorTan.setColor(215, 197, 153);
-    colorRed.setColor(196, 40, 27);
-    colorYellow.setColor(245, 205, 47);
-    colorBlack.setColor(27, 42, 52);
-    colorGreen.setColor(40, 127, 70);
-    colorLime.setColor(164, 189, 70);
-    colorBrown.setColor(105, 64, 39);
-    colorLightGrey.setColor(163, 162, 164);
-    colorDarkGrey.setColor(99, 95, 97);
-}
+BrikVantaHouse::BrikVantaHouse()
+    : colorWhite(paletteRgb(PaletteColour::White)),
+      colorTan(paletteRgb(PaletteColour::Tan)),
+      colorRed(paletteRgb(PaletteColour::Red)),
+      colorYellow(paletteRgb(PaletteColour::Yellow)),
+      colorBlack(paletteRgb(PaletteColour::Black)),
+      colorGreen(paletteRgb(PaletteColour::Green)),
+      colorLime(paletteRgb(PaletteColour::Lime)),
+      colorBrown(paletteRgb(PaletteColour::Brown)),
+      colorLightGrey(paletteRgb(PaletteColour::LightGrey)),
+      colorDarkGrey(paletteRgb(PaletteColour::DarkGrey)) {}
 
-void BrikVantaHouse::drawSolidBrikVantaHouse() {
-    drawTarget().pushMatrix();
-    drawTarget().translate(kBasePlateOffset, 0, kBasePlateOffset);
-    const Placement& base = basePlatePlacement;
-    drawTarget().beginPlacement({0, base.row, base.piece, base.colour, 0});
-    drawSolidBasePlate(int(base.arguments[0]), int(base.arguments[1]),
-                       paletteColour(*this, base.colour));
-    drawTarget().endPlacement();
-    for (int map = 1; map <= kLayerMapCount; ++map) drawSolidMap(map);
-    drawTarget().popMatrix();
-}
+void BrikVantaHouse::drawSolidBrikVantaHouse() { drawModel(houseModel(), *this); }
 
 void BrikVantaHouse::drawSolidMap(int mapNumber) {
     drawPlacements(*this, layerMap(mapNumber), mapNumber);

@@ -12,6 +12,8 @@ constexpr double kBrickHeight = 1.2;  // three plates
 constexpr int kBasePlateSize = 32;
 constexpr double kBasePlateOffset = -kBasePlateSize / 2.0;
 constexpr double kHouseScale = 0.1;  // world units per brick unit
+// Where the house frame's origin lands in the world frame, in x and z (world units): -1.6.
+constexpr double kHouseOriginInWorldXZ = kBasePlateOffset * kHouseScale;
 
 // The pieces' round parts were laid out with pi rounded to 3.14159265 (not maths/Angles.h's
 // kPi); keeping the rounded value keeps every vertex, and so every image, exactly as it was.

@@ -1,5 +1,6 @@
 #include "model/Placement.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -24,6 +25,17 @@ BrikColor paletteColour(const BrikVantaHouse& house, PaletteColour colour) {
         case PaletteColour::ByParity: break;
     }
     return BrikColor();
+}
+
+std::string placementSize(const Placement& row) {
+    std::vector<long> sizes;
+    for (int i = 0; i < 2; ++i)
+        if (pieceKindInfo(row.piece).arguments[i] == ArgumentRole::Size)
+            sizes.push_back(std::lround(row.arguments[i]));
+    std::sort(sizes.begin(), sizes.end());
+    std::string text;
+    for (const long size : sizes) text += (text.empty() ? "" : "x") + std::to_string(size);
+    return text;
 }
 
 int Coordinate::count() const {
@@ -112,7 +124,8 @@ public:
         const Placement& row = *placement.row;
         instance = &row == lastRow ? instance + 1 : 0;
         lastRow = &row;
-        drawTarget().beginPlacement({mapNumber, row.row, row.piece, placement.colour, instance});
+        drawTarget().beginPlacement(
+            {mapNumber, row.row, row.piece, placement.colour, instance, &row});
         drawTarget().pushMatrix();
         drawTarget().translate(placement.x, placement.y, placement.z);
         if (row.rotation.axis == 'x') drawTarget().rotate(row.rotation.degrees, 1, 0, 0);

@@ -12,8 +12,10 @@
 //   about x or z if the row says so, draw the piece, restore the matrix.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
+#include "model/Palette.h"
 #include "model/PieceKinds.h"
 
 class BrikColor;
@@ -22,23 +24,7 @@ class BrikVantaHouse;
 // The method name of a piece kind ("drawSolidPlate"), or "group origin".
 const char* pieceName(PieceKind piece);
 
-// A palette member of the house. `OwnColours` is for the pieces that colour themselves;
-// `ByParity` picks light grey where x + z is even and dark grey where it is odd.
-enum class PaletteColour : std::uint8_t {
-    OwnColours,
-    White,
-    Tan,
-    Red,
-    Yellow,
-    Black,
-    Green,
-    Lime,
-    Brown,
-    LightGrey,
-    DarkGrey,
-    ByParity,
-};
-
+// The house's copy of a palette colour (model/Palette.h); black for OwnColours and ByParity.
 BrikColor paletteColour(const BrikVantaHouse& house, PaletteColour colour);
 
 // One coordinate of a row: a single value, or a range first..last by step.
@@ -102,6 +88,9 @@ void visitPlacements(const PlacementTable& table, PlacementVisitor& visitor);
 
 // Every placement of a table in drawing order (group origins are not placements).
 std::vector<PlacementInstance> expandPlacements(const PlacementTable& table);
+
+// A row's size arguments joined by "x", smaller first ("2x4"); "" when its kind has none.
+std::string placementSize(const Placement& row);
 
 // Calls the piece method of a row with its arguments and colour.
 void drawPiece(BrikVantaHouse& house, PieceKind piece, const double arguments[2], BrikColor colour);

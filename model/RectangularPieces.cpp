@@ -3,10 +3,9 @@
 
 #include "model/BrikVantaHouse.h"
 #include "model/DrawTarget.h"
+#include "model/HouseFrame.h"
 
 namespace {
-constexpr double kPlateHeight = 0.4;
-constexpr double kBrickHeight = 1.2;
 constexpr unsigned char kStuddedTop = 0;
 constexpr unsigned char kSmoothTop = 1;
 }  // namespace

@@ -3,11 +3,9 @@
 #include "model/DrawTarget.h"
 #include "model/HouseFrame.h"
 
-BrikVantaHouse brik;
-
-void DrawScene(float /*sceneTime*/) {
+void DrawScene(const Model& model, float /*sceneTime*/) {
     drawTarget().pushMatrix();
     drawTarget().scale(kHouseScale, kHouseScale, kHouseScale);
-    brik.drawSolidBrikVantaHouse();
+    drawModel(model);
     drawTarget().popMatrix();
 }

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "model/BrikVantaHouse.h"
+#include "model/Model.h"
 
-// The house that the frame draws.
-extern BrikVantaHouse brik;
-
-// Draws the house in world units (one stud pitch = 0.1), centred on the origin and
-// standing on y = 0. The scene time is accepted and unused: the model is static.
-// Leaves the modelview matrix as it found it.
-void DrawScene(float sceneTime);
+// Draws the model in world units (one stud pitch = kHouseScale), its base plate centred on the
+// origin and standing on y = 0, through the current draw target. The scene time is accepted
+// and unused: the model is static. Leaves the matrix as it found it.
+void DrawScene(const Model& model, float sceneTime);

@@ -6,20 +6,9 @@
 #include <map>
 #include <tuple>
 
-#include "model/BrikVantaHouse.h"
-#include "model/maps/LayerMaps.h"
 #include "model/PieceKinds.h"
 
-std::string partSize(const Placement& row) {
-    std::vector<long> sizes;
-    for (int i = 0; i < 2; ++i)
-        if (pieceKindInfo(row.piece).arguments[i] == ArgumentRole::Size)
-            sizes.push_back(std::lround(row.arguments[i]));
-    std::sort(sizes.begin(), sizes.end());
-    std::string text;
-    for (const long size : sizes) text += (text.empty() ? "" : "x") + std::to_string(size);
-    return text;
-}
+std::string partSize(const Placement& row) { return placementSize(row); }
 
 namespace {
 using PartKey = std::tuple<std::string, std::string, std::string>;  // kind, size, colour names
@@ -39,11 +28,11 @@ int PartsList::total() const {
     return sum;
 }
 
-PartsList partsOfMaps(int firstMap, int lastMap, bool withBasePlate) {
+PartsList partsOfMaps(const Model& model, int firstMap, int lastMap, bool withBasePlate) {
     std::map<PartKey, Part> parts;
-    if (withBasePlate) count(parts, basePlatePlacement, basePlatePlacement.colour);
+    if (withBasePlate) count(parts, model.basePlate, model.basePlate.colour);
     for (int map = firstMap; map <= lastMap; ++map)
-        for (const PlacementInstance& placement : expandPlacements(layerMap(map)))
+        for (const PlacementInstance& placement : expandPlacements(model.layer(map)))
             count(parts, *placement.row, placement.colour);
     PartsList list;
     for (const auto& entry : parts) list.parts.push_back(entry.second);
@@ -52,30 +41,10 @@ PartsList partsOfMaps(int firstMap, int lastMap, bool withBasePlate) {
 
 const char* partKindName(PieceKind kind) { return pieceKindInfo(kind).name; }
 
-const char* paletteColourName(PaletteColour colour) {
-    switch (colour) {
-        case PaletteColour::OwnColours: return "";
-        case PaletteColour::White: return "White";
-        case PaletteColour::Tan: return "Tan";
-        case PaletteColour::Red: return "Red";
-        case PaletteColour::Yellow: return "Yellow";
-        case PaletteColour::Black: return "Black";
-        case PaletteColour::Green: return "Green";
-        case PaletteColour::Lime: return "Lime";
-        case PaletteColour::Brown: return "Brown";
-        case PaletteColour::LightGrey: return "LightGrey";
-        case PaletteColour::DarkGrey: return "DarkGrey";
-        case PaletteColour::ByParity: return "ByParity";  // resolved before counting
-    }
-    return "";
-}
-
 std::string paletteColourHex(PaletteColour colour) {
-    if (colour == PaletteColour::OwnColours || colour == PaletteColour::ByParity) return "";
-    static const BrikVantaHouse house;  // only its palette is read
-    const BrikColor rgb = paletteColour(house, colour);
+    const PaletteEntry& entry = paletteEntry(colour);
+    if (!entry.hasRgb) return "";
     char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb.getColorRed(), rgb.getColorGreen(),
-                  rgb.getColorBlue());
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", entry.red, entry.green, entry.blue);
     return text;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Model.h"
 #include "model/Placement.h"
 
 struct Part {
@@ -22,8 +23,9 @@ struct PartsList {
     int total() const;  // pieces in all
 };
 
-// The parts that layer maps first..last (1-40) place, with the base plate when asked.
-PartsList partsOfMaps(int firstMap, int lastMap, bool withBasePlate);
+// The parts that the model's layers first..last (1-40 for the house) place, with its base plate
+// when asked.
+PartsList partsOfMaps(const Model& model, int firstMap, int lastMap, bool withBasePlate);
 
 // A row's part size: its size arguments joined by "x", smaller first; "" when it has none.
 std::string partSize(const Placement& row);
@@ -31,8 +33,5 @@ std::string partSize(const Placement& row);
 // The kind's name as in its drawing method without drawSolid: "RoofTile".
 const char* partKindName(PieceKind kind);
 
-// The palette colour's name: "LightGrey"; "" for OwnColours.
-const char* paletteColourName(PaletteColour colour);
-
-// The colour's RGB as "#rrggbb" from the house's palette; "" for OwnColours.
+// The colour's RGB as "#rrggbb" from the palette; "" for OwnColours. (Names: model/Palette.h.)
 std::string paletteColourHex(PaletteColour colour);

@@ -71,6 +71,7 @@ bool FastRenderer::create(const IndexedHouse& house, std::string* error) {
     dimLightLevelLocation = glGetUniformLocation(program, "dimLightLevel");
     shadowTextureMatrixLocation = glGetUniformLocation(program, "shadowTextureMatrix");
     shadowMapLocation = glGetUniformLocation(program, "shadowMap");
+    litAlphaThresholdLocation = glGetUniformLocation(program, "litAlphaThreshold");
 
     vertexBytes = house.vertices.size() * sizeof(IndexedVertex);
     indexBytes = house.indices.size() * sizeof(std::uint32_t);
@@ -105,25 +106,26 @@ bool FastRenderer::create(const IndexedHouse& house, std::string* error) {
     return true;
 }
 
-void FastRenderer::render(FastFrameTimings* timings) {
+void FastRenderer::render(FrameState& frame, FastFrameTimings* timings) {
     FastFrameTimings ignored;
     FastFrameTimings& times = timings ? *timings : ignored;
     PassStopwatch stopwatch(timings != nullptr);
     times.shadowMap = 0;
-    if (!shadowMapIsCurrent()) {
-        fillShadowMap();
+    if (!shadowMapIsCurrent(frame)) {
+        fillShadowMap(frame);
         stopwatch.lap(&times.shadowMap);
     }
-    drawCameraPass();
+    drawCameraPass(frame);
     stopwatch.lap(&times.cameraPass);
-    updateFrameRate();
-    drawFloor();
+    updateFrameRate(frame);
+    drawFloor(frame);
     stopwatch.lap(&times.floor);
 }
 
-bool FastRenderer::shadowMapIsCurrent() const {
-    return shadowMapFilled && filledSize == shadowMapSize && filledLightView == lightViewMatrix &&
-           filledLightProjection == lightProjectionMatrix;
+bool FastRenderer::shadowMapIsCurrent(const FrameState& frame) const {
+    return shadowMapFilled && filledTexture == frame.shadowMapTexture &&
+           filledLightView == frame.lightViewMatrix &&
+           filledLightProjection == frame.lightProjectionMatrix;
 }
 
 void FastRenderer::bindHouse(bool withNormalsAndColours) {
@@ -149,55 +151,52 @@ void FastRenderer::unbindHouse() {
 
 // The light pass of the shadow-mapped frame, over every triangle, hidden ones included, so that
 // the map holds the same depths.
-void FastRenderer::fillShadowMap() {
-    if (filledSize != 0 && filledSize != shadowMapSize) {
-        lightPassTarget.destroy();
-        lightPassTarget.create(shadowMapSize);
-    }
+void FastRenderer::fillShadowMap(const FrameState& frame) {
     lightPassTarget.begin();
     glClear(GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
-    glLoadMatrixf(lightProjectionMatrix);
+    glLoadMatrixf(frame.lightProjectionMatrix);
     glMatrixMode(GL_MODELVIEW);
-    glLoadMatrixf(lightViewMatrix);
+    glLoadMatrixf(frame.lightViewMatrix);
     glViewport(0, 0, shadowMapSize, shadowMapSize);
     glCullFace(GL_FRONT);  // back faces only, as the light pass draws them
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     bindHouse(false);
     glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indexCount), GL_UNSIGNED_INT, nullptr);
     unbindHouse();
-    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
+    glBindTexture(GL_TEXTURE_2D, frame.shadowMapTexture);
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, shadowMapSize, shadowMapSize);
     lightPassTarget.end();
     glCullFace(GL_BACK);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
 
     shadowMapFilled = true;
-    filledSize = shadowMapSize;
-    filledLightView = lightViewMatrix;
-    filledLightProjection = lightProjectionMatrix;
+    filledTexture = frame.shadowMapTexture;
+    filledLightView = frame.lightViewMatrix;
+    filledLightProjection = frame.lightProjectionMatrix;
 }
 
-void FastRenderer::drawCameraPass() {
+void FastRenderer::drawCameraPass(const FrameState& frame) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
-    glLoadMatrixf(cameraProjectionMatrix);
+    glLoadMatrixf(frame.cameraProjectionMatrix);
     glMatrixMode(GL_MODELVIEW);
-    glLoadMatrixf(cameraViewMatrix);
-    glViewport(0, 0, windowWidth, windowHeight);
+    glLoadMatrixf(frame.cameraViewMatrix);
+    glViewport(0, 0, frame.windowWidth, frame.windowHeight);
 
-    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
+    glBindTexture(GL_TEXTURE_2D, frame.shadowMapTexture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE_ARB, GL_COMPARE_R_TO_TEXTURE_ARB);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_FUNC_ARB, GL_LEQUAL);
 
     glUseProgram(program);
-    const VECTOR4D lightEye = cameraViewMatrix * VECTOR4D(lightPosition);
+    const VECTOR4D lightEye = frame.cameraViewMatrix * VECTOR4D(frame.lightPosition);
     glUniform3f(lightEyePositionLocation, lightEye.x, lightEye.y, lightEye.z);
     glUniform1f(dimLightLevelLocation, dimLightLevel);
-    glUniformMatrix4fv(shadowTextureMatrixLocation, 1, GL_FALSE, shadowTextureMatrix());
+    glUniformMatrix4fv(shadowTextureMatrixLocation, 1, GL_FALSE, shadowTextureMatrix(frame));
     glUniform1i(shadowMapLocation, 0);
+    glUniform1f(litAlphaThresholdLocation, litAlphaThreshold);
     // The eye in the world frame, from the view matrix (rotation R, then translation t): -Rᵀt.
-    const float* view = cameraViewMatrix;
+    const float* view = frame.cameraViewMatrix;
     double eye[3];
     for (int axis = 0; axis < 3; ++axis)
         eye[axis] = -(view[axis * 4] * view[12] + view[axis * 4 + 1] * view[13] +

@@ -2,14 +2,14 @@
 
 // The fast frame: the picture of the shadow-mapped frame (render/ShadowFrame.h), drawn from the
 // house captured once (mesh/IndexedHouse.h) in one indexed vertex buffer:
-//  - the light's depth pass fills the shadow map only when the light's matrices, the house or
-//    the shadow map's size changed since it was last filled;
+//  - the light's depth pass fills the frame's shadow map only when the light's matrices, the
+//    house or the frame changed since it was last filled (its size is fixed: shadowMapSize);
 //  - one camera pass with the shader of render/FastShaders.h instead of a dim and a lit pass,
 //    leaving out the triangles no eye can see, and drawing whole pieces nearest first so that
 //    the depth test spares the shading of what lies behind (re-sorted when the eye moves);
 //  - the same floor.
-// It reads the state in render/FrameState.h and owns its buffers, program and light-pass
-// target. Needs OpenGL 2.1 (GLSL 1.20, vertex buffers) and framebuffer objects.
+// It reads the frame state it is given (render/FrameState.h) and owns its buffers, program and
+// light-pass target. Needs OpenGL 2.1 (GLSL 1.20, vertex buffers) and framebuffer objects.
 
 #include <cstddef>
 #include <cstdint>
@@ -20,6 +20,7 @@
 
 #include "maths/Maths.h"
 #include "mesh/IndexedHouse.h"
+#include "render/FrameState.h"
 #include "render/LightPassTarget.h"
 
 // Milliseconds each part of a fast frame took, with a pipeline flush after each part.
@@ -39,8 +40,9 @@ public:
     bool create(const IndexedHouse& house, std::string* error);
     bool isReady() const { return program != 0; }
 
-    // One frame into the back buffer, without swapping; it updates the frame-rate meter.
-    void render(FastFrameTimings* timings = nullptr);
+    // One frame of `frame` into the back buffer, without swapping; it updates the frame's
+    // frame-rate meter. It draws the house it was created from, not the frame's scene.
+    void render(FrameState& frame, FastFrameTimings* timings = nullptr);
 
     // Makes the next frame fill the shadow map again.
     void invalidateShadowMap() { shadowMapFilled = false; }
@@ -52,9 +54,9 @@ public:
     size_t lightTriangleCount() const { return indexCount / 3; }
 
 private:
-    bool shadowMapIsCurrent() const;
-    void fillShadowMap();
-    void drawCameraPass();
+    bool shadowMapIsCurrent(const FrameState& frame) const;
+    void fillShadowMap(const FrameState& frame);
+    void drawCameraPass(const FrameState& frame);
     void sortPiecesNearestFirst(const double eye[3]);
     void bindHouse(bool withNormalsAndColours);
     void unbindHouse();
@@ -75,10 +77,11 @@ private:
     int dimLightLevelLocation = -1;
     int shadowTextureMatrixLocation = -1;
     int shadowMapLocation = -1;
+    int litAlphaThresholdLocation = -1;
     LightPassTarget lightPassTarget;
 
     // What the shadow map was last filled for.
     bool shadowMapFilled = false;
+    unsigned filledTexture = 0;  // the frame's shadow map texture
     MATRIX4X4 filledLightView, filledLightProjection;
-    int filledSize = 0;
 };

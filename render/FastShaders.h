@@ -40,15 +40,17 @@ void main() {
 )";
 
 // Sampler: shadowMap, the depth texture with the LEQUAL comparison. The lit colour is modulated
-// by the comparison (0 in shadow, 1 in light) and kept where its alpha reaches 0.99.
+// by the comparison (0 in shadow, 1 in light) and kept where its alpha reaches litAlphaThreshold
+// (the lit pass's alpha test, render/FrameConstants.h).
 constexpr const char* kFastFragmentShader = R"(#version 120
 uniform sampler2DShadow shadowMap;
+uniform float litAlphaThreshold;
 varying vec4 dimColour;
 varying vec4 litColour;
 varying vec4 shadowCoordinates;
 
 void main() {
     vec4 lit = litColour * shadow2DProj(shadowMap, shadowCoordinates).r;
-    gl_FragColor = lit.a >= 0.99 ? lit : dimColour;
+    gl_FragColor = lit.a >= litAlphaThreshold ? lit : dimColour;
 }
 )";

@@ -15,7 +15,7 @@
 bool tryReadBackBuffer(int width, int height, RgbImage* image, std::string* error) {
     std::vector<unsigned char> bottomUp;
     try {
-        image->pixels.resize(size_t(width) * height * 3);
+        image->pixels.resize(size_t(width) * size_t(height) * 3);
         bottomUp.resize(image->pixels.size());
     } catch (const std::bad_alloc&) {
         std::vector<unsigned char>().swap(image->pixels);
@@ -31,7 +31,8 @@ bool tryReadBackBuffer(int width, int height, RgbImage* image, std::string* erro
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     const size_t rowBytes = size_t(width) * 3;
     for (int y = 0; y < height; ++y) {
-        std::memcpy(&image->pixels[y * rowBytes], &bottomUp[(height - 1 - y) * rowBytes], rowBytes);
+        std::memcpy(&image->pixels[size_t(y) * rowBytes],
+                    &bottomUp[size_t(height - 1 - y) * rowBytes], rowBytes);
     }
     return true;
 }
@@ -96,11 +97,12 @@ bool writePng(const std::string& path, const RgbImage& image, std::string* error
         return false;
     }
     png_set_write_fn(png, &sink, writePngBytes, flushPng);
-    png_set_IHDR(png, info, image.width, image.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, png_uint_32(image.width), png_uint_32(image.height), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int y = 0; y < image.height; ++y) {
-        png_write_row(png, &image.pixels[size_t(y) * image.width * 3]);
+        png_write_row(png, &image.pixels[size_t(y) * size_t(image.width) * 3]);
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);

@@ -10,7 +10,9 @@ struct RgbImage {
     int height = 0;
     std::vector<unsigned char> pixels;  // RGB, top row first
 
-    const unsigned char* at(int x, int y) const { return &pixels[(size_t(y) * width + x) * 3]; }
+    const unsigned char* at(int x, int y) const {
+        return &pixels[(size_t(y) * size_t(width) + size_t(x)) * 3];
+    }
 };
 
 // The window's back buffer (where the frame was just rendered), top row first. When the pixels

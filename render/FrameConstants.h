@@ -15,7 +15,7 @@ constexpr double cameraFarPlane = 100.0;
 
 // The dim light (the light's ambient and diffuse in the dim pass, times white): what shadowed
 // surfaces get from the light. The lit pass keeps only the fragments whose shadow comparison
-// gives at least the threshold (the fast renderer's shader repeats 0.99 in its source).
+// gives at least the threshold (the fast renderer's shader gets it as a uniform).
 constexpr float dimLightLevel = 0.2f;
 constexpr float litAlphaThreshold = 0.99f;
 constexpr float pieceShininess = 16.0f;  // specular exponent of every brick piece

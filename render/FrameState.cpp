@@ -5,22 +5,13 @@
 
 #include "render/FrameConstants.h"
 
-GLuint textureFloor = 0;
-GLuint shadowMapTexture = 0;
-TIMER timer;
-FPS_COUNTER fpsCounter;
-VECTOR3D cameraPosition = startCameraEye;
-VECTOR3D lightPosition = startLightPosition;
-int windowWidth = 0, windowHeight = 0;
-MATRIX4X4 lightProjectionMatrix, lightViewMatrix, cameraProjectionMatrix, cameraViewMatrix;
-
 // Each matrix is built on a fresh modelview identity and read back; the projection
 // stack is never used for building them.
-MATRIX4X4 lookAtMatrix(const VECTOR3D& eye) {
+MATRIX4X4 lookAtMatrix(const VECTOR3D& eye, const VECTOR3D& target) {
     MATRIX4X4 matrix;
     glPushMatrix();
     glLoadIdentity();
-    gluLookAt(eye.x, eye.y, eye.z, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f);
+    gluLookAt(eye.x, eye.y, eye.z, target.x, target.y, target.z, 0.0f, 1.0f, 0.0f);
     glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
     glPopMatrix();
     return matrix;
@@ -36,20 +27,20 @@ MATRIX4X4 perspectiveMatrix(double aspect, double nearPlane, double farPlane, do
     return matrix;
 }
 
-void setCameraEye(const VECTOR3D& eye) {
-    cameraPosition = eye;
-    cameraViewMatrix = lookAtMatrix(eye);
+void setCameraEye(FrameState& frame, const VECTOR3D& eye) {
+    frame.cameraPosition = eye;
+    frame.cameraViewMatrix = lookAtMatrix(eye, frame.cameraTarget);
 }
 
-void setStartLight() {
-    lightPosition = startLightPosition;
-    lightProjectionMatrix = perspectiveMatrix(lightAspect, lightNearPlane, lightFarPlane);
-    lightViewMatrix = lookAtMatrix(lightPosition);
+void setStartLight(FrameState& frame) {
+    frame.lightPosition = startLightPosition;
+    frame.lightProjectionMatrix = perspectiveMatrix(lightAspect, lightNearPlane, lightFarPlane);
+    frame.lightViewMatrix = lookAtMatrix(frame.lightPosition);
 }
 
-void setLightAngle(double degrees) {
-    lightPosition = startLightPosition.GetRotatedY(degrees);
-    lightViewMatrix = lookAtMatrix(lightPosition);
-    lightProjectionMatrix =
+void setLightAngle(FrameState& frame, double degrees) {
+    frame.lightPosition = startLightPosition.GetRotatedY(degrees);
+    frame.lightViewMatrix = lookAtMatrix(frame.lightPosition);
+    frame.lightProjectionMatrix =
         perspectiveMatrix(lightAspect, lightNearPlane, lightFarPlane, circlingLightFieldOfView);
 }

@@ -8,12 +8,6 @@
 #include "mesh/HiddenTriangles.h"
 
 namespace {
-Renderer selected = Renderer::Fixed;
-std::unique_ptr<FastRenderer> fast;
-bool fastFailed = false;
-std::future<IndexedHouse> preparing;
-FastBuildTimings buildTimings;
-
 using Clock = std::chrono::steady_clock;
 double millisecondsSince(Clock::time_point* start) {
     const Clock::time_point now = Clock::now();
@@ -21,43 +15,46 @@ double millisecondsSince(Clock::time_point* start) {
     *start = now;
     return milliseconds;
 }
+}  // namespace
 
-IndexedHouse prepareHouse() {
+FrameRenderer::PreparedHouse FrameRenderer::prepare(const Model& model) {
+    PreparedHouse prepared;
     Clock::time_point start = Clock::now();
-    const HouseMesh mesh = captureHouse();
-    buildTimings.capture = millisecondsSince(&start);
-    const std::vector<bool> hidden = findHiddenTriangles(mesh, houseOccludingBodies());
-    buildTimings.hiddenTriangles = millisecondsSince(&start);
-    IndexedHouse house = indexHouse(mesh, hidden);
-    buildTimings.index = millisecondsSince(&start);
-    return house;
+    const HouseMesh mesh = captureHouse(model);
+    prepared.timings.capture = millisecondsSince(&start);
+    const std::vector<bool> hidden = findHiddenTriangles(mesh, houseOccludingBodies(model));
+    prepared.timings.hiddenTriangles = millisecondsSince(&start);
+    prepared.house = indexHouse(mesh, hidden);
+    prepared.timings.index = millisecondsSince(&start);
+    return prepared;
 }
 
 // Builds the fast renderer once; false (with the reason said once) where it cannot run.
-bool buildFastRenderer(const char* program) {
-    if (fast) return true;
+bool FrameRenderer::buildFast(const char* program, const Model& model) {
+    if (fastRenderer) return true;
     if (fastFailed) return false;
     std::string reason = FastRenderer::missingSupport();
-    // The capture draws through the pieces' shared draw target: never leave it running.
+    // The capture draws through its own thread's draw target; it is waited for only so that
+    // its work is not left running.
     if (!reason.empty() && preparing.valid()) preparing.wait();
     if (reason.empty()) {
         Clock::time_point start = Clock::now();
-        const IndexedHouse house = preparing.valid() ? preparing.get() : prepareHouse();
-        buildTimings.waitForHouse = millisecondsSince(&start);
+        const PreparedHouse prepared = preparing.valid() ? preparing.get() : prepare(model);
+        timings = prepared.timings;
+        timings.waitForHouse = millisecondsSince(&start);
         auto renderer = std::make_unique<FastRenderer>();
-        if (renderer->create(house, &reason)) fast = std::move(renderer);
-        buildTimings.upload = millisecondsSince(&start);
+        if (renderer->create(prepared.house, &reason)) fastRenderer = std::move(renderer);
+        timings.upload = millisecondsSince(&start);
     } else {
         reason = "this OpenGL lacks " + reason;
     }
-    if (!fast) {
+    if (!fastRenderer) {
         fprintf(stderr, "%s: the fast renderer cannot run (%s); drawing with the fixed frame\n",
                 program, reason.c_str());
         fastFailed = true;
     }
     return !fastFailed;
 }
-}  // namespace
 
 bool rendererNamed(const std::string& name, Renderer* renderer) {
     if (name == "fixed") {
@@ -74,26 +71,21 @@ const char* rendererName(Renderer renderer) {
     return renderer == Renderer::Fast ? "fast" : "fixed";
 }
 
-void startPreparingFastRenderer() {
-    if (!fast && !preparing.valid()) preparing = std::async(std::launch::async, prepareHouse);
+void FrameRenderer::startPreparingFast(const Model& model) {
+    if (!fastRenderer && !preparing.valid())
+        preparing = std::async(std::launch::async, [model] { return prepare(model); });
 }
 
-Renderer selectRenderer(Renderer wanted, const char* program) {
-    selected =
-        wanted == Renderer::Fast && buildFastRenderer(program) ? Renderer::Fast : Renderer::Fixed;
-    return selected;
+Renderer FrameRenderer::select(Renderer wanted, const char* program, const Model& model) {
+    chosen =
+        wanted == Renderer::Fast && buildFast(program, model) ? Renderer::Fast : Renderer::Fixed;
+    return chosen;
 }
 
-Renderer selectedRenderer() { return selected; }
-
-void renderSelectedFrame() {
-    if (selected == Renderer::Fast) {
-        fast->render();
+void FrameRenderer::render(FrameState& frame) {
+    if (chosen == Renderer::Fast) {
+        fastRenderer->render(frame);
     } else {
-        renderFrame();
+        renderFrame(frame);
     }
 }
-
-FastRenderer* fastRenderer() { return fast.get(); }
-
-const FastBuildTimings& fastBuildTimings() { return buildTimings; }

@@ -6,8 +6,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "render/FrameConstants.h"
+#include "render/ImmediateDrawTarget.h"
 #include "render/LightPassTarget.h"
 #include "render/PassStopwatch.h"
 #include "model/Scene.h"
@@ -18,25 +20,25 @@ static const float ctf[8] = {-floorTextureHalfSpan, -floorTextureHalfSpan, floor
                              -floorTextureHalfSpan, floorTextureHalfSpan};
 
 namespace {
-LightPassTarget lightPassTarget;
-SceneFunction drawScene = DrawScene;
-char fpsString[32] = "0.00";
-
-void loadCameraMatrices() {
-    glMatrixMode(GL_PROJECTION);
-    glLoadMatrixf(cameraProjectionMatrix);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadMatrixf(cameraViewMatrix);
-    glViewport(0, 0, windowWidth, windowHeight);
+void drawScene(const FrameState& frame, float sceneTime) {
+    if (frame.scene) frame.scene(sceneTime);
 }
 
-void drawLightPass(float sceneTime) {
-    lightPassTarget.begin();
+void loadCameraMatrices(const FrameState& frame) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixf(frame.cameraProjectionMatrix);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixf(frame.cameraViewMatrix);
+    glViewport(0, 0, frame.windowWidth, frame.windowHeight);
+}
+
+void drawLightPass(FrameState& frame, float sceneTime) {
+    frame.lightPassTarget.begin();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
-    glLoadMatrixf(lightProjectionMatrix);
+    glLoadMatrixf(frame.lightProjectionMatrix);
     glMatrixMode(GL_MODELVIEW);
-    glLoadMatrixf(lightViewMatrix);
+    glLoadMatrixf(frame.lightViewMatrix);
     glViewport(0, 0, shadowMapSize, shadowMapSize);
 
     // Only the back faces (seen from the light) go into the map, which keeps lit
@@ -44,38 +46,38 @@ void drawLightPass(float sceneTime) {
     glCullFace(GL_FRONT);
     glShadeModel(GL_FLAT);
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
-    drawScene(sceneTime);
+    drawScene(frame, sceneTime);
 
-    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
+    glBindTexture(GL_TEXTURE_2D, frame.shadowMapTexture);
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, shadowMapSize, shadowMapSize);
-    lightPassTarget.end();
+    frame.lightPassTarget.end();
 
     glCullFace(GL_BACK);
     glShadeModel(GL_SMOOTH);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
 }
 
-void drawDimPass(float sceneTime) {
+void drawDimPass(FrameState& frame, float sceneTime) {
     // The offscreen light pass left the window's colour buffer untouched, so it is cleared here.
-    glClear(lightPassTarget.isOffscreen() ? GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT
-                                          : GL_DEPTH_BUFFER_BIT);
-    loadCameraMatrices();
+    glClear(frame.lightPassTarget.isOffscreen() ? GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT
+                                                : GL_DEPTH_BUFFER_BIT);
+    loadCameraMatrices(frame);
 
     // Set while the modelview is the camera view, so the position is in world coordinates.
-    glLightfv(GL_LIGHT1, GL_POSITION, VECTOR4D(lightPosition));
+    glLightfv(GL_LIGHT1, GL_POSITION, VECTOR4D(frame.lightPosition));
     glLightfv(GL_LIGHT1, GL_AMBIENT, white * dimLightLevel);
     glLightfv(GL_LIGHT1, GL_DIFFUSE, white * dimLightLevel);
     glLightfv(GL_LIGHT1, GL_SPECULAR, black);
     glEnable(GL_LIGHT1);
     glEnable(GL_LIGHTING);
-    drawScene(sceneTime);
+    drawScene(frame, sceneTime);
 }
 
-void drawLitPass(float sceneTime) {
+void drawLitPass(FrameState& frame, float sceneTime) {
     glLightfv(GL_LIGHT1, GL_DIFFUSE, white);
     glLightfv(GL_LIGHT1, GL_SPECULAR, white);
 
-    const MATRIX4X4 textureMatrix = shadowTextureMatrix();
+    const MATRIX4X4 textureMatrix = shadowTextureMatrix(frame);
 
     // Eye planes given under the camera view: OpenGL keeps them multiplied by its inverse,
     // so the generated coordinates are the texture matrix applied to world positions.
@@ -88,7 +90,7 @@ void drawLitPass(float sceneTime) {
         glEnable(generators[row]);
     }
 
-    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
+    glBindTexture(GL_TEXTURE_2D, frame.shadowMapTexture);
     glEnable(GL_TEXTURE_2D);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE_ARB, GL_COMPARE_R_TO_TEXTURE_ARB);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_FUNC_ARB, GL_LEQUAL);
@@ -98,7 +100,7 @@ void drawLitPass(float sceneTime) {
     // LEQUAL depth test, replace the dim colour at the same depth.
     glAlphaFunc(GL_GEQUAL, litAlphaThreshold);
     glEnable(GL_ALPHA_TEST);
-    drawScene(sceneTime);
+    drawScene(frame, sceneTime);
 
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_TEXTURE_GEN_S);
@@ -111,10 +113,10 @@ void drawLitPass(float sceneTime) {
 
 }  // namespace
 
-void drawFloor() {
+void drawFloor(const FrameState& frame) {
     glEnable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);
-    glBindTexture(GL_TEXTURE_2D, textureFloor);
+    glBindTexture(GL_TEXTURE_2D, frame.textureFloor);
     glBegin(GL_QUADS);
     glTexCoord2f(ctf[0], ctf[1]);
     glVertex3f(-floorHalfSize, 0, floorHalfSize);
@@ -128,26 +130,28 @@ void drawFloor() {
     glDisable(GL_TEXTURE_2D);
 }
 
-void renderFrame(FrameTimings* timings) {
+void renderFrame(FrameState& frame, FrameTimings* timings) {
     FrameTimings ignored;
     FrameTimings& times = timings ? *timings : ignored;
     PassStopwatch stopwatch(timings != nullptr);
+    // The pieces draw in immediate mode on this thread, whatever another thread captures.
+    const ScopedDrawTarget immediate(immediateDrawTarget());
 
-    const float sceneTime = static_cast<float>(timer.GetTime() / sceneClockDivisor);
-    drawLightPass(sceneTime);
+    const float sceneTime = static_cast<float>(frame.timer.GetTime() / sceneClockDivisor);
+    drawLightPass(frame, sceneTime);
     stopwatch.lap(&times.lightPass);
-    drawDimPass(sceneTime);
+    drawDimPass(frame, sceneTime);
     stopwatch.lap(&times.dimPass);
-    drawLitPass(sceneTime);
+    drawLitPass(frame, sceneTime);
     stopwatch.lap(&times.litPass);
 
-    updateFrameRate();
+    updateFrameRate(frame);
 
-    drawFloor();
+    drawFloor(frame);
     stopwatch.lap(&times.floor);
 }
 
-MATRIX4X4 shadowTextureMatrix() {
+MATRIX4X4 shadowTextureMatrix(const FrameState& frame) {
     // Maps light clip coordinates from -1...1 to the texture's 0...1.
     // clang-format off
     static const MATRIX4X4 biasMatrix(0.5f, 0.0f, 0.0f, 0.0f,
@@ -155,28 +159,30 @@ MATRIX4X4 shadowTextureMatrix() {
                                       0.0f, 0.0f, 0.5f, 0.0f,
                                       0.5f, 0.5f, 0.5f, 1.0f);
     // clang-format on
-    return biasMatrix * lightProjectionMatrix * lightViewMatrix;
+    return biasMatrix * frame.lightProjectionMatrix * frame.lightViewMatrix;
 }
 
-void setSceneFunction(SceneFunction scene) { drawScene = scene ? scene : DrawScene; }
+void setSceneFunction(FrameState& frame, SceneFunction scene) { frame.scene = std::move(scene); }
 
-void updateFrameRate() {
-    fpsCounter.Update();
-    snprintf(fpsString, sizeof fpsString, "%.2f", fpsCounter.GetFps());
+SceneFunction modelScene(const Model& model) {
+    return [model](float sceneTime) { DrawScene(model, sceneTime); };
 }
 
-const char* frameRateText() { return fpsString; }
+void updateFrameRate(FrameState& frame) {
+    frame.fpsCounter.Update();
+    snprintf(frame.frameRateText, sizeof frame.frameRateText, "%.2f", frame.fpsCounter.GetFps());
+}
 
-bool lightPassIsOffscreen() { return lightPassTarget.isOffscreen(); }
+bool lightPassIsOffscreen(const FrameState& frame) { return frame.lightPassTarget.isOffscreen(); }
 
-void createShadowMap() {
-    glGenTextures(1, &shadowMapTexture);
-    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
+void createShadowMap(FrameState& frame) {
+    glGenTextures(1, &frame.shadowMapTexture);
+    glBindTexture(GL_TEXTURE_2D, frame.shadowMapTexture);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, shadowMapSize, shadowMapSize, 0,
                  GL_DEPTH_COMPONENT, GL_UNSIGNED_BYTE, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    lightPassTarget.create(shadowMapSize);
+    frame.lightPassTarget.create(shadowMapSize);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-// The shadow-mapped frame: three passes over the house (light depth pass into the shadow
-// map, dim camera pass, lit camera pass with the depth comparison), then the textured floor.
-// The window program, the snapshot tool and the tests all drive the frame through here.
+// The shadow-mapped frame: three passes over the frame state's scene (light depth pass into
+// the shadow map, dim camera pass, lit camera pass with the depth comparison), then the
+// textured floor. The window program, the snapshot tool and the tests all drive the frame
+// through here, each with a frame state of its own (render/FrameState.h).
 
+#include "model/Model.h"
 #include "render/FrameState.h"
 
 // Milliseconds each part of a frame took, measured with a pipeline flush after each part.
@@ -14,32 +16,30 @@ struct FrameTimings {
     double floor;
 };
 
-// Renders one frame into the back buffer without swapping. With `timings`, the pipeline
-// is finished after every pass so that each pass is timed on its own.
-void renderFrame(FrameTimings* timings = nullptr);
+// Renders one frame of `frame` into the back buffer without swapping. With `timings`, the
+// pipeline is finished after every pass so that each pass is timed on its own.
+void renderFrame(FrameState& frame, FrameTimings* timings = nullptr);
 
 // The textured floor quad, unlit and unshadowed, drawn with the current (camera) matrices.
-void drawFloor();
+void drawFloor(const FrameState& frame);
 
 // World position to shadow-map texture coordinates (s, t, depth, q): the light's projection and
 // view, then the bias from clip coordinates -1...1 to the texture's 0...1.
-MATRIX4X4 shadowTextureMatrix();
+MATRIX4X4 shadowTextureMatrix(const FrameState& frame);
 
-// What the three passes draw: `DrawScene` (the house) unless replaced, for instance by a
-// test scene. The function must leave the matrices as it found them and set only colours.
-using SceneFunction = void (*)(float sceneTime);
-void setSceneFunction(SceneFunction scene);
+// Makes `scene` what the frame's passes draw; an empty function leaves only the floor.
+void setSceneFunction(FrameState& frame, SceneFunction scene);
 
-// Counts a frame on the frame-rate meter and rewrites the text below; every frame calls it once.
-void updateFrameRate();
+// DrawScene of the model, which the function keeps a copy of.
+SceneFunction modelScene(const Model& model);
 
-// The frame rate as text with two decimals, rewritten every frame.
-const char* frameRateText();
+// Counts a frame on the frame's meter and rewrites its frameRateText; every frame calls it once.
+void updateFrameRate(FrameState& frame);
 
 // True when the light pass renders into an offscreen depth buffer (correct shadows at any
 // window size); false when it falls back to the window's own depth buffer.
-bool lightPassIsOffscreen();
+bool lightPassIsOffscreen(const FrameState& frame);
 
 // Creates the empty shadow map texture and the light pass's offscreen target. Needs a
 // context; called once by Init.
-void createShadowMap();
+void createShadowMap(FrameState& frame);

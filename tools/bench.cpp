@@ -18,13 +18,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "maths/Statistics.h"
 #include "render/Renderer.h"
 #include "tools/ResidentMemory.h"
-#include "viewer/ViewerShell.h"
+#include "render/FrameWindow.h"
 
 namespace {
 struct Options {
@@ -76,7 +77,7 @@ double processorMilliseconds() {
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) * 1e-6;
 }
 
-FrameCost costOf(void (*draw)()) {
+FrameCost costOf(const std::function<void()>& draw) {
     const auto start = std::chrono::steady_clock::now();
     const double processorStart = processorMilliseconds();
     draw();
@@ -87,25 +88,25 @@ FrameCost costOf(void (*draw)()) {
     return {std::chrono::duration<double, std::milli>(end - start).count(),
             processorEnd - processorStart};
 }
-
-void drawFixed() { renderFrame(); }
-void drawFast() { fastRenderer()->render(); }
 }  // namespace
 
 int main(int argc, char** argv) {
-    glutInit(&argc, argv);
     Options options;
     if (!parseOptions(argc, argv, &options)) return 2;
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(options.width, options.height);
-    glutCreateWindow("brik-bench");
-    if (!Init()) return 1;
-    settleWindow();
-    Reshape(options.width, options.height);
+    FrameState frame;
+    WindowSize settled{0, 0};
+    if (!openSettledFrameWindow(&argc, argv, options.width, options.height, "brik-bench", frame,
+                                &settled))
+        return 1;
+    const auto drawFixed = [&frame] { renderFrame(frame); };
+    FrameRenderer renderer;
+    const auto drawFast = [&frame, &renderer] { renderer.fast()->render(frame); };
 
     const double residentBefore = double(residentKiB()) / 1024;
     const auto buildStart = std::chrono::steady_clock::now();
-    if (selectRenderer(Renderer::Fast, "brik-bench") != Renderer::Fast) return 1;
+    const Model house = houseModel();
+    setSceneFunction(frame, modelScene(house));
+    if (renderer.select(Renderer::Fast, "brik-bench", house) != Renderer::Fast) return 1;
     glFinish();
     const double buildMilliseconds =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - buildStart)
@@ -128,7 +129,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    const FastRenderer& fast = *fastRenderer();
+    const FastRenderer& fast = *renderer.fast();
     printf("%dx%d, %d rounds of %d frames each, interleaved\n", options.width, options.height,
            options.rounds, options.frames);
     printf("  %-8s %10s %10s\n", "ms/frame", "median", "min");
@@ -139,7 +140,7 @@ int main(int argc, char** argv) {
     printf("  processor ms/frame, all threads: fixed %.2f, fast %.2f (median), ratio %.2f\n",
            median(fixedProcessor), median(fastProcessor),
            median(fixedProcessor) / median(fastProcessor));
-    const FastBuildTimings& build = fastBuildTimings();
+    const FastBuildTimings& build = renderer.buildTimings();
     printf(
         "fast renderer: built in %.0f ms (capture %.0f, hidden triangles %.0f, index %.0f, "
         "upload and program %.0f), first frame (with the shadow map) %.1f ms;\n",

@@ -137,7 +137,7 @@ std::vector<unsigned char> DrawFloor() {
                     colour = Scale(colour, EdgeShade(v, kBoardWidth) * EdgeShade(u, plank.length));
                 }
                 // The file stores the bottom row first.
-                unsigned char* pixel = &pixels[((kSize - 1 - top) * kSize + x) * 3];
+                unsigned char* pixel = &pixels[size_t((kSize - 1 - top) * kSize + x) * 3];
                 const double channels[3] = {colour.r, colour.g, colour.b};
                 for (int c = 0; c < 3; ++c)
                     pixel[c] =

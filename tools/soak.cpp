@@ -18,6 +18,7 @@
 
 #include "render/Renderer.h"
 #include "tools/ResidentMemory.h"
+#include "render/FrameWindow.h"
 #include "viewer/ViewerShell.h"
 
 namespace {
@@ -55,16 +56,15 @@ bool parseOptions(int argc, char** argv, Options* options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    glutInit(&argc, argv);
     Options options;
     if (!parseOptions(argc, argv, &options)) return 2;
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(kWindowWidth, kWindowHeight);
-    glutCreateWindow("brik-soak");
-    if (!Init()) return 1;
-    selectRenderer(options.renderer, "brik-soak");
-    settleWindow();
-    Reshape(kWindowWidth, kWindowHeight);
+    WindowSize settled{0, 0};
+    if (!openSettledFrameWindow(&argc, argv, kWindowWidth, kWindowHeight, "brik-soak",
+                                viewerFrame(), &settled))
+        return 1;
+    const Model house = houseModel();
+    setSceneFunction(viewerFrame(), modelScene(house));
+    viewerRenderer().select(options.renderer, "brik-soak", house);
 
     long warmedUpKiB = 0, largestKiB = 0;
     int glErrors = 0;
@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     std::printf(
         "%d frames (%s): resident %ld KiB after the %d-frame warm-up, at most %ld KiB "
         "after it: growth %ld KiB (limit %ld); OpenGL errors: %d\n",
-        options.frames, rendererName(selectedRenderer()), warmedUpKiB, kWarmUpFrames, largestKiB,
-        growth, kAllowedGrowthKiB, glErrors);
+        options.frames, rendererName(viewerRenderer().selected()), warmedUpKiB, kWarmUpFrames,
+        largestKiB, growth, kAllowedGrowthKiB, glErrors);
     return growth <= kAllowedGrowthKiB && glErrors == 0 ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <sstream>
 #include <vector>
 
@@ -57,14 +58,15 @@ void drawTextPanel(const Lines& lines, int left, int bottom) {
 // The shadow map's depths as grey levels: the distance from the light, from the near plane
 // (black) to the far plane (white), so that the house's shape shows rather than the depth
 // buffer's crowding towards 1.
-std::vector<unsigned char> shadowMapGreys() {
+std::vector<unsigned char> shadowMapGreys(const FrameState& frame) {
     std::vector<float> depths(size_t(shadowMapSize) * shadowMapSize);
-    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
+    glBindTexture(GL_TEXTURE_2D, frame.shadowMapTexture);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, GL_FLOAT, depths.data());
 
     // A perspective projection maps distance d to depth via clip z = a·(-d) + b, w = d.
-    const double a = lightProjectionMatrix.GetEntry(10), b = lightProjectionMatrix.GetEntry(14);
-    const bool perspective = lightProjectionMatrix.GetEntry(11) != 0.0f;
+    const double a = frame.lightProjectionMatrix.GetEntry(10),
+                 b = frame.lightProjectionMatrix.GetEntry(14);
+    const bool perspective = frame.lightProjectionMatrix.GetEntry(11) != 0.0f;
     const double nearPlane = b / (a - 1), farPlane = b / (a + 1);
     std::vector<unsigned char> greys(depths.size());
     for (size_t i = 0; i < depths.size(); ++i) {
@@ -78,9 +80,9 @@ std::vector<unsigned char> shadowMapGreys() {
     return greys;
 }
 
-void drawShadowMapInset(int left, int bottom, int side) {
+void drawShadowMapInset(const FrameState& frame, int left, int bottom, int side) {
     static GLuint insetTexture = 0;
-    const std::vector<unsigned char> greys = shadowMapGreys();
+    const std::vector<unsigned char> greys = shadowMapGreys(frame);
     if (insetTexture == 0) {
         glGenTextures(1, &insetTexture);
         glBindTexture(GL_TEXTURE_2D, insetTexture);
@@ -135,35 +137,36 @@ bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* 
     return true;
 }
 
-void drawOverlays(const OverlaySet& shown) {
+void drawOverlays(const FrameState& frame, const OverlaySet& shown) {
     if (!shown.frameRate && !shown.help && !shown.shadowMap) return;
-    if (windowWidth <= 0 || windowHeight <= 0) return;
+    if (frame.windowWidth <= 0 || frame.windowHeight <= 0) return;
 
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(0, windowWidth, 0, windowHeight, -1, 1);  // window pixels, y up
+    glOrtho(0, frame.windowWidth, 0, frame.windowHeight, -1, 1);  // window pixels, y up
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
-    glViewport(0, 0, windowWidth, windowHeight);
-    for (GLenum capability :
-         {GL_LIGHTING, GL_DEPTH_TEST, GL_CULL_FACE, GL_ALPHA_TEST, GL_FOG, GL_TEXTURE_2D,
-          GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q}) {
+    glViewport(0, 0, frame.windowWidth, frame.windowHeight);
+    for (const GLenum capability : std::initializer_list<GLenum>{
+             GL_LIGHTING, GL_DEPTH_TEST, GL_CULL_FACE, GL_ALPHA_TEST, GL_FOG, GL_TEXTURE_2D,
+             GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q}) {
         glDisable(capability);
     }
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 
     if (shown.frameRate) {
-        const Lines lines = {std::string(frameRateText()) + " fps"};
-        drawTextPanel(lines, margin, windowHeight - margin - panelHeight(lines));
+        const Lines lines = {std::string(frame.frameRateText) + " fps"};
+        drawTextPanel(lines, margin, frame.windowHeight - margin - panelHeight(lines));
     }
     if (shown.help) drawTextPanel(helpLines(), margin, margin);
     if (shown.shadowMap) {
-        const int side = std::min(largestInset, std::min(windowWidth, windowHeight) / 3);
-        drawShadowMapInset(windowWidth - margin - side, margin, side);
+        const int side =
+            std::min(largestInset, std::min(frame.windowWidth, frame.windowHeight) / 3);
+        drawShadowMapInset(frame, frame.windowWidth - margin - side, margin, side);
     }
 
     glMatrixMode(GL_PROJECTION);

@@ -7,8 +7,10 @@
 
 #include <string>
 
+#include "render/FrameState.h"
+
 struct OverlaySet {
-    bool frameRate = false;  // top-left: frameRateText() and "fps"
+    bool frameRate = false;  // top-left: the frame's frameRateText and "fps"
     bool help = false;       // bottom-left: every key and mouse action (helpLines())
     bool shadowMap = false;  // bottom-right: the shadow map, depth as grey (near dark, far white)
 };
@@ -18,6 +20,7 @@ struct OverlaySet {
 // (an empty list, or a comma with no name after it) is refused the same way.
 bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* unknown);
 
-// Draws the overlays over the back buffer (windowWidth × windowHeight pixels). Every OpenGL
-// state it changes is restored; with none shown it makes no OpenGL call at all.
-void drawOverlays(const OverlaySet& shown);
+// Draws the overlays of `frame` (its frame rate, its shadow map) over the back buffer (its
+// windowWidth × windowHeight pixels). Every OpenGL state it changes is restored; with none shown
+// it makes no OpenGL call at all.
+void drawOverlays(const FrameState& frame, const OverlaySet& shown);

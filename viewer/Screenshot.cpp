@@ -5,7 +5,6 @@
 #include <system_error>
 
 #include "render/FrameCapture.h"
-#include "render/FrameState.h"
 
 std::string screenshotFileName(std::time_t when) {
     std::tm local{};
@@ -15,7 +14,7 @@ std::string screenshotFileName(std::time_t when) {
     return name;
 }
 
-bool saveScreenshot() {
+bool saveScreenshot(int width, int height) {
     namespace fs = std::filesystem;
     const std::string base = screenshotFileName(std::time(nullptr));
     std::string name = base;
@@ -29,7 +28,7 @@ bool saveScreenshot() {
 
     std::string error;
     RgbImage image;
-    if (!tryReadBackBuffer(windowWidth, windowHeight, &image, &error) ||
+    if (!tryReadBackBuffer(width, height, &image, &error) ||
         !writePng(name, image, &error)) {
         fprintf(stderr, "screenshot not saved: %s\n", error.c_str());
         return false;

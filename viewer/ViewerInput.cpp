@@ -34,12 +34,13 @@ int dragButton = -1;  // the button held down since the drag began, or -1
 int lastX = 0, lastY = 0;
 
 void showCamera() {
-    setCameraEye(camera.eye());
+    setCameraEye(viewerFrame(), camera.eye());
     glutPostRedisplay();
 }
 
 void showLight() {
-    setLightAngle(lightCircle.angleAt(timer.GetTime()));
+    FrameState& frame = viewerFrame();
+    setLightAngle(frame, lightCircle.angleAt(frame.timer.GetTime()));
     glutPostRedisplay();
 }
 
@@ -65,7 +66,7 @@ void resetView() {
     showCamera();
 }
 void toggleLightCircling() {
-    lightCircle.toggleCircling(timer.GetTime());
+    lightCircle.toggleCircling(viewerFrame().timer.GetTime());
     showLight();
 }
 void turnLightClockwise() {
@@ -76,8 +77,8 @@ void turnLightAnticlockwise() {
     lightCircle.turn(lightStepDegrees);
     showLight();
 }
-void pauseClock() { timer.Pause(); }
-void resumeClock() { timer.Unpause(); }
+void pauseClock() { viewerFrame().timer.Pause(); }
+void resumeClock() { viewerFrame().timer.Unpause(); }
 void toggleFrameRate() { toggle(&shownOverlays.frameRate); }
 void toggleHelp() { toggle(&shownOverlays.help); }
 void toggleShadowMap() { toggle(&shownOverlays.shadowMap); }
@@ -170,13 +171,14 @@ void Motion(int x, int y) {
 bool lightIsCircling() { return lightCircle.isCircling(); }
 
 void moveLightWithSceneClock() {
-    if (lightCircle.isCircling()) setLightAngle(lightCircle.angleAt(timer.GetTime()));
+    FrameState& frame = viewerFrame();
+    if (lightCircle.isCircling()) setLightAngle(frame, lightCircle.angleAt(frame.timer.GetTime()));
 }
 
 void saveRequestedScreenshot() {
     if (!screenshotRequested) return;
     screenshotRequested = false;
-    saveScreenshot();
+    saveScreenshot(viewerFrame().windowWidth, viewerFrame().windowHeight);
 }
 
 const std::vector<std::string>& helpLines() {

@@ -1,22 +1,22 @@
 #pragma once
 
-// The viewer's shell: one-time OpenGL set-up and the window's callbacks. The frame itself
-// (the passes) is render/ShadowFrame; the state both share is render/FrameState.
+// The viewer's shell: the window's callbacks. The frame itself (the passes) is
+// render/ShadowFrame, its set-up render/FrameSetup, its window render/FrameWindow; the state
+// they share is render/FrameState.
 
-// The window the viewer opens (the snapshot tool's default size too), in pixels.
-constexpr int viewerWindowWidth = 800;
-constexpr int viewerWindowHeight = 600;
-constexpr const char* viewerWindowTitle = "BRIK Vanta House 3D - Texture with Shadow Mapping";
+#include "render/FrameSetup.h"
+#include "render/FrameWindow.h"
+#include "render/Renderer.h"
 
-// Loads every texture of the viewer (the floor's) into `textureFloor`.
-void loadTexture();
+// The frame state of the viewer's window: GLUT's callbacks take no argument, so the shell holds
+// it. Everything the viewer draws and every key reads and changes this one.
+FrameState& viewerFrame();
 
-// One-time set-up. Prints the message and returns false when the depth-texture or
-// shadow extension is missing; ends the process when the floor image is unusable.
-bool Init();
+// The renderers of the viewer's window, held by the shell for the same reason.
+FrameRenderer& viewerRenderer();
 
-// Window resized: keeps the size and the camera projection current.
-void Reshape(int width, int height);
+// The reshape callback: Reshape of the viewer's frame.
+void ReshapeWindow(int width, int height);
 
 // Input (viewer/ViewerInput.cpp): Escape ends the program, P/p pauses the scene clock, U/u
 // resumes it; the other keys, the arrows and the mouse turn the camera and the light, show
@@ -41,12 +41,3 @@ bool needsContinuousRedraw();
 // The display callback: composeFrame, then swap, and ask for the next frame at once while
 // needsContinuousRedraw().
 void Display();
-
-// For programs that draw into a window of their own without the main loop (the brik command,
-// the benches): lets the window appear and handles its events until it reports its size, with
-// Reshape keeping the camera current, and returns that size (0 × 0 if it never came).
-struct WindowSize {
-    int width;
-    int height;
-};
-WindowSize settleWindow();

@@ -24,8 +24,8 @@ void displayOnceAndReport() {
     Display();
     markStartup("first-frame");
     printStartupReport();
-    if (selectedRenderer() == Renderer::Fast) {
-        const FastBuildTimings& build = fastBuildTimings();
+    if (viewerRenderer().selected() == Renderer::Fast) {
+        const FastBuildTimings& build = viewerRenderer().buildTimings();
         printf(
             "fast renderer build, ms: capture %.1f, hidden triangles %.1f, index %.1f "
             "(on its own thread), waited %.1f, upload and program %.1f\n",
@@ -43,20 +43,21 @@ int main(int argc, char** argv) {
         fprintf(stderr, "brik-house: %s\n", error.c_str());
         return 2;
     }
-    if (options.renderer == Renderer::Fast) startPreparingFastRenderer();
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(viewerWindowWidth, viewerWindowHeight);
-    glutCreateWindow(viewerWindowTitle);
+    // The model the window shows: the built-in house.
+    const Model house = houseModel();
+    if (options.renderer == Renderer::Fast) viewerRenderer().startPreparingFast(house);
+    openFrameWindow(&argc, argv, viewerWindowWidth, viewerWindowHeight, viewerWindowTitle);
     markStartup("window");
 
-    if (!Init()) return 0;
+    FrameState& frame = viewerFrame();
+    if (!Init(frame)) return 0;
     markStartup("init");
-    selectRenderer(options.renderer, "brik-house");
+    setSceneFunction(frame, modelScene(house));
+    viewerRenderer().select(options.renderer, "brik-house", house);
     markStartup("renderer");
 
     glutDisplayFunc(options.startupReport ? displayOnceAndReport : Display);
-    glutReshapeFunc(Reshape);
+    glutReshapeFunc(ReshapeWindow);
     glutKeyboardFunc(Keyboard);
     glutSpecialFunc(SpecialKey);
     glutMouseFunc(Mouse);

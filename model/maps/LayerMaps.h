@@ -9,8 +9,14 @@ constexpr int kLayerMapCount = 40;
 
 // The 32 × 32 green base plate the maps stand on, at the house frame's origin: no map places
 // it (placement tags call it map 0); the house assembly draws it from this row.
-constexpr Placement basePlatePlacement = {
-    "base", PieceKind::BasePlate, {kBasePlateSize, kBasePlateSize}, PaletteColour::Green, at(0), at(0), at(0), noTurn};
+constexpr Placement basePlatePlacement = {"base",
+                                          PieceKind::BasePlate,
+                                          {kBasePlateSize, kBasePlateSize},
+                                          PaletteColour::Green,
+                                          at(0),
+                                          at(0),
+                                          at(0),
+                                          noTurn};
 
 // Table 1-40; any other number gives an empty table.
 const PlacementTable& layerMap(int mapNumber);

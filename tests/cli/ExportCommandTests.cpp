@@ -40,7 +40,7 @@ TEST_F(Export, BothGltfFormsPassTheKhronosValidator) {
 }
 
 TEST_F(Export, AssimpLoadsEveryFormWithTheCapturedTrianglesAndTheHousesSize) {
-    const HouseMesh house = captureHouse();
+    const HouseMesh house = captureHouse(houseModel());
     float top = 0;  // brick units
     for (const MeshTriangle& triangle : house.triangles)
         for (const MeshVertex& corner : triangle.corners) top = std::max(top, corner.position[1]);

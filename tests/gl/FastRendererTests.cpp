@@ -20,6 +20,7 @@
 
 #include "render/FrameCapture.h"
 #include "render/Renderer.h"
+#include "viewer/ViewerShell.h"
 #include "support/ViewerTestSupport.h"
 #include "viewer/CommandLine.h"
 
@@ -84,15 +85,29 @@ long processorTicks(pid_t process) {
 
 TEST(FastRenderer, DrawsTheFixedFramesPictureFromTheStartingViewAndFromBehind) {
     ASSERT_TRUE(prepareViewer(kWidth, kHeight));
-    ASSERT_EQ(selectRenderer(Renderer::Fast, "brik_gl_tests"), Renderer::Fast);
-    const VECTOR3D startingEye = cameraPosition;
-    for (const VECTOR3D& eye : {startingEye, VECTOR3D(-2.5f, 1.5f, -3.0f)}) {
-        SCOPED_TRACE(testing::Message() << "eye " << eye.x << "," << eye.y << "," << eye.z);
-        setCameraEye(eye);
-        renderFrame();
-        const RgbImage fixed = readBackBuffer(kWidth, kHeight);
-        fastRenderer()->render();
+    FrameRenderer renderer;
+    ASSERT_EQ(renderer.select(Renderer::Fast, "brik_gl_tests", houseModel()), Renderer::Fast);
+    const VECTOR3D startingEye = viewerFrame().cameraPosition;
+    // The last views turn the light after the fast renderer filled its shadow map: it must
+    // draw the map again.
+    const struct {
+        VECTOR3D eye;
+        double lightAngle;  // 0: the light where it starts
+    } views[] = {{startingEye, 0},
+                 {VECTOR3D(-2.5f, 1.5f, -3.0f), 0},
+                 {startingEye, 90},
+                 {VECTOR3D(-2.5f, 1.5f, -3.0f), 200}};
+    for (const auto& view : views) {
+        const VECTOR3D& eye = view.eye;
+        SCOPED_TRACE(testing::Message() << "eye " << eye.x << "," << eye.y << "," << eye.z
+                                        << " light " << view.lightAngle);
+        setCameraEye(viewerFrame(), eye);
+        if (view.lightAngle != 0) setLightAngle(viewerFrame(), view.lightAngle);
+        // The fast frame first: the fixed frame's light pass refills the shared shadow map.
+        renderer.fast()->render(viewerFrame());
         const RgbImage fast = readBackBuffer(kWidth, kHeight);
+        renderFrame(viewerFrame());
+        const RgbImage fixed = readBackBuffer(kWidth, kHeight);
         ASSERT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
         int differing = 0, farOffEdges = 0;
@@ -105,8 +120,8 @@ TEST(FastRenderer, DrawsTheFixedFramesPictureFromTheStartingViewAndFromBehind) {
         EXPECT_LE(differing, kWidth * kHeight / 10000) << "pixels off by more than 2/255";
         EXPECT_EQ(farOffEdges, 0) << "pixels off by more than 96/255 away from any edge";
     }
-    setCameraEye(startingEye);
-    selectRenderer(Renderer::Fixed, "brik_gl_tests");
+    setCameraEye(viewerFrame(), startingEye);
+    setStartLight(viewerFrame());
 }
 
 TEST(FastRenderer, TheViewerTakesItsOwnOptionsAndLeavesGlutsInOrder) {

@@ -24,7 +24,7 @@ constexpr int kHeight = viewerWindowHeight;
 class Frame : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ASSERT_TRUE(prepareViewer(kWidth, kHeight)); }
-    void TearDown() override { setSceneFunction(nullptr); }
+    void TearDown() override { setSceneFunction(viewerFrame(), modelScene(houseModel())); }
 
     // Mean brightness (0-765) of a 5 × 5 patch around the image of a world point.
     static double brightnessAt(const RgbImage& image, double x, double y, double z) {
@@ -40,7 +40,7 @@ protected:
 
     static std::vector<float> shadowMapDepths() {
         std::vector<float> depths(shadowMapSize * shadowMapSize);
-        glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
+        glBindTexture(GL_TEXTURE_2D, viewerFrame().shadowMapTexture);
         glGetTexImage(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, GL_FLOAT, depths.data());
         return depths;
     }
@@ -70,7 +70,7 @@ TEST_F(Frame, InitLeavesTheFixedState) {
     EXPECT_EQ(specular[0], 1.0f);
     EXPECT_EQ(specular[3], 1.0f);
 
-    glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
+    glBindTexture(GL_TEXTURE_2D, viewerFrame().shadowMapTexture);
     GLint width = 0, height = 0, format = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
@@ -81,7 +81,7 @@ TEST_F(Frame, InitLeavesTheFixedState) {
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &value);
     EXPECT_EQ(value, GL_NEAREST);
 
-    glBindTexture(GL_TEXTURE_2D, textureFloor);
+    glBindTexture(GL_TEXTURE_2D, viewerFrame().textureFloor);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &value);
     EXPECT_EQ(value, GL_REPEAT);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &value);
@@ -89,9 +89,9 @@ TEST_F(Frame, InitLeavesTheFixedState) {
 
     MATRIX4X4 expectedLightProjection;
     expectedLightProjection.SetPerspective(45.0f, 1.0f, 2.0f, 8.0f);
-    EXPECT_TRUE(matricesEqual(lightProjectionMatrix, expectedLightProjection, 1e-5f));
+    EXPECT_TRUE(matricesEqual(viewerFrame().lightProjectionMatrix, expectedLightProjection, 1e-5f));
     // The camera looks at the origin: the origin lands on the view axis.
-    const VECTOR4D origin = cameraViewMatrix * VECTOR4D(0, 0, 0, 1);
+    const VECTOR4D origin = viewerFrame().cameraViewMatrix * VECTOR4D(0, 0, 0, 1);
     EXPECT_NEAR(origin.x, 0, 1e-6);
     EXPECT_NEAR(origin.y, 0, 1e-6);
     EXPECT_NEAR(origin.z, -std::sqrt(2.5 * 2.5 + 3.5 * 3.5), 1e-5);
@@ -99,7 +99,7 @@ TEST_F(Frame, InitLeavesTheFixedState) {
 }
 
 TEST_F(Frame, AFrameLeavesTheStateTheNextFrameNeeds) {
-    renderFrame();
+    renderFrame(viewerFrame());
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
@@ -118,7 +118,7 @@ TEST_F(Frame, AFrameLeavesTheStateTheNextFrameNeeds) {
     EXPECT_EQ(viewport[3], kHeight);
     MATRIX4X4 modelview;
     glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
-    EXPECT_EQ(modelview, cameraViewMatrix);
+    EXPECT_EQ(modelview, viewerFrame().cameraViewMatrix);
     EXPECT_EQ(modelviewDepth(), 1);
     GLint framebuffer = -1;
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &framebuffer);
@@ -126,9 +126,9 @@ TEST_F(Frame, AFrameLeavesTheStateTheNextFrameNeeds) {
 }
 
 TEST_F(Frame, ThePlateIsBrighterInTheLightThanInTheTowersShadow) {
-    setSceneFunction(plateAndTower);
-    renderFrame();
-    const RgbImage image = readBackBuffer(windowWidth, windowHeight);
+    setSceneFunction(viewerFrame(), plateAndTower);
+    renderFrame(viewerFrame());
+    const RgbImage image = readBackBuffer(viewerFrame().windowWidth, viewerFrame().windowHeight);
     const double shadowed =
         brightnessAt(image, -0.5, 0.04, 0.5);  // behind the tower from the light
     const double lit = brightnessAt(image, 0.8, 0.04, 0.8);
@@ -137,9 +137,9 @@ TEST_F(Frame, ThePlateIsBrighterInTheLightThanInTheTowersShadow) {
 }
 
 TEST_F(Frame, TheFloorShowsItsTexture) {
-    setSceneFunction(plateAndTower);
-    renderFrame();
-    const RgbImage image = readBackBuffer(windowWidth, windowHeight);
+    setSceneFunction(viewerFrame(), plateAndTower);
+    renderFrame(viewerFrame());
+    const RgbImage image = readBackBuffer(viewerFrame().windowWidth, viewerFrame().windowHeight);
     // Along a line of floor beside the plate the texture must vary, and it is not the
     // plain white of an untextured quad.
     double minimum = 1e9, maximum = 0;
@@ -158,55 +158,58 @@ TEST_F(Frame, TheFloorShowsItsTexture) {
 }
 
 TEST_F(Frame, ResizingChangesOnlyTheCameraPassesAndShadowsStayRightInSmallWindows) {
-    setSceneFunction(plateAndTower);
-    renderFrame();
+    setSceneFunction(viewerFrame(), plateAndTower);
+    renderFrame(viewerFrame());
     const std::vector<float> mapAtFullSize = shadowMapDepths();
-    const MATRIX4X4 lightView = lightViewMatrix, lightProjection = lightProjectionMatrix;
-    const MATRIX4X4 cameraView = cameraViewMatrix, cameraProjection = cameraProjectionMatrix;
+    const MATRIX4X4 lightView = viewerFrame().lightViewMatrix,
+                    lightProjection = viewerFrame().lightProjectionMatrix;
+    const MATRIX4X4 cameraView = viewerFrame().cameraViewMatrix,
+                    cameraProjection = viewerFrame().cameraProjectionMatrix;
 
     // A window smaller than the shadow map in both directions.
     ASSERT_TRUE(prepareViewer(300, 200));
-    renderFrame();
+    renderFrame(viewerFrame());
     const std::vector<float> mapInSmallWindow = shadowMapDepths();
 
-    EXPECT_EQ(lightViewMatrix, lightView);
-    EXPECT_EQ(lightProjectionMatrix, lightProjection);
-    EXPECT_EQ(cameraViewMatrix, cameraView);
-    EXPECT_NE(cameraProjectionMatrix, cameraProjection);
-    EXPECT_NEAR(cameraProjectionMatrix.GetEntry(0) * 300.0 / 200.0,
-                cameraProjectionMatrix.GetEntry(5), 1e-5);
-    EXPECT_TRUE(lightPassIsOffscreen())
+    EXPECT_EQ(viewerFrame().lightViewMatrix, lightView);
+    EXPECT_EQ(viewerFrame().lightProjectionMatrix, lightProjection);
+    EXPECT_EQ(viewerFrame().cameraViewMatrix, cameraView);
+    EXPECT_NE(viewerFrame().cameraProjectionMatrix, cameraProjection);
+    EXPECT_NEAR(viewerFrame().cameraProjectionMatrix.GetEntry(0) * 300.0 / 200.0,
+                viewerFrame().cameraProjectionMatrix.GetEntry(5), 1e-5);
+    EXPECT_TRUE(lightPassIsOffscreen(viewerFrame()))
         << "Mesa offers framebuffer objects; the light pass should use one";
     EXPECT_TRUE(mapInSmallWindow == mapAtFullSize) << "the shadow map depends on the window size";
 
     ASSERT_TRUE(prepareViewer(kWidth, kHeight));
-    EXPECT_EQ(cameraProjectionMatrix, cameraProjection);
+    EXPECT_EQ(viewerFrame().cameraProjectionMatrix, cameraProjection);
 }
 
 TEST_F(Frame, AMinimisedWindowKeepsAFiniteProjection) {
-    const MATRIX4X4 before = cameraProjectionMatrix;
-    Reshape(800, 0);
-    for (int i = 0; i < 16; ++i) EXPECT_TRUE(std::isfinite(cameraProjectionMatrix.GetEntry(i)));
-    EXPECT_EQ(cameraProjectionMatrix, before);
-    renderFrame();  // draws nothing visible, but must not fail
+    const MATRIX4X4 before = viewerFrame().cameraProjectionMatrix;
+    Reshape(viewerFrame(), 800, 0);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_TRUE(std::isfinite(viewerFrame().cameraProjectionMatrix.GetEntry(i)));
+    EXPECT_EQ(viewerFrame().cameraProjectionMatrix, before);
+    renderFrame(viewerFrame());  // draws nothing visible, but must not fail
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    Reshape(kWidth, kHeight);
+    Reshape(viewerFrame(), kWidth, kHeight);
 }
 
 TEST_F(Frame, KeysPauseAndResumeTheSceneClockAndOthersDoNothing) {
     Keyboard('p', 0, 0);
-    EXPECT_TRUE(timer.isPaused);
-    const double pausedAt = timer.pauseTime;
+    EXPECT_TRUE(viewerFrame().timer.isPaused);
+    const double pausedAt = viewerFrame().timer.pauseTime;
     Keyboard('P', 0, 0);
-    EXPECT_EQ(timer.pauseTime, pausedAt);
+    EXPECT_EQ(viewerFrame().timer.pauseTime, pausedAt);
     Keyboard('x', 0, 0);
     Keyboard('u' - 32, 0, 0);  // 'U'
-    EXPECT_FALSE(timer.isPaused);
+    EXPECT_FALSE(viewerFrame().timer.isPaused);
     Keyboard('p', 0, 0);
     Keyboard('q', 0, 0);
-    EXPECT_TRUE(timer.isPaused);
+    EXPECT_TRUE(viewerFrame().timer.isPaused);
     Keyboard('u', 0, 0);
-    EXPECT_FALSE(timer.isPaused);
+    EXPECT_FALSE(viewerFrame().timer.isPaused);
 }
 
 TEST_F(Frame, EscapeEndsTheProgramWithStatusZero) {
@@ -216,8 +219,8 @@ TEST_F(Frame, EscapeEndsTheProgramWithStatusZero) {
 }
 
 TEST_F(Frame, TheFrameRateTextHasTwoDecimals) {
-    renderFrame();
-    const std::string text = frameRateText();
+    renderFrame(viewerFrame());
+    const std::string text = viewerFrame().frameRateText;
     ASSERT_GE(text.size(), 4u);
     EXPECT_EQ(text[text.size() - 3], '.');
 }

@@ -35,8 +35,8 @@ class House : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ASSERT_TRUE(prepareViewer(kWidth, kHeight)); }
     void TearDown() override {
-        setSceneFunction(nullptr);
-        setCameraEye(VECTOR3D(0.0f, 2.5f, 3.5f));
+        setSceneFunction(viewerFrame(), modelScene(houseModel()));
+        setCameraEye(viewerFrame(), VECTOR3D(0.0f, 2.5f, 3.5f));
     }
 
     // The pixels where the scene differs from the floor alone, as a bounding rectangle,
@@ -79,8 +79,8 @@ protected:
     }
 
     static RgbImage render(SceneFunction scene) {
-        setSceneFunction(scene);
-        renderFrame();
+        setSceneFunction(viewerFrame(), scene);
+        renderFrame(viewerFrame());
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
         return readBackBuffer(kWidth, kHeight);
     }
@@ -96,9 +96,9 @@ protected:
     // Renders the house from `eye`, keeps the picture, and checks that what differs from the
     // floor alone fills the projection of the house's bounding box.
     static void expectHouseFillsItsProjection(const VECTOR3D& eye, const std::string& artefact) {
-        setCameraEye(eye);
+        setCameraEye(viewerFrame(), eye);
         const RgbImage floor = render(floorOnly);
-        const RgbImage house = render(nullptr);
+        const RgbImage house = render(modelScene(houseModel()));
         keepArtefact(house, artefact);
 
         // Whole house in world units: x -1.6 ... 1.645 (the gutter), z -1.6 ... 1.6, y 0 ... the
@@ -120,7 +120,8 @@ protected:
     }
 
     static Bounds houseWorldExtent() {
-        static const Bounds extent = boundsOf(captureFeedback([] { DrawScene(0); }, 4));
+        static const Bounds extent =
+            boundsOf(captureFeedback([] { DrawScene(houseModel(), 0); }, 4));
         return extent;
     }
 };
@@ -134,6 +135,7 @@ TEST_F(House, EveryMapAndTheWholeHouseLeaveTheMatrixAsTheyFoundIt) {
     glRotated(30, 0, 1, 0);
     const int depth = modelviewDepth();
     const auto before = currentModelview();
+    BrikVantaHouse brik;
     for (int map = 1; map <= kLayerMapCount; ++map) {
         SCOPED_TRACE(map);
         brik.drawSolidMap(map);
@@ -142,7 +144,7 @@ TEST_F(House, EveryMapAndTheWholeHouseLeaveTheMatrixAsTheyFoundIt) {
     }
     brik.drawSolidBrikVantaHouse();
     EXPECT_EQ(currentModelview(), before);
-    DrawScene(123.0f);
+    DrawScene(houseModel(), 123.0f);
     EXPECT_EQ(currentModelview(), before);
     EXPECT_EQ(modelviewDepth(), depth);
     glPopMatrix();
@@ -150,8 +152,8 @@ TEST_F(House, EveryMapAndTheWholeHouseLeaveTheMatrixAsTheyFoundIt) {
 }
 
 TEST_F(House, DrawingTwiceGivesIdenticalGeometryWhateverTheSceneTime) {
-    const auto first = captureFeedback([] { DrawScene(0); }, 4);
-    const auto second = captureFeedback([] { DrawScene(98765.0f); }, 4);
+    const auto first = captureFeedback([] { DrawScene(houseModel(), 0); }, 4);
+    const auto second = captureFeedback([] { DrawScene(houseModel(), 98765.0f); }, 4);
     ASSERT_EQ(first.size(), second.size());
     for (size_t i = 0; i < first.size(); ++i) {
         ASSERT_EQ(first[i].vertices.size(), second[i].vertices.size());
@@ -188,7 +190,7 @@ TEST_F(House, FromBehindTheHouseFillsItsPartOfTheImage) {
 }
 
 TEST_F(House, TheShowcaseShowsEveryKindOfPieceEachInItsOwnCell) {
-    setCameraEye(VECTOR3D(0.0f, 2.2f, 2.6f));
+    setCameraEye(viewerFrame(), VECTOR3D(0.0f, 2.2f, 2.6f));
     keepArtefact(render(DrawShowcaseScene), "showcase.png");
     const RgbImage plate = render(DrawBasePlateScene);
 

@@ -20,7 +20,7 @@
 #include "render/FrameCapture.h"
 #include "render/ShadowFrame.h"
 #include "model/Scene.h"
-#include "viewer/Clock.h"
+#include "timing/Clock.h"
 #include "viewer/ViewerInput.h"
 #include "viewer/ViewerShell.h"
 #include "support/GlTestContext.h"
@@ -39,7 +39,7 @@ std::uint32_t fakeClock() { return fakeNow; }
 RgbImage composedImage() {
     composeFrame();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    return readBackBuffer(windowWidth, windowHeight);
+    return readBackBuffer(viewerFrame().windowWidth, viewerFrame().windowHeight);
 }
 
 // The smallest rectangle holding every pixel where two images differ (right < 0: none).
@@ -63,36 +63,36 @@ protected:
     void TearDown() override {
         Keyboard('r', 0, 0);
         if (lightIsCircling()) Keyboard('l', 0, 0);
-        setStartLight();
+        setStartLight(viewerFrame());
         shownOverlays = OverlaySet();
-        setSceneFunction(nullptr);
+        setSceneFunction(viewerFrame(), modelScene(houseModel()));
         setClockSource(nullptr);
-        timer.Unpause();
+        viewerFrame().timer.Unpause();
         prepareViewer(kWidth, kHeight);
     }
 };
 }  // namespace
 
 TEST_F(ViewerControls, UntouchedTheFirstFrameIsTheFrameAloneAndRBringsItBack) {
-    renderFrame();
+    renderFrame(viewerFrame());
     const RgbImage first = readBackBuffer(kWidth, kHeight);
-    const MATRIX4X4 firstView = cameraViewMatrix;
+    const MATRIX4X4 firstView = viewerFrame().cameraViewMatrix;
     EXPECT_TRUE(composedImage().pixels == first.pixels);
     Mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 400, 300);
     Motion(450, 320);
     Mouse(3, GLUT_DOWN, 450, 320);
     EXPECT_FALSE(composedImage().pixels == first.pixels);
     Keyboard('r', 0, 0);
-    EXPECT_EQ(cameraViewMatrix, firstView);
+    EXPECT_EQ(viewerFrame().cameraViewMatrix, firstView);
     EXPECT_TRUE(composedImage().pixels == first.pixels);
     Keyboard('+', 0, 0);
     Keyboard('R', 0, 0);
-    EXPECT_EQ(cameraViewMatrix, firstView);
+    EXPECT_EQ(viewerFrame().cameraViewMatrix, firstView);
 }
 
 TEST_F(ViewerControls, DragsTheWheelArrowsAndPlusMinusMoveTheCameraAboutTheHouse) {
     auto orbit = [] {  // azimuth and tilt in degrees, distance in world units
-        const VECTOR3D& eye = cameraPosition;
+        const VECTOR3D& eye = viewerFrame().cameraPosition;
         return std::array<double, 3>{std::atan2(eye.x, eye.z) / kDegree,
                                      std::atan2(eye.y, std::hypot(eye.x, eye.z)) / kDegree,
                                      eye.GetLength()};
@@ -103,7 +103,8 @@ TEST_F(ViewerControls, DragsTheWheelArrowsAndPlusMinusMoveTheCameraAboutTheHouse
         EXPECT_NEAR(after[0], before[0] + azimuth, 1e-3) << input;
         EXPECT_NEAR(after[1], before[1] + tilt, 1e-3) << input;
         EXPECT_NEAR(after[2], before[2] * distance, 1e-4) << input;
-        EXPECT_EQ(cameraViewMatrix, lookAtMatrix(cameraPosition)) << "what the renderers read";
+        EXPECT_EQ(viewerFrame().cameraViewMatrix, lookAtMatrix(viewerFrame().cameraPosition))
+            << "what the renderers read";
         before = after;
     };
     Mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 400, 300);
@@ -134,12 +135,12 @@ TEST_F(ViewerControls, DragsTheWheelArrowsAndPlusMinusMoveTheCameraAboutTheHouse
 
 TEST_F(ViewerControls, TheLightCirclesWithTheSceneClockAndTurnsInFifteenDegreeSteps) {
     setClockSource(fakeClock);
-    timer.Reset();
+    viewerFrame().timer.Reset();
     auto expectLightAt = [](double degrees) {
         moveLightWithSceneClock();
         const VECTOR3D expected = startLightPosition.GetRotatedY(degrees);
-        EXPECT_NEAR((lightPosition - expected).GetLength(), 0, 1e-4) << degrees;
-        EXPECT_EQ(lightViewMatrix, lookAtMatrix(lightPosition));
+        EXPECT_NEAR((viewerFrame().lightPosition - expected).GetLength(), 0, 1e-4) << degrees;
+        EXPECT_EQ(viewerFrame().lightViewMatrix, lookAtMatrix(viewerFrame().lightPosition));
     };
     const std::tuple<unsigned char, std::uint32_t, double> steps[] = {
         {'l', 5000, 90},  {'p', 5000, 90}, {'u', 5000, 180}, {']', 0, 195},
@@ -154,10 +155,11 @@ TEST_F(ViewerControls, TheLightCirclesWithTheSceneClockAndTurnsInFifteenDegreeSt
 TEST_F(ViewerControls, FromEveryPointOfItsCircleTheLightSeesTheWholeHouse) {
     // Init's light, the first frame's, is the one exception: its 45 degrees leave the far
     // corners of the garden outside, and the first frame must not change.
-    const auto house = captureFeedback([] { DrawScene(0); }, 4);
+    const auto house = captureFeedback([] { DrawScene(houseModel(), 0); }, 4);
     for (int degrees = 0; degrees < 360; degrees += 5) {
-        setLightAngle(degrees);
-        const MATRIX4X4 toClip = lightProjectionMatrix * lightViewMatrix;
+        setLightAngle(viewerFrame(), degrees);
+        const MATRIX4X4 toClip =
+            viewerFrame().lightProjectionMatrix * viewerFrame().lightViewMatrix;
         float largest = 0;  // clip coordinates over w
         for (const FeedbackPolygon& polygon : house)
             for (const FeedbackVertex& v : polygon.vertices) {
@@ -171,7 +173,7 @@ TEST_F(ViewerControls, FromEveryPointOfItsCircleTheLightSeesTheWholeHouse) {
 }
 
 TEST_F(ViewerControls, AtEveryAngleThePointsLitAreThoseTheLightCanSee) {
-    setSceneFunction(plateAndTower);
+    setSceneFunction(viewerFrame(), plateAndTower);
     // Whether the segment from p to q passes through the tower grown by `grow` on every side.
     auto crossesTower = [](const VECTOR3D& p, const VECTOR3D& q, double grow) {
         const double low[3] = {-kTowerHalfWidth - grow, kTowerBottom - grow,
@@ -190,10 +192,10 @@ TEST_F(ViewerControls, AtEveryAngleThePointsLitAreThoseTheLightCanSee) {
     for (double degrees : {0.0, 75.0, 160.0, 250.0, 330.0}) {
         SCOPED_TRACE(degrees);
         if (degrees == 0)
-            setStartLight();  // the first frame's light
+            setStartLight(viewerFrame());  // the first frame's light
         else
-            setLightAngle(degrees);
-        renderFrame();
+            setLightAngle(viewerFrame(), degrees);
+        renderFrame(viewerFrame());
         const RgbImage image = readBackBuffer(kWidth, kHeight);
         double dimmestLit = 1e9, brightestShadowed = -1;
         int lit = 0, shadowed = 0;
@@ -202,9 +204,9 @@ TEST_F(ViewerControls, AtEveryAngleThePointsLitAreThoseTheLightCanSee) {
         for (int i = -14; i <= 14; ++i)
             for (int k = -14; k <= 14; ++k) {
                 const VECTOR3D point(float(i) * 0.1f, 0.04f, float(k) * 0.1f);
-                const bool inShadow = crossesTower(point, lightPosition, -0.03);
-                if (crossesTower(point, cameraPosition, 0.05) ||
-                    (!inShadow && crossesTower(point, lightPosition, 0.05)))
+                const bool inShadow = crossesTower(point, viewerFrame().lightPosition, -0.03);
+                if (crossesTower(point, viewerFrame().cameraPosition, 0.05) ||
+                    (!inShadow && crossesTower(point, viewerFrame().lightPosition, 0.05)))
                     continue;
                 const ImagePoint pixel = projectToImage(point.x, point.y, point.z);
                 const unsigned char* rgb = image.at(pixel.x, pixel.y);
@@ -223,7 +225,8 @@ TEST_F(ViewerControls, AtEveryAngleThePointsLitAreThoseTheLightCanSee) {
 }
 
 TEST_F(ViewerControls, EachOverlayDrawsOnlyInItsOwnCornerAtOneSizeWhateverTheWindowShape) {
-    setSceneFunction(plateAndTower);  // quick to draw; the overlays do not depend on it
+    setSceneFunction(viewerFrame(),
+                     plateAndTower);  // quick to draw; the overlays do not depend on it
     setClockSource(fakeClock);        // time stands still: the frame rate text keeps its width
     // Key to show, key to hide, corner (right?, bottom?), text on a panel or grey levels.
     const std::tuple<unsigned char, unsigned char, bool, bool, bool> overlays[] = {
@@ -272,7 +275,7 @@ TEST_F(ViewerControls, EachOverlayDrawsOnlyInItsOwnCornerAtOneSizeWhateverTheWin
 }
 
 TEST_F(ViewerControls, SSavesTheWindowInTheWorkingDirectoryAndAFailureLetsTheViewerGoOn) {
-    setSceneFunction(plateAndTower);
+    setSceneFunction(viewerFrame(), plateAndTower);
     const fs::path home = fs::current_path();
     const fs::path directory = fs::temp_directory_path() / ("brik-s-" + std::to_string(getpid()));
     fs::create_directories(directory);
@@ -307,9 +310,10 @@ TEST_F(ViewerControls, SSavesTheWindowInTheWorkingDirectoryAndAFailureLetsTheVie
 TEST_F(ViewerControls, KeysWithoutAMeaningChangeNothing) {
     const std::string meaningful = "PpUuRrLlFfHhMmSs+-[]\033";
     auto state = [] {
-        return std::make_tuple(cameraPosition, lightPosition, shownOverlays.frameRate,
-                               shownOverlays.help, shownOverlays.shadowMap, lightIsCircling(),
-                               timer.isPaused, screenshotRequested);
+        return std::make_tuple(viewerFrame().cameraPosition, viewerFrame().lightPosition,
+                               shownOverlays.frameRate, shownOverlays.help, shownOverlays.shadowMap,
+                               lightIsCircling(), viewerFrame().timer.isPaused,
+                               screenshotRequested);
     };
     const auto before = state();
     for (int key = 0; key < 256; ++key) {

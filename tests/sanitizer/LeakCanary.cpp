@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "render/ShadowFrame.h"
+#include "render/FrameWindow.h"
 #include "viewer/ViewerShell.h"
 
 namespace {
@@ -28,13 +29,10 @@ void loseBlockInCallback() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    glutInit(&argc, argv);
+    openFrameWindow(&argc, argv, 320, 240, "brik-leak-canary");
     leak = argc > 1 && std::strcmp(argv[1], "--leak") == 0;
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(320, 240);
-    glutCreateWindow("brik-leak-canary");
-    if (!Init()) return 1;
-    setSceneFunction(emptyScene);
+    if (!Init(viewerFrame())) return 1;
+    setSceneFunction(viewerFrame(), emptyScene);
     glutDisplayFunc(loseBlockInCallback);
     for (int i = 0; i < 20; ++i) {
         glutPostRedisplay();

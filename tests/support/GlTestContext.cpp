@@ -8,7 +8,8 @@
 #include <limits>
 #include <stdexcept>
 
-#include "viewer/ViewerShell.h"
+#include "render/FrameWindow.h"
+#include "render/ImmediateDrawTarget.h"
 
 namespace {
 constexpr int kViewportSize = 2048;
@@ -23,10 +24,9 @@ void ensureGlContext() {
     int argc = 1;
     char name[] = "brik-tests";
     char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(viewerWindowWidth, viewerWindowHeight);
-    glutCreateWindow("brik tests");
+    openFrameWindow(&argc, argv, viewerWindowWidth, viewerWindowHeight, "brik tests");
+    // The pieces draw straight into the context, as the frame's passes make them.
+    static ScopedDrawTarget immediate(immediateDrawTarget());
     glutDisplayFunc(noDisplay);
     glutReshapeFunc(noteReshape);
     pumpWindowEvents();

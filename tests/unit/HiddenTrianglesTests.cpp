@@ -11,6 +11,7 @@
 TEST(HiddenTriangles, AreTheStudsUnderAPieceAndTheFacesPressedOntoAnother) {
     // A 4 × 4 plate with a 2 × 2 brick on its middle cells (x, z 1 ... 3, from y 0.4 to 1.6).
     const HouseMesh mesh = captureDrawing([] {
+        BrikVantaHouse brik;
         brik.drawSolidPlate(4, 4, brik.colorGreen);
         drawTarget().pushMatrix();
         drawTarget().translate(1, 0.4, 1);

@@ -11,7 +11,7 @@
 
 namespace {
 const HouseMesh& house() {
-    static const HouseMesh mesh = captureHouse();
+    static const HouseMesh mesh = captureHouse(houseModel());
     return mesh;
 }
 

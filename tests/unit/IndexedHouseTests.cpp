@@ -9,8 +9,8 @@
 #include "model/Scene.h"
 
 TEST(IndexedHouse, HoldsTheScenesTrianglesInTheWorldFrameVisibleOnesFirst) {
-    const HouseMesh house = captureHouse();
-    const HouseMesh scene = captureDrawing([] { DrawScene(0); });
+    const HouseMesh house = captureHouse(houseModel());
+    const HouseMesh scene = captureDrawing([] { DrawScene(houseModel(), 0); });
     ASSERT_EQ(house.triangles.size(), scene.triangles.size());
 
     // Every third triangle hidden: they must move to the end, in order.
@@ -36,5 +36,5 @@ TEST(IndexedHouse, HoldsTheScenesTrianglesInTheWorldFrameVisibleOnesFirst) {
                 mismatches += vertex.colour[channel] != expected.colour[channel];
         }
     }
-    EXPECT_EQ(mismatches, 0) << "world = house x kHouseToWorldScale + kHouseOriginInWorld";
+    EXPECT_EQ(mismatches, 0) << "world = house x kHouseScale + kHouseOriginInWorld";
 }

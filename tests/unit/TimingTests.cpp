@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "viewer/Clock.h"
-#include "viewer/FpsCounter.h"
-#include "viewer/Timer.h"
+#include "timing/Clock.h"
+#include "timing/FpsCounter.h"
+#include "timing/Timer.h"
 
 namespace {
 std::uint32_t fakeNow = 0;

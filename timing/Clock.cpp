@@ -1,4 +1,4 @@
-#include "viewer/Clock.h"
+#include "timing/Clock.h"
 
 #include <chrono>
 

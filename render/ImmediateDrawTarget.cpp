@@ -1,10 +1,7 @@
-// The draw target the viewer's fixed frame uses: OpenGL immediate mode, one call per
-// request, with the values unchanged.
-
-#include <GL/gl.h>
+#include <epoxy/gl.h>
 #include <GL/glut.h>
 
-#include "model/DrawTarget.h"
+#include "render/ImmediateDrawTarget.h"
 
 namespace {
 class ImmediateDrawTarget final : public DrawTarget {
@@ -27,16 +24,9 @@ public:
     void unitCube() override { glutSolidCube(1.0); }
 };
 
-ImmediateDrawTarget immediateTarget;
-DrawTarget* currentTarget = &immediateTarget;
 }  // namespace
 
-DrawTarget& immediateDrawTarget() { return immediateTarget; }
-
-DrawTarget& drawTarget() { return *currentTarget; }
-
-ScopedDrawTarget::ScopedDrawTarget(DrawTarget& target) : previous(currentTarget) {
-    currentTarget = &target;
+DrawTarget& immediateDrawTarget() {
+    static ImmediateDrawTarget target;  // stateless: every thread may share it
+    return target;
 }
-
-ScopedDrawTarget::~ScopedDrawTarget() { currentTarget = previous; }

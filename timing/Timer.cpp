@@ -1,6 +1,6 @@
-#include "viewer/Timer.h"
+#include "timing/Timer.h"
 
-#include "viewer/Clock.h"
+#include "timing/Clock.h"
 
 namespace {
 double clockReading() { return static_cast<double>(clockMilliseconds()); }

@@ -1,6 +1,6 @@
-#include "viewer/FpsCounter.h"
+#include "timing/FpsCounter.h"
 
-#include "viewer/Clock.h"
+#include "timing/Clock.h"
 
 void FPS_COUNTER::Update() {
     time = static_cast<float>(clockMilliseconds()) * 0.001f;
