@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -21,6 +22,7 @@
 #include "cli/OutputPath.h"
 #include "instructions/Guide3D.h"
 #include "instructions/GuidePage.h"
+#include "instructions/PartPicture.h"
 #include "instructions/StepDrawTarget.h"
 #include "instructions/StepView.h"
 #include "io/AtomicFile.h"
@@ -108,7 +110,14 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
         }
     }
     if (showProgress) fprintf(stderr, "\n");
-    const std::string page = guidePage(cover, steps.data(), kLayerMapCount);
+    const int partWidth = std::min(kPartPictureWidth, size.width);
+    const int partHeight = std::min(kPartPictureHeight, size.height);
+    if (!writePartPictures(partsOfMaps(1, kLayerMapCount, true), folder.string(), partWidth,
+                           partHeight, &why)) {
+        reportError(command, why);
+        return kExitFailure;
+    }
+    const std::string page = guidePage(cover, steps.data(), kLayerMapCount, partWidth, partHeight);
     const std::string index = (folder / "index.html").string();
     if (!writeFileAtomically(index, page.data(), page.size(), &why)) {
         reportError(command, why);

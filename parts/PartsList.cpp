@@ -52,7 +52,7 @@ std::string partSize(const Placement& row) { return joined(sizesOf(row), "x"); }
 
 std::string partName(PieceKind kind, const std::vector<long>& sizes) {
     const PieceKindName& names = pieceKindName(kind);
-    std::string size = names.size ? names.size : joined(sizes, " × ");
+    std::string size = names.size ? names.size : joined(sizes, kSizeSeparator);
     const size_t n = size.find('N');
     if (n != std::string::npos && !sizes.empty()) size.replace(n, 1, std::to_string(sizes[0]));
     return size.empty() ? names.name : std::string(names.name) + " " + size;

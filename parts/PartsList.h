@@ -33,6 +33,9 @@ PartsList partsOfMaps(int firstMap, int lastMap, bool withBasePlate);
 // A row's part size: its size arguments joined by "x", smaller first; "" when it has none.
 std::string partSize(const Placement& row);
 
+// Between the sizes in a part's name: "2 × 4".
+constexpr const char* kSizeSeparator = " × ";
+
 // What a builder calls a piece of `kind` with these size arguments (in studs, smaller first):
 // "Brick 2 × 4", "Roof tile 45° 2 × 4", "Window 1 × 4 × 3".
 std::string partName(PieceKind kind, const std::vector<long>& sizes);
