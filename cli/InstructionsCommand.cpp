@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "cli/DrawingWindow.h"
 #include "cli/OptionValues.h"
 #include "cli/OutputPath.h"
+#include "cli/PartPicture.h"
 #include "instructions/Guide3D.h"
 #include "instructions/GuidePage.h"
 #include "instructions/StepDrawTarget.h"
@@ -101,6 +103,13 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
         }
     }
     if (showProgress) fprintf(stderr, "\n");
+    const int partWidth = std::min(kPartPictureWidth, size.width);
+    const int partHeight = std::min(kPartPictureHeight, size.height);
+    if (!writePartPictures(frame, partsOfMaps(model, 1, stepCount, true), folder.string(),
+                           partWidth, partHeight, &why)) {
+        reportError(command, inGuideFolder(why, guide, options.folder));
+        return kExitFailure;
+    }
     std::vector<PartsList> stepParts;
     for (int map = 1; map <= stepCount; ++map)
         stepParts.push_back(partsOfMaps(model, map, map, false));
@@ -110,7 +119,7 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
     for (size_t i = 0; written && i < guide3D.size(); ++i)
         written = writeFileAtomically((folder / guide3D[i].name).string(), guide3D[i].bytes.data(),
                                       guide3D[i].bytes.size(), &why);
-    const std::string page = guidePage(model, cover, steps.data(), stepCount);
+    const std::string page = guidePage(model, cover, steps.data(), stepCount, partWidth, partHeight);
     if (!written ||
         !writeFileAtomically((folder / kGuidePageFile).string(), page.data(), page.size(), &why) ||
         !guide.commit(&why)) {

@@ -7,6 +7,7 @@
 
 #include "cli/Command.h"
 #include "cli/OptionValues.h"
+#include "model/PieceKindNames.h"
 #include "model/maps/LayerMaps.h"
 #include "parts/PartsList.h"
 
@@ -21,20 +22,44 @@ bool parseMapNumber(const std::string& text, long* map, std::string* why) {
     return parseWholeNumber(text, 1, kLayerMapCount, map, why);
 }
 
+// `text` followed by spaces to `width` characters (the names hold × and °, two bytes each).
+std::string padded(const std::string& text, size_t width) {
+    size_t characters = 0;
+    for (const char byte : text) characters += (byte & 0xC0) != 0x80;
+    return text + std::string(width > characters ? width - characters : 0, ' ');
+}
+
 void printTable(const PartsList& list) {
-    printf("%-18s %-6s %-10s %5s\n", "kind", "size", "colour", "count");
+    constexpr size_t kNameWidth = 30, kColourWidth = 11;
+    printf("%s%s%5s\n", padded("part", kNameWidth).c_str(), padded("colour", kColourWidth).c_str(),
+           "count");
     for (const Part& part : list.parts)
-        printf("%-18s %-6s %-10s %5d\n", partKindName(part.kind), part.size.c_str(),
-               paletteColourName(part.colour), part.count);
+        printf("%s%s%5d\n", padded(part.name, kNameWidth).c_str(),
+               padded(paletteColourWords(part.colour), kColourWidth).c_str(), part.count);
     printf("%d parts, %zu distinct\n", list.total(), list.parts.size());
 }
 
-// The first four columns are fixed; the colour's RGB follows for those who match colours.
+// The first four columns are fixed; the colour's RGB follows for those who match colours,
+// then the name a builder reads.
 void printCsv(const PartsList& list) {
-    printf("kind,size,colour,count,rgb\n");
+    printf("kind,size,colour,count,rgb,name\n");
     for (const Part& part : list.parts)
-        printf("%s,%s,%s,%d,%s\n", partKindName(part.kind), part.size.c_str(),
-               paletteColourName(part.colour), part.count, paletteColourHex(part.colour).c_str());
+        printf("%s,%s,%s,%d,%s,%s\n", partKindName(part.kind), part.size.c_str(),
+               paletteColourName(part.colour), part.count, paletteColourHex(part.colour).c_str(),
+               part.name.c_str());
+}
+
+// Which pieces colour themselves, and in what, from the names' table.
+std::string selfColouredNote() {
+    std::string note;
+    for (const PieceKindInfo& kind : allPieceKinds()) {
+        const PaletteColour colour = pieceKindName(kind.kind).drawnIn;
+        if (colour == PaletteColour::OwnColours) continue;
+        note += (note.empty() ? "" : ", ") + std::string(pieceKindName(kind.kind).name) + ": " +
+                paletteColourWords(colour);
+    }
+    return "The pieces that colour themselves are listed in the colour they are drawn in: " + note +
+           ".";
 }
 
 int runParts(const CLI::App& command, const PartsOptions& options) {
@@ -52,7 +77,8 @@ int runParts(const CLI::App& command, const PartsOptions& options) {
 
 Command addPartsCommand(CLI::App& brik) {
     CLI::App* command = brik.add_subcommand(
-        "parts", "List the parts to build the house: kind, size, colour and count");
+        "parts", "List the parts to build the house: name and size, colour and count");
+    command->footer(selfColouredNote());
     auto options = std::make_shared<PartsOptions>();
     CLI::Option* upto =
         addCheckedOption(*command, "--upto", &options->upto, parseMapNumber,
@@ -63,6 +89,6 @@ Command addPartsCommand(CLI::App& brik) {
         ->type_name("N")
         ->excludes(upto);
     command->add_flag("--csv", options->csv,
-                      "comma-separated: kind,size,colour,count,rgb, one row per part");
+                      "comma-separated: kind,size,colour,count,rgb,name, one row per part");
     return {command, [command, options] { return runParts(*command, *options); }};
 }

@@ -27,7 +27,9 @@ nlohmann::json partsJson(const PartsList& list) {
     for (const Part& part : list.parts)
         parts.push_back({{"kind", partKindName(part.kind)},
                          {"size", part.size},
+                         {"name", part.name},
                          {"colour", paletteColourName(part.colour)},
+                         {"colourName", paletteColourWords(part.colour)},
                          {"count", part.count},
                          {"rgb", paletteColourHex(part.colour)}});
     return parts;

@@ -1,26 +1,61 @@
 #include "parts/PartsList.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <map>
 #include <tuple>
 
+#include "model/PieceKindNames.h"
 #include "model/PieceKinds.h"
-
-std::string partSize(const Placement& row) { return placementSize(row); }
+#include "model/Palette.h"
 
 namespace {
-using PartKey = std::tuple<std::string, std::string, std::string>;  // kind, size, colour names
+std::vector<long> sizesOf(const Placement& row) {
+    std::vector<long> sizes;
+    for (int i = 0; i < 2; ++i)
+        if (pieceKindInfo(row.piece).arguments[i] == ArgumentRole::Size)
+            sizes.push_back(std::lround(row.arguments[i]));
+    std::sort(sizes.begin(), sizes.end());
+    return sizes;
+}
+
+std::string joined(const std::vector<long>& sizes, const std::string& separator) {
+    std::string text;
+    for (const long size : sizes) text += (text.empty() ? "" : separator) + std::to_string(size);
+    return text;
+}
+
+// The builder's kind name, the sizes as numbers, the colour's name.
+using PartKey = std::tuple<std::string, std::vector<long>, std::string>;
 
 void count(std::map<PartKey, Part>& parts, const Placement& row, PaletteColour colour) {
-    const std::string size = partSize(row);
-    const PartKey key{partKindName(row.piece), size, paletteColourName(colour)};
+    const PieceKindName& names = pieceKindName(row.piece);
+    if (colour == PaletteColour::OwnColours) colour = names.drawnIn;
+    const std::vector<long> sizes = sizesOf(row);
+    const PartKey key{names.name, sizes, paletteColourName(colour)};
     auto found = parts.find(key);
-    if (found == parts.end()) found = parts.emplace(key, Part{row.piece, size, colour, 0}).first;
+    if (found == parts.end()) {
+        Part part{row.piece, joined(sizes, "x"), partName(row.piece, sizes), colour, 0, {}};
+        for (int i = 0; i < 2; ++i)
+            if (pieceKindInfo(row.piece).arguments[i] != ArgumentRole::Angle)
+                part.arguments[i] = row.arguments[i];
+        found = parts.emplace(key, part).first;
+    }
     ++found->second.count;
 }
 }  // namespace
+
+std::string partSize(const Placement& row) { return joined(sizesOf(row), "x"); }
+
+std::string partName(PieceKind kind, const std::vector<long>& sizes) {
+    const PieceKindName& names = pieceKindName(kind);
+    std::string size = names.size ? names.size : joined(sizes, kSizeSeparator);
+    const size_t n = size.find('N');
+    if (n != std::string::npos && !sizes.empty()) size.replace(n, 1, std::to_string(sizes[0]));
+    return size.empty() ? names.name : std::string(names.name) + " " + size;
+}
 
 int PartsList::total() const {
     int sum = 0;
@@ -40,6 +75,15 @@ PartsList partsOfMaps(const Model& model, int firstMap, int lastMap, bool withBa
 }
 
 const char* partKindName(PieceKind kind) { return pieceKindInfo(kind).name; }
+
+std::string paletteColourWords(PaletteColour colour) {
+    std::string words;
+    for (const char letter : std::string(paletteColourName(colour)))
+        words += words.empty() || !std::isupper(static_cast<unsigned char>(letter))
+                     ? std::string(1, letter)
+                     : std::string(" ") + char(std::tolower(static_cast<unsigned char>(letter)));
+    return words;
+}
 
 std::string paletteColourHex(PaletteColour colour) {
     const PaletteEntry& entry = paletteEntry(colour);

@@ -2,7 +2,9 @@
 
 // The bill of materials: the placement tables counted as parts to buy. A part is a piece kind
 // with its size and colour; the same part turned another way (an angle argument, a 4 × 2
-// plate against a 2 × 4) is the same part. Nothing here draws or needs OpenGL.
+// plate against a 2 × 4) is the same part. The pieces that colour themselves (window, door,
+// fence, mailbox) count in the colour they are drawn in (model/PieceKindNames.h). Nothing here
+// draws or needs OpenGL.
 
 #include <string>
 #include <vector>
@@ -13,11 +15,14 @@
 struct Part {
     PieceKind kind;
     std::string size;      // the size arguments joined by "x", smaller first: "2x4"; or ""
-    PaletteColour colour;  // OwnColours for the pieces that colour themselves
+    std::string name;      // what a builder calls it, size included: "Roof tile 45° 2 × 4"
+    PaletteColour colour;  // never OwnColours: the self-colouring pieces' own colour
     int count;
+    double arguments[2];  // one placement's arguments with its angle at 0: draws the part unturned
 };
 
-// Sorted by kind name, size, colour name (as text).
+// Sorted by the builder's kind name, then the sizes as numbers (1 × 2 before 1 × 12), then
+// the colour's name.
 struct PartsList {
     std::vector<Part> parts;
     int total() const;  // pieces in all
@@ -30,8 +35,18 @@ PartsList partsOfMaps(const Model& model, int firstMap, int lastMap, bool withBa
 // A row's part size: its size arguments joined by "x", smaller first; "" when it has none.
 std::string partSize(const Placement& row);
 
+// Between the sizes in a part's name: "2 × 4".
+constexpr const char* kSizeSeparator = " × ";
+
+// What a builder calls a piece of `kind` with these size arguments (in studs, smaller first):
+// "Brick 2 × 4", "Roof tile 45° 2 × 4", "Window 1 × 4 × 3".
+std::string partName(PieceKind kind, const std::vector<long>& sizes);
+
 // The kind's name as in its drawing method without drawSolid: "RoofTile".
 const char* partKindName(PieceKind kind);
+
+// The palette colour's name as a person writes it: "Light grey"; "" for OwnColours.
+std::string paletteColourWords(PaletteColour colour);
 
 // The colour's RGB as "#rrggbb" from the palette; "" for OwnColours. (Names: model/Palette.h.)
 std::string paletteColourHex(PaletteColour colour);

@@ -11,7 +11,7 @@ packages=(
   assimp-utils chromium
   clang libclang-rt-dev
   xvfb xauth
-  netpbm imagemagick
+  netpbm imagemagick poppler-utils
 )
 
 missing=()

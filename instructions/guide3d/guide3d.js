@@ -138,8 +138,7 @@
         let total = 0;
         for (const part of parts) {
             const row = body.insertRow();
-            row.insertCell().textContent = part.kind;
-            row.insertCell().textContent = part.size;
+            row.insertCell().textContent = part.name;
             const colour = row.insertCell();
             if (part.rgb) {
                 const swatch = document.createElement('span');
@@ -147,7 +146,7 @@
                 swatch.style.background = part.rgb;
                 colour.append(swatch);
             }
-            colour.append(part.colour);
+            colour.append(part.colourName);
             row.insertCell().textContent = String(part.count);
             total += part.count;
         }

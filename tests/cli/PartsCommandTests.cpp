@@ -1,18 +1,23 @@
 // brik parts as a user runs it, without a display: the counts agree with the placement
-// tables, one map's parts are what its table places, and bad options are refused.
+// tables, the rows are in the builder's order with a colour each, one map's parts are what its
+// table places, and bad options are refused.
 
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "BrikCommand.h"
+#include "model/PieceKindNames.h"
 #include "model/maps/LayerMaps.h"
 
 namespace {
 struct Row {
     std::string kind, size, colour;
     int count;
+    std::string rgb, name;
 };
 
 std::vector<Row> csvRows(const RunResult& result) {
@@ -30,12 +35,26 @@ std::vector<Row> csvRows(const RunResult& result) {
         std::getline(fields, row.colour, ',');
         std::getline(fields, count, ',');
         row.count = std::stoi(count);
+        std::getline(fields, row.rgb, ',');
+        std::getline(fields, row.name, ',');
         rows.push_back(row);
     }
     return rows;
 }
 
 int placementsOfMap(int map) { return int(expandPlacements(layerMap(map)).size()); }
+
+// The order a builder reads: the kind's name, the sizes as numbers, the colour.
+std::tuple<std::string, std::vector<int>, std::string> builderOrder(const Row& row) {
+    std::string kindName;
+    for (const PieceKindInfo& kind : allPieceKinds())
+        if (row.kind == kind.name) kindName = pieceKindName(kind.kind).name;
+    EXPECT_FALSE(kindName.empty()) << row.kind;
+    std::vector<int> sizes;
+    std::istringstream size(row.size);
+    for (std::string number; std::getline(size, number, 'x');) sizes.push_back(std::stoi(number));
+    return {kindName, sizes, row.colour};
+}
 
 class Parts : public ProgramFolder {
 protected:
@@ -66,20 +85,23 @@ TEST_F(Parts, CountsAgreeWithThePlacementTablesMapByMap) {
     const std::vector<Row> house = csvRows(parts("--csv"));
     addedByMaps["BasePlate,32x32,Green"] += 1;
     std::map<std::string, int> houseCounts;
-    std::string previous;
-    for (const Row& row : house) {
+    std::set<std::string> names;
+    for (size_t i = 0; i < house.size(); ++i) {
+        const Row& row = house[i];
         const std::string key = row.kind + "," + row.size + "," + row.colour;
-        EXPECT_LT(previous, key) << "sorted by kind, size, colour, each part once";
-        previous = key;
+        if (i > 0) {
+            EXPECT_LT(builderOrder(house[i - 1]), builderOrder(row))
+                << "sorted by name, sizes as numbers, colour, each part once: " << key;
+        }
         houseCounts[key] = row.count;
-        // Sizes smaller first; colour empty exactly for the pieces that colour themselves.
+        // Sizes smaller first; every part has a colour and its RGB; a name of its own.
         const size_t cross = row.size.find('x');
         if (cross != std::string::npos) {
             EXPECT_LE(std::stoi(row.size), std::stoi(row.size.substr(cross + 1))) << key;
         }
-        const bool ownColours = row.kind == "Window" || row.kind == "Door" || row.kind == "Fence" ||
-                                row.kind == "MailBox";
-        EXPECT_EQ(row.colour.empty(), ownColours) << key;
+        EXPECT_FALSE(row.colour.empty()) << key;
+        EXPECT_EQ(row.rgb.size(), 7u) << key;
+        EXPECT_TRUE(names.insert(row.name + " " + row.colour).second) << key;
     }
     EXPECT_EQ(houseCounts, addedByMaps);
 
@@ -98,10 +120,15 @@ TEST_F(Parts, CountsAgreeWithThePlacementTablesMapByMap) {
 TEST_F(Parts, OneMapListsWhatItsTablePlaces) {
     // Map 23: the roofs' first rows and the gutters (model/maps/LayerMaps21to30.cpp).
     EXPECT_EQ(parts("--csv --map 23").out,
-              "kind,size,colour,count,rgb\n"
-              "PlateWithSlide,8,LightGrey,2,#a3a2a4\n"
-              "RoofTile,3,Red,4,#c4281b\n"
-              "RoofTile,4,Red,8,#c4281b\n");
+              "kind,size,colour,count,rgb,name\n"
+              "PlateWithSlide,8,LightGrey,2,#a3a2a4,Plate with rail 1 × 8\n"
+              "RoofTile,3,Red,4,#c4281b,Roof tile 45° 2 × 3\n"
+              "RoofTile,4,Red,8,#c4281b,Roof tile 45° 2 × 4\n");
+    // The table a person reads: the same parts by name, colour in words.
+    const RunResult table = parts("--map 23");
+    EXPECT_NE(table.out.find("Roof tile 45° 2 × 4"), std::string::npos) << table.out;
+    EXPECT_NE(table.out.find("Light grey"), std::string::npos) << table.out;
+    EXPECT_EQ(table.out.find("RoofTile"), std::string::npos) << table.out;
 }
 
 TEST_F(Parts, RefusesMapsOutsideTheHouseAndConflictingOptions) {
