@@ -3,11 +3,28 @@
 
 #include "cli/DrawingWindow.h"
 
+#include <cstdlib>
+
 #include "cli/Command.h"
 #include "cli/DisplayCheck.h"
+#include "io/DataFile.h"
 #include "viewer/ViewerShell.h"
 
-WindowOpening openDrawingWindow(const CLI::App& command, int width, int height) {
+CLI::Option* addFloorOption(CLI::App& command, std::string* floorImage) {
+    return command
+        .add_option("--floor", *floorImage,
+                    "the floor image (an RGB SGI file) instead of the one installed")
+        ->check(CLI::Validator(CLI::ExistingFile).description(""))
+        ->type_name("FILE");
+}
+
+WindowOpening openDrawingWindow(const CLI::App& command, int width, int height,
+                                const std::string& floorImage) {
+    std::string floor = floorImage, why;
+    if (floor.empty() && !findDataFile(kFloorImageName, &floor, &why)) {
+        reportError(command, why);
+        std::exit(kExitFloorImage);
+    }
     const DisplayConnection display;
     if (!display.isOpen()) {
         reportError(command,
@@ -22,7 +39,7 @@ WindowOpening openDrawingWindow(const CLI::App& command, int width, int height) 
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(width, height);
     glutCreateWindow(viewerWindowTitle);
-    if (!Init()) return WindowOpening::MissingExtensions;
+    if (!Init(floor)) return WindowOpening::MissingExtensions;
 
     // Let the window appear so that its size is settled before drawing.
     const WindowSize settled = settleWindow();

@@ -34,6 +34,7 @@ namespace {
 struct InstructionsOptions {
     std::string folder;
     ImageSize size = {640, 480};
+    std::string floorImage;  // empty: the one found
 };
 
 StepDrawTarget stepTarget;
@@ -76,7 +77,7 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
         return kExitFailure;
     }
     const ImageSize size = options.size;
-    switch (openDrawingWindow(command, size.width, size.height)) {
+    switch (openDrawingWindow(command, size.width, size.height, options.floorImage)) {
         case WindowOpening::Ready: break;
         case WindowOpening::NoDisplay: return kExitFailure;
         case WindowOpening::MissingExtensions: return kExitSuccess;  // as the viewer does
@@ -130,5 +131,6 @@ Command addInstructionsCommand(CLI::App& app) {
                      "picture size in pixels, each side 1 to 16384")
         ->type_name("WxH")
         ->default_str("640x480");
+    addFloorOption(*command, &options->floorImage);
     return {command, [command, options] { return runInstructions(*command, *options); }};
 }

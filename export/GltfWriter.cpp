@@ -38,8 +38,8 @@ void append(std::vector<unsigned char>& bytes, const float* values, size_t count
 }
 }  // namespace
 
-bool writeGltf(const HouseMesh& mesh, const std::string& path, bool binary, double scale,
-               std::string* error) {
+bool encodeGltf(const HouseMesh& mesh, bool binary, double scale, std::string* data,
+                std::string* error) {
     const MaterialSorting sorting = sortIntoMaterials(mesh);
     const std::vector<std::string> names = placementNames(mesh);
 
@@ -141,9 +141,19 @@ bool writeGltf(const HouseMesh& mesh, const std::string& path, bool binary, doub
     std::ostringstream bytes;
     tinygltf::TinyGLTF writer;
     if (!writer.WriteGltfSceneToStream(&model, bytes, false, binary)) {
-        *error = path + ": the glTF data could not be serialised";
+        *error = "the glTF data could not be serialised";
         return false;
     }
-    const std::string data = bytes.str();
+    *data = bytes.str();
+    return true;
+}
+
+bool writeGltf(const HouseMesh& mesh, const std::string& path, bool binary, double scale,
+               std::string* error) {
+    std::string data;
+    if (!encodeGltf(mesh, binary, scale, &data, error)) {
+        *error = path + ": " + *error;
+        return false;
+    }
     return writeFileAtomically(path, data.data(), data.size(), error);
 }

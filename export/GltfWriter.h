@@ -9,3 +9,7 @@
 
 bool writeGltf(const HouseMesh& mesh, const std::string& path, bool binary, double scale,
                std::string* error);
+
+// The same file's bytes in memory (for standard output).
+bool encodeGltf(const HouseMesh& mesh, bool binary, double scale, std::string* data,
+                std::string* error);

@@ -12,9 +12,11 @@
 #include "render/ShadowFrame.h"
 #include "viewer/ViewerInput.h"
 
-void loadTexture() { textureFloor = loadTextureFloor(); }
+void loadTexture(const std::string& floorImage) {
+    textureFloor = loadTextureFloor(floorImage.c_str());
+}
 
-bool Init() {
+bool Init(const std::string& floorImage) {
     if (!epoxy_has_gl_extension("GL_ARB_depth_texture") ||
         !epoxy_has_gl_extension("GL_ARB_shadow")) {
         // Kept exactly as it is, typo and status 0 included: the documented message.
@@ -22,7 +24,7 @@ bool Init() {
         return false;
     }
 
-    loadTexture();
+    loadTexture(floorImage);
 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();

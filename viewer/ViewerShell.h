@@ -3,17 +3,22 @@
 // The viewer's shell: one-time OpenGL set-up and the window's callbacks. The frame itself
 // (the passes) is render/ShadowFrame; the state both share is render/FrameState.
 
+#include <string>
+
+#include "render/FloorTexture.h"
+
 // The window the viewer opens (the snapshot tool's default size too), in pixels.
 constexpr int viewerWindowWidth = 800;
 constexpr int viewerWindowHeight = 600;
 constexpr const char* viewerWindowTitle = "BRIK Vanta House 3D - Texture with Shadow Mapping";
 
-// Loads every texture of the viewer (the floor's) into `textureFloor`.
-void loadTexture();
+// Loads every texture of the viewer (the floor's, from the SGI image `floorImage`) into
+// `textureFloor`.
+void loadTexture(const std::string& floorImage = kFloorImagePath);
 
 // One-time set-up. Prints the message and returns false when the depth-texture or
 // shadow extension is missing; ends the process when the floor image is unusable.
-bool Init();
+bool Init(const std::string& floorImage = kFloorImagePath);
 
 // Window resized: keeps the size and the camera projection current.
 void Reshape(int width, int height);
