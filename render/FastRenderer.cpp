@@ -109,6 +109,7 @@ void FastRenderer::render(FastFrameTimings* timings) {
     FastFrameTimings ignored;
     FastFrameTimings& times = timings ? *timings : ignored;
     PassStopwatch stopwatch(timings != nullptr);
+    fpsCounter.FrameBegins();
     times.shadowMap = 0;
     if (!shadowMapIsCurrent()) {
         fillShadowMap();

@@ -132,6 +132,7 @@ void renderFrame(FrameTimings* timings) {
     FrameTimings ignored;
     FrameTimings& times = timings ? *timings : ignored;
     PassStopwatch stopwatch(timings != nullptr);
+    fpsCounter.FrameBegins();
 
     const float sceneTime = static_cast<float>(timer.GetTime() / sceneClockDivisor);
     drawLightPass(sceneTime);

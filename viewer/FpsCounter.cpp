@@ -2,6 +2,13 @@
 
 #include "viewer/Clock.h"
 
+void FPS_COUNTER::FrameBegins() { frameStart = std::chrono::steady_clock::now(); }
+
+double FPS_COUNTER::MillisecondsSinceFrameBegan() const {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - frameStart)
+        .count();
+}
+
 void FPS_COUNTER::Update() {
     time = static_cast<float>(clockMilliseconds()) * 0.001f;
     ++frames;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <sstream>
 #include <vector>
 
@@ -24,6 +25,16 @@ constexpr float panelOpacity = 0.65f;
 void* font() { return GLUT_BITMAP_9_BY_15; }
 
 using Lines = std::vector<std::string>;
+
+// The measured rate once there is one; before that (the first second, a one-frame snapshot) the
+// time this frame took up to its overlays, with the pipeline finished so that it is all counted.
+std::string frameRateLine() {
+    if (fpsCounter.HasRate()) return std::string(frameRateText()) + " fps";
+    glFinish();
+    char line[48];
+    snprintf(line, sizeof line, "%.1f ms per frame", fpsCounter.MillisecondsSinceFrameBegan());
+    return line;
+}
 
 int panelWidth(const Lines& lines) {
     int widest = 0;
@@ -153,7 +164,7 @@ void drawOverlays(const OverlaySet& shown) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 
     if (shown.frameRate) {
-        const Lines lines = {std::string(frameRateText()) + " fps"};
+        const Lines lines = {frameRateLine()};
         drawTextPanel(lines, margin, windowHeight - margin - panelHeight(lines));
     }
     if (shown.help) drawTextPanel(helpLines(), margin, margin);

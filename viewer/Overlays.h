@@ -8,7 +8,7 @@
 #include <string>
 
 struct OverlaySet {
-    bool frameRate = false;  // top-left: frameRateText() and "fps"
+    bool frameRate = false;  // top-left: frameRateText() and "fps" (the frame's ms before a rate)
     bool help = false;       // bottom-left: every key and mouse action (helpLines())
     bool shadowMap = false;  // bottom-right: the shadow map, depth as grey (near dark, far white)
 };
