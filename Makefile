@@ -12,25 +12,38 @@ JOBS ?= $(shell nproc)
 # or a test that connects at that moment finds no display.
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 
-.PHONY: all deps configure build run snapshot bench startup test test-sanitized fuzz soak clean
+.PHONY: all deps configure build run snapshot bench startup test test-sanitized fuzz soak \
+  install package clean
 
 all: build
 
+# DEPS=run installs what building and running need; the tests need more (tools/install-deps.sh).
+DEPS ?= test
 deps:
-	@tools/install-deps.sh
+	@tools/install-deps.sh $(DEPS)
 
 # WERROR=ON turns compiler warnings into errors (CI does); a plain build only reports them.
 WERROR ?= OFF
+# TESTS=OFF leaves the tests out of the build (make run, install and package do).
+TESTS ?= ON
+# Where `make install` puts the programs and their data (DESTDIR, if set, is put before it); the
+# programs look for their data there.
+PREFIX ?= /usr/local
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIK_WERROR=$(WERROR) > /dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIK_WERROR=$(WERROR) \
+	  -DBRIK_TESTS=$(TESTS) -DCMAKE_INSTALL_PREFIX=$(PREFIX) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 # With a display the viewer opens its window; without one the same frame is rendered
-# under Xvfb to a PNG.
-run: build
+# under Xvfb to a PNG. Only what running needs is installed and built, the build's progress
+# shown in a few lines.
+run: DEPS = run
+run: TESTS = OFF
+run: configure
+	@tools/quiet-build.sh $(BUILD_DIR) $(JOBS) brik brik-house
 	@if [ -n "$$DISPLAY" ]; then \
 	  ./$(BUILD_DIR)/brik-house; \
 	else \
@@ -82,6 +95,21 @@ fuzz: deps
 # any OpenGL error.
 soak: build
 	@$(XVFB) ./$(BUILD_DIR)/brik-soak
+
+# The programs, the floor image, the manual pages, the completions and the desktop entry under
+# $(DESTDIR)$(PREFIX).
+install: DEPS = run
+install: TESTS = OFF
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package of the same files under /usr: $(BUILD_DIR)/brik_VERSION_ARCH.deb. Its
+# dependencies are the run-time libraries the programs link (dpkg-shlibdeps finds them).
+package: TESTS = OFF
+package: PREFIX = /usr
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB > cpack.log 2>&1 || { cat cpack.log; exit 1; }
+	@ls $(BUILD_DIR)/brik_*.deb
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZED_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -1,18 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the viewer and its tests need, if any are missing, and the
-# glTF validator the export tests run (npm, into tools/gltf-validator/node_modules).
+# Installs the Debian packages the project needs, if any are missing:
+#   tools/install-deps.sh run    what building and running the programs needs (make run, install)
+#   tools/install-deps.sh test   that, and what the tests, the fuzzer and the package check need,
+#                                with the glTF validator the export tests run (npm, into
+#                                tools/gltf-validator/node_modules)
 # As root it runs apt-get; otherwise it prints the command to run and fails.
 set -euo pipefail
+
+need=${1:-test}
+if [[ "$need" != run && "$need" != test ]]; then
+  echo "usage: $0 [run|test]" >&2
+  exit 2
+fi
 
 packages=(
   cmake make g++ pkg-config
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libepoxy-dev libpng-dev
-  libgtest-dev libcli11-dev libx11-dev libtinygltf-dev nlohmann-json3-dev
-  assimp-utils chromium
-  clang libclang-rt-dev
+  libcli11-dev libx11-dev libtinygltf-dev nlohmann-json3-dev
   xvfb xauth
-  netpbm imagemagick
 )
+if [[ "$need" == test ]]; then
+  packages+=(
+    libgtest-dev
+    assimp-utils chromium
+    clang libclang-rt-dev
+    netpbm imagemagick
+    dpkg-dev file man-db
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -21,9 +36,12 @@ for package in "${packages[@]}"; do
 done
 
 # node and npm may come from another packaging of nodejs; only ask for them when absent.
-command -v npm > /dev/null || missing+=(nodejs npm)
+if [[ "$need" == test ]]; then
+  command -v npm > /dev/null || missing+=(nodejs npm)
+fi
 
 install_validator() {
+  [[ "$need" == test ]] || return 0
   local folder
   folder="$(dirname "$0")/gltf-validator"
   [[ -d "$folder/node_modules/gltf-validator" ]] && return 0
