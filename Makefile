@@ -78,17 +78,27 @@ test-sanitized: deps
 	@cmake --build $(SANITIZED_BUILD_DIR) -j $(JOBS)
 	@$(XVFB) ctest --test-dir $(SANITIZED_BUILD_DIR) --output-on-failure -j $(JOBS)
 
-# Fuzzes the SGI reader for FUZZ_SECONDS with libFuzzer (clang). An input that crashes it or
-# trips a sanitizer is written to tests/image/regressions/, which the reader's tests read.
+# Fuzzes the SGI reader, then the option parsers, with libFuzzer (clang), FUZZ_SECONDS in all:
+# two thirds to the reader, one third to the options. An input that crashes a target or trips a
+# sanitizer is written to tests/image/regressions/ or tests/cli/regressions/, which the tests
+# replay.
+READER_FUZZ_SECONDS = $(shell expr $(FUZZ_SECONDS) \* 2 / 3)
+OPTION_FUZZ_SECONDS = $(shell expr $(FUZZ_SECONDS) - $(READER_FUZZ_SECONDS))
 fuzz: deps
 	@cmake -S . -B $(FUZZ_BUILD_DIR) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIK_FUZZ=ON -DBRIK_TESTS=OFF > /dev/null
-	@cmake --build $(FUZZ_BUILD_DIR) --target brik_image_fuzzer
-	@mkdir -p $(FUZZ_BUILD_DIR)/corpus
-	@$(FUZZ_BUILD_DIR)/brik_image_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	@cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target brik_image_fuzzer brik_option_fuzzer \
+	  > $(FUZZ_BUILD_DIR)/build.log 2>&1 || { tail -n 40 $(FUZZ_BUILD_DIR)/build.log; exit 1; }
+	@mkdir -p $(FUZZ_BUILD_DIR)/corpus $(FUZZ_BUILD_DIR)/option-corpus
+	@$(FUZZ_BUILD_DIR)/brik_image_fuzzer -max_total_time=$(READER_FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=tests/image/regressions/ $(FUZZ_BUILD_DIR)/corpus tests/fuzz/seeds \
 	  > $(FUZZ_BUILD_DIR)/fuzz.log 2>&1 || { tail -n 60 $(FUZZ_BUILD_DIR)/fuzz.log; exit 1; }
 	@grep -E "^stat::number_of_executed_units|Done" $(FUZZ_BUILD_DIR)/fuzz.log
+	@$(FUZZ_BUILD_DIR)/brik_option_fuzzer -max_total_time=$(OPTION_FUZZ_SECONDS) \
+	  -print_final_stats=1 -artifact_prefix=tests/cli/regressions/ \
+	  $(FUZZ_BUILD_DIR)/option-corpus tests/fuzz/option-seeds \
+	  > $(FUZZ_BUILD_DIR)/option-fuzz.log 2>&1 || { tail -n 60 $(FUZZ_BUILD_DIR)/option-fuzz.log; exit 1; }
+	@grep -E "^stat::number_of_executed_units|Done" $(FUZZ_BUILD_DIR)/option-fuzz.log
 
 # The long-run check, not part of `make test`: 5000 frames of the viewer's frame with the
 # resident memory sampled every 100; fails on more than 1 MiB of growth after the warm-up or on

@@ -29,7 +29,8 @@ std::string versionLine(const std::string& program) {
 
 BrikCommandLine::BrikCommandLine() : app("Build, list, export and draw the brick house", "brik") {
     app.require_subcommand(1);
-    app.set_version_flag("--version", versionLine("brik"), "print the version and the commit built");
+    app.set_version_flag("--version", versionLine("brik"),
+                         "print the version and the commit built");
     app.footer(kExitStatusText);
     commands = {addSnapshotCommand(app), addPartsCommand(app), addExportCommand(app),
                 addInstructionsCommand(app)};
@@ -40,9 +41,8 @@ BrikCommandLine::BrikCommandLine() : app("Build, list, export and draw the brick
         ->check(CLI::IsMember(names));
 }
 
-const Command* parseBrikCommandLine(BrikCommandLine& commandLine, int argc,
-                                    const char* const* argv, std::ostream& out, std::ostream& err,
-                                    int* status) {
+const Command* parseBrikCommandLine(BrikCommandLine& commandLine, int argc, const char* const* argv,
+                                    std::ostream& out, std::ostream& err, int* status) {
     CLI::App& brik = commandLine.app;
     try {
         brik.parse(argc, argv);
@@ -69,8 +69,10 @@ const Command* parseBrikCommandLine(BrikCommandLine& commandLine, int argc,
     // `brik help [SUB]`: the help of the one named, or of brik itself.
     const CLI::App* help = brik.get_subcommand("help");
     const CLI::Option* name = help->get_option("SUBCOMMAND");
-    out << (name->count() > 0 ? brik.get_subcommand(name->as<std::string>())->help()
-                              : brik.help());
+    // (brik.help() would show the help of the subcommand parsed, `help` itself.)
+    out << (name->count() > 0
+                ? brik.get_subcommand(name->as<std::string>())->help()
+                : brik.get_formatter()->make_help(&brik, "brik", CLI::AppFormatMode::Normal));
     *status = kExitSuccess;
     return nullptr;
 }

@@ -26,6 +26,5 @@ std::string versionLine(const std::string& program);
 // Parses argv. Returns the command to run, or nullptr when the parse itself ended the program:
 // then *status is 0 after printing help or the version on `out`, or kExitUsage after one line
 // naming the fault and one pointing to --help on `err`.
-const Command* parseBrikCommandLine(BrikCommandLine& commandLine, int argc,
-                                    const char* const* argv, std::ostream& out, std::ostream& err,
-                                    int* status);
+const Command* parseBrikCommandLine(BrikCommandLine& commandLine, int argc, const char* const* argv,
+                                    std::ostream& out, std::ostream& err, int* status);

@@ -51,10 +51,9 @@ int runExport(const CLI::App& command, const ExportOptions& options) {
     const HouseMesh mesh = captureHouse();
     std::string glb;
     const bool written =
-        toStandardOutput
-            ? encodeGlb(mesh, options.metresPerStud, &glb, &why) &&
-                  writeStandardOutput(glb.data(), glb.size(), &why)
-            : exportModel(mesh, options.output, format, options.metresPerStud, &why);
+        toStandardOutput ? encodeGlb(mesh, options.metresPerStud, &glb, &why) &&
+                               writeStandardOutput(glb.data(), glb.size(), &why)
+                         : exportModel(mesh, options.output, format, options.metresPerStud, &why);
     if (!written) {
         reportError(command, why);
         return kExitFailure;

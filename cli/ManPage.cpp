@@ -55,8 +55,8 @@ void writeOptions(std::ostream& page, const CLI::App& app) {
 // Every option name of the app, for the completion's word list.
 std::string optionWords(const CLI::App& app) {
     std::string words;
-    for (const CLI::Option* option : app.get_options(
-             [](const CLI::Option* candidate) { return candidate->nonpositional(); })) {
+    for (const CLI::Option* option :
+         app.get_options([](const CLI::Option* candidate) { return candidate->nonpositional(); })) {
         for (const std::string& name : option->get_snames()) words += " -" + name;
         for (const std::string& name : option->get_lnames()) words += " --" + name;
     }
@@ -79,7 +79,8 @@ void writeCompletionCase(std::ostream& script, const CLI::App& app, const std::s
     const std::string files = pathPatterns(app, "FILE"), folders = pathPatterns(app, "DIR");
     script << indent << "case \"$previous\" in\n";
     if (!files.empty())
-        script << indent << "  " << files << ") COMPREPLY=($(compgen -f -- \"$current\")); return ;;\n";
+        script << indent << "  " << files
+               << ") COMPREPLY=($(compgen -f -- \"$current\")); return ;;\n";
     if (!folders.empty())
         script << indent << "  " << folders
                << ") COMPREPLY=($(compgen -d -- \"$current\")); return ;;\n";

@@ -157,10 +157,9 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     }
 
     std::vector<unsigned char> png;
-    const bool written = toStandardOutput
-                             ? encodePng(image, &png, &why) &&
-                                   writeStandardOutput(png.data(), png.size(), &why)
-                             : writePng(options.output, image, &why);
+    const bool written = toStandardOutput ? encodePng(image, &png, &why) &&
+                                                writeStandardOutput(png.data(), png.size(), &why)
+                                          : writePng(options.output, image, &why);
     if (!written) {
         reportError(command, why);
         return kExitFailure;

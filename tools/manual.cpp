@@ -15,7 +15,8 @@
 
 namespace {
 const std::string kFiles =
-    std::string("The floor image is read from images/Floor.rgb in the working directory, else from ") +
+    std::string(
+        "The floor image is read from images/Floor.rgb in the working directory, else from ") +
     kInstalledDataFolder +
     "/Floor.rgb, else from share/brik/Floor.rgb beside the program's own bin folder, else from "
     "images/Floor.rgb beside the program (a build tree); --floor FILE reads another.";

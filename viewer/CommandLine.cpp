@@ -12,10 +12,9 @@ struct GlutOption {
     bool takesValue;
 };
 // The options freeglut reads itself; a value is never one of ours.
-constexpr GlutOption kGlutOptions[] = {{"-display", true}, {"-geometry", true},
-                                       {"-direct", false}, {"-indirect", false},
-                                       {"-iconic", false}, {"-gldebug", false},
-                                       {"-sync", false}};
+constexpr GlutOption kGlutOptions[] = {
+    {"-display", true}, {"-geometry", true}, {"-direct", false}, {"-indirect", false},
+    {"-iconic", false}, {"-gldebug", false}, {"-sync", false}};
 
 const GlutOption* glutOption(const std::string& word) {
     for (const GlutOption& option : kGlutOptions)
@@ -35,9 +34,9 @@ std::string glutOptionList() {
 void addViewerOptions(CLI::App& app, ViewerOptions* options) {
     app.name("brik-house");
     app.description("Show the brick house in a window, lit by one light with shadow mapping");
-    app.set_version_flag("--version",
-                         std::string("brik-house ") + kBrikVersion + " (commit " + kBrikCommit + ")",
-                         "print the version and the commit built");
+    app.set_version_flag(
+        "--version", std::string("brik-house ") + kBrikVersion + " (commit " + kBrikCommit + ")",
+        "print the version and the commit built");
     app.add_option_function<std::string>(
            "--renderer",
            [options](const std::string& name) {
