@@ -88,11 +88,13 @@ void writeCompletionCase(std::ostream& script, const CLI::App& app, const std::s
 }
 }  // namespace
 
-std::string manPage(const CLI::App& app, const std::string& version, const std::string& files) {
+std::string manPage(const CLI::App& app, const std::string& version,
+                    const std::vector<ManSection>& sections) {
     const std::string name = app.get_name();
     const std::vector<const CLI::App*> subcommands = subcommandsOf(app);
     std::ostringstream page;
     page << ".TH " << roff(upper(name)) << " 1 \"\" \"" << roff(version) << "\" \"User Commands\"\n"
+         << ".ad l\n.nh\n"
          << ".SH NAME\n"
          << roff(name) << " \\- " << roff(app.get_description()) << "\n"
          << ".SH SYNOPSIS\n"
@@ -112,7 +114,12 @@ std::string manPage(const CLI::App& app, const std::string& version, const std::
             writeOptions(page, *subcommand);
         }
     }
-    page << ".SH FILES\n" << roff(files) << "\n";
+    for (const ManSection& section : sections) {
+        page << ".SH " << roff(section.title) << "\n";
+        if (!section.text.empty()) page << roff(section.text) << "\n";
+        for (const auto& [tag, description] : section.items)
+            page << ".TP\n\\fB" << roff(tag) << "\\fR\n" << roff(description) << "\n";
+    }
     if (!app.get_footer().empty()) page << ".SH NOTES\n" << roff(app.get_footer()) << "\n";
     return page.str();
 }
