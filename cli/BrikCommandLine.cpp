@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "BuildInfo.h"
+#include "io/BuildInfo.h"
 
 namespace {
 constexpr const char* kExitStatusText =

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "BuildInfo.h"
+#include "io/BuildInfo.h"
 
 namespace fs = std::filesystem;
 

@@ -8,7 +8,7 @@
 #include <iostream>
 #include <string>
 
-#include "BuildInfo.h"
+#include "io/BuildInfo.h"
 #include "cli/BrikCommandLine.h"
 #include "cli/ManPage.h"
 #include "viewer/CommandLine.h"

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <vector>
 
-#include "BuildInfo.h"
+#include "io/BuildInfo.h"
 
 namespace {
 struct GlutOption {

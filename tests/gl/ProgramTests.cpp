@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "BuildInfo.h"
+#include "io/BuildInfo.h"
 #include "image/ImageWrite.h"
 #include "support/ProgramRun.h"
 
