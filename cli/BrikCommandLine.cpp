@@ -23,10 +23,6 @@ void reportError(const CLI::App& command, const std::string& message) {
     fprintf(stderr, "%s: %s\n", commandPath(command).c_str(), message.c_str());
 }
 
-std::string versionLine(const std::string& program) {
-    return program + " " + kBrikVersion + " (commit " + kBrikCommit + ")";
-}
-
 BrikCommandLine::BrikCommandLine() : app("Build, list, export and draw the brick house", "brik") {
     app.require_subcommand(1);
     app.set_version_flag("--version", versionLine("brik"),

@@ -20,9 +20,6 @@ struct BrikCommandLine {
     std::vector<Command> commands;  // the subcommands that do work (not `help`)
 };
 
-// The line --version prints: program, version and the commit built.
-std::string versionLine(const std::string& program);
-
 // Parses argv. Returns the command to run, or nullptr when the parse itself ended the program:
 // then *status is 0 after printing help or the version on `out`, or kExitUsage after one line
 // naming the fault and one pointing to --help on `err`.

@@ -34,9 +34,8 @@ std::string glutOptionList() {
 void addViewerOptions(CLI::App& app, ViewerOptions* options) {
     app.name("brik-house");
     app.description("Show the brick house in a window, lit by one light with shadow mapping");
-    app.set_version_flag(
-        "--version", std::string("brik-house ") + kBrikVersion + " (commit " + kBrikCommit + ")",
-        "print the version and the commit built");
+    app.set_version_flag("--version", versionLine("brik-house"),
+                         "print the version and the commit built");
     app.add_option_function<std::string>(
            "--renderer",
            [options](const std::string& name) {
