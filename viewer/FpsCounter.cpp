@@ -2,11 +2,10 @@
 
 #include "viewer/Clock.h"
 
-void FPS_COUNTER::FrameBegins() { frameStart = std::chrono::steady_clock::now(); }
+void FPS_COUNTER::FrameBegins() { frameStart = clockMilliseconds(); }
 
-double FPS_COUNTER::MillisecondsSinceFrameBegan() const {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - frameStart)
-        .count();
+unsigned FPS_COUNTER::MillisecondsSinceFrameBegan() const {
+    return clockMilliseconds() - frameStart;
 }
 
 void FPS_COUNTER::Update() {

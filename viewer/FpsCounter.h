@@ -4,8 +4,6 @@
 // such window has passed (a one-frame snapshot) it has no rate; then the current frame's own
 // time so far, from FrameBegins, is the measure there is.
 
-#include <chrono>
-
 class FPS_COUNTER {
 public:
     FPS_COUNTER() : fps(0), lastTime(0), frames(0), time(0) {}
@@ -14,8 +12,8 @@ public:
     void Update();       // once per frame
     float GetFps() const { return fps; }
     bool HasRate() const { return fps > 0; }
-    // Milliseconds since the latest FrameBegins.
-    double MillisecondsSinceFrameBegan() const;
+    // Milliseconds since the latest FrameBegins, on the same clock (viewer/Clock.h).
+    unsigned MillisecondsSinceFrameBegan() const;
 
     float fps;       // the last computed rate
     float lastTime;  // seconds at which fps was last computed
@@ -23,5 +21,5 @@ public:
     float time;      // seconds at the latest Update
 
 private:
-    std::chrono::steady_clock::time_point frameStart = std::chrono::steady_clock::now();
+    unsigned frameStart = 0;  // clock milliseconds at the latest FrameBegins
 };

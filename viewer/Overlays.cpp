@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <sstream>
 #include <vector>
 
@@ -31,9 +30,8 @@ using Lines = std::vector<std::string>;
 std::string frameRateLine() {
     if (fpsCounter.HasRate()) return std::string(frameRateText()) + " fps";
     glFinish();
-    char line[48];
-    snprintf(line, sizeof line, "%.1f ms per frame", fpsCounter.MillisecondsSinceFrameBegan());
-    return line;
+    const unsigned milliseconds = fpsCounter.MillisecondsSinceFrameBegan();
+    return milliseconds == 0 ? "< 1 ms per frame" : std::to_string(milliseconds) + " ms per frame";
 }
 
 int panelWidth(const Lines& lines) {
