@@ -13,26 +13,38 @@ JOBS ?= $(shell nproc)
 # or a test that connects at that moment finds no display.
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 
-.PHONY: all deps configure build run snapshot bench startup test test-sanitized fuzz soak clean \
-  check-clang
+.PHONY: all deps configure build run snapshot bench startup test test-sanitized fuzz soak \
+  install package clean check-clang
 
 all: build
 
+# DEPS=run installs what building and running need; the tests need more (tools/install-deps.sh).
+DEPS ?= test
 deps:
-	@tools/install-deps.sh
+	@tools/install-deps.sh $(DEPS)
 
 # WERROR=ON turns compiler warnings into errors (CI does); a plain build only reports them.
 WERROR ?= OFF
+# TESTS=OFF leaves the tests out of the build (make run, install and package do).
+TESTS ?= ON
+# Where `make install` puts the programs and their data (DESTDIR, if set, is put before it); the
+# programs look for their data there.
+PREFIX ?= /usr/local
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIK_WERROR=$(WERROR) > /dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIK_WERROR=$(WERROR) \
+	  -DBRIK_TESTS=$(TESTS) -DCMAKE_INSTALL_PREFIX=$(PREFIX) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 # With a display the viewer opens its window; without one the same frame is rendered
-# under Xvfb to a PNG.
-run: build
+# under Xvfb to a PNG. Only what running needs is installed and built, the build's progress
+# shown in a few lines.
+run: DEPS = run
+run: TESTS = OFF
+run: configure
+	@tools/quiet-build.sh $(BUILD_DIR) $(JOBS) brik brik-house
 	@if [ -n "$$DISPLAY" ]; then \
 	  ./$(BUILD_DIR)/brik-house; \
 	else \
@@ -67,20 +79,29 @@ test-sanitized: deps
 	@cmake --build $(SANITIZED_BUILD_DIR) -j $(JOBS)
 	@$(XVFB) ctest --test-dir $(SANITIZED_BUILD_DIR) --output-on-failure -j $(JOBS)
 
-# Fuzzes the SGI reader for FUZZ_SECONDS with libFuzzer (clang). An input that crashes it or
-# trips a sanitizer is written to tests/image/regressions/, which the reader's tests read.
-# Inputs grow up to twice the shipped floor image (whose long run-length tables are mutated
-# too: images/ is a seed folder), at full length from the start (-len_control=0).
+# Fuzzes the SGI reader, then the option parsers, with libFuzzer (clang), FUZZ_SECONDS in all:
+# two thirds to the reader, one third to the options. An input that crashes a target or trips a
+# sanitizer is written to tests/image/regressions/ or tests/cli/regressions/, which the tests
+# replay. The reader's inputs grow up to twice the shipped floor image (whose long run-length
+# tables are mutated too: images/ is a seed folder), at full length from the start.
+READER_FUZZ_SECONDS = $(shell expr $(FUZZ_SECONDS) \* 2 / 3)
+OPTION_FUZZ_SECONDS = $(shell expr $(FUZZ_SECONDS) - $(READER_FUZZ_SECONDS))
 fuzz: deps
 	@cmake -S . -B $(FUZZ_BUILD_DIR) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIK_FUZZ=ON -DBRIK_TESTS=OFF > /dev/null
-	@cmake --build $(FUZZ_BUILD_DIR) --target brik_image_fuzzer
-	@mkdir -p $(FUZZ_BUILD_DIR)/corpus
-	@$(FUZZ_BUILD_DIR)/brik_image_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	@cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target brik_image_fuzzer brik_option_fuzzer \
+	  > $(FUZZ_BUILD_DIR)/build.log 2>&1 || { tail -n 40 $(FUZZ_BUILD_DIR)/build.log; exit 1; }
+	@mkdir -p $(FUZZ_BUILD_DIR)/corpus $(FUZZ_BUILD_DIR)/option-corpus
+	@$(FUZZ_BUILD_DIR)/brik_image_fuzzer -max_total_time=$(READER_FUZZ_SECONDS) -print_final_stats=1 \
 	  -max_len=$$((2 * $$(stat -c %s images/Floor.rgb))) -len_control=0 \
 	  -artifact_prefix=tests/image/regressions/ $(FUZZ_BUILD_DIR)/corpus tests/fuzz/seeds images \
 	  > $(FUZZ_BUILD_DIR)/fuzz.log 2>&1 || { tail -n 60 $(FUZZ_BUILD_DIR)/fuzz.log; exit 1; }
 	@grep -E "^stat::number_of_executed_units|Done" $(FUZZ_BUILD_DIR)/fuzz.log
+	@$(FUZZ_BUILD_DIR)/brik_option_fuzzer -max_total_time=$(OPTION_FUZZ_SECONDS) \
+	  -print_final_stats=1 -artifact_prefix=tests/cli/regressions/ \
+	  $(FUZZ_BUILD_DIR)/option-corpus tests/fuzz/option-seeds \
+	  > $(FUZZ_BUILD_DIR)/option-fuzz.log 2>&1 || { tail -n 60 $(FUZZ_BUILD_DIR)/option-fuzz.log; exit 1; }
+	@grep -E "^stat::number_of_executed_units|Done" $(FUZZ_BUILD_DIR)/option-fuzz.log
 
 # Everything built once more with clang, warnings as errors, unoptimised and without debug
 # information to keep it cheap; nothing is run. Keeps the code clean for both compilers.
@@ -94,6 +115,21 @@ check-clang: deps
 # any OpenGL error.
 soak: build
 	@$(XVFB) ./$(BUILD_DIR)/brik-soak
+
+# The programs, the floor image, the manual pages, the completions and the desktop entry under
+# $(DESTDIR)$(PREFIX).
+install: DEPS = run
+install: TESTS = OFF
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package of the same files under /usr: $(BUILD_DIR)/brik_VERSION_ARCH.deb. Its
+# dependencies are the run-time libraries the programs link (dpkg-shlibdeps finds them).
+package: TESTS = OFF
+package: PREFIX = /usr
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB > cpack.log 2>&1 || { cat cpack.log; exit 1; }
+	@ls $(BUILD_DIR)/brik_*.deb
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZED_BUILD_DIR) $(FUZZ_BUILD_DIR) $(CLANG_BUILD_DIR)

@@ -13,6 +13,7 @@
 constexpr int kExitSuccess = 0;
 constexpr int kExitFailure = 1;  // the work failed: no display, unwritable output, ...
 constexpr int kExitUsage = 2;    // bad command line: unknown option, malformed value, ...
+constexpr int kExitFloorImage = 255;  // the floor image is missing or unusable, as in the viewer
 
 // A registered subcommand: its parser and the work it does once the parse succeeded.
 struct Command {

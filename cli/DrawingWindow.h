@@ -6,6 +6,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <string>
+
 #include "render/FrameState.h"
 
 enum class WindowOpening {
@@ -14,6 +16,12 @@ enum class WindowOpening {
     MissingExtensions,  // Init printed the viewer's message; exit as the viewer does (0)
 };
 
-// Opens the window and sets `frame` up for it; `command` names the subcommand in messages.
-// Ends the process as the viewer does when the floor image is unusable.
-WindowOpening openDrawingWindow(const CLI::App& command, int width, int height, FrameState& frame);
+// Adds --floor FILE, the floor image to draw instead of the one found (io/DataFile.h), to a
+// drawing subcommand; `floorImage` stays empty when it is not given.
+CLI::Option* addFloorOption(CLI::App& command, std::string* floorImage);
+
+// Opens the window and sets `frame` up for it with the floor image `floorImage` (empty: the one
+// found where io/DataFile.h looks); `command` names the subcommand in messages. Ends the process
+// as the viewer does (status 255) when the floor image is missing or unusable.
+WindowOpening openDrawingWindow(const CLI::App& command, int width, int height, FrameState& frame,
+                                const std::string& floorImage);

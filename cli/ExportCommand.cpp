@@ -1,5 +1,6 @@
 // brik export: the house as a model file other 3D tools open, from the geometry capture.
-// No display, no OpenGL.
+// No display, no OpenGL. With `-o -` the model goes to standard output as binary glTF (the
+// one single-file binary format; OBJ needs its .mtl beside it) and messages to standard error.
 
 #include <cstdio>
 #include <memory>
@@ -8,18 +9,20 @@
 #include "cli/Command.h"
 #include "cli/OptionValues.h"
 #include "cli/OutputPath.h"
+#include "cli/StandardOutput.h"
 #include "export/ModelExport.h"
 
 namespace {
 struct ExportOptions {
     std::string output;
     double metresPerStud = 0;  // 0: the format's default
+    bool quiet = false;        // no "wrote" line
 };
 
 bool parseModelPath(const std::string& text, std::string* path, std::string* why) {
     ModelFormat format;
-    if (!modelFormatOf(text, &format)) {
-        *why = "'" + text + "' does not end in .glb, .gltf or .obj";
+    if (text != kStandardOutputPath && !modelFormatOf(text, &format)) {
+        *why = "'" + text + "' does not end in .glb, .gltf or .obj (or is - for standard output)";
         return false;
     }
     *path = text;
@@ -39,19 +42,28 @@ bool parseScale(const std::string& text, double* scale, std::string* why) {
 
 int runExport(const CLI::App& command, const ExportOptions& options) {
     std::string why;
-    if (!outputFileIsWritable(options.output, &why)) {
+    const bool toStandardOutput = options.output == kStandardOutputPath;
+    if (!toStandardOutput && !outputFileIsWritable(options.output, &why)) {
         reportError(command, why);
         return kExitFailure;
     }
     ModelFormat format = ModelFormat::Glb;
     modelFormatOf(options.output, &format);
-    const HouseMesh mesh = captureHouse(houseModel());
-    if (!exportModel(mesh, options.output, format, options.metresPerStud, &why)) {
+    const Model model = houseModel();  // outlives the mesh, whose tags point into it
+    const HouseMesh mesh = captureHouse(model);
+    std::string glb;
+    const bool written =
+        toStandardOutput ? encodeGlb(mesh, options.metresPerStud, &glb, &why) &&
+                               writeStandardOutput(glb.data(), glb.size(), &why)
+                         : exportModel(mesh, options.output, format, options.metresPerStud, &why);
+    if (!written) {
         reportError(command, why);
         return kExitFailure;
     }
-    printf("wrote %s: %zu triangles, %zu placements\n", options.output.c_str(),
-           mesh.triangles.size(), mesh.placements.size());
+    if (options.quiet) return kExitSuccess;
+    fprintf(toStandardOutput ? stderr : stdout, "wrote %s: %zu triangles, %zu placements\n",
+            toStandardOutput ? "standard output" : options.output.c_str(), mesh.triangles.size(),
+            mesh.placements.size());
     return kExitSuccess;
 }
 }  // namespace
@@ -61,9 +73,11 @@ Command addExportCommand(CLI::App& brik) {
         "export", "Write the house as a model file: .glb, .gltf (glTF 2.0) or .obj with .mtl");
     auto options = std::make_shared<ExportOptions>();
     addCheckedOption(*command, "-o,--output", &options->output, parseModelPath,
-                     "the file to write; its extension chooses the format")
+                     "the file to write; its extension chooses the format; - writes .glb to "
+                     "standard output")
         ->type_name("FILE")
         ->required();
+    command->add_flag("-q,--quiet", options->quiet, "print nothing but errors");
     addCheckedOption(*command, "--scale", &options->metresPerStud, parseScale,
                      "metres per stud pitch (glTF default 0.008; OBJ default: brick units)")
         ->type_name("METRES");

@@ -36,6 +36,7 @@ namespace {
 struct InstructionsOptions {
     std::string folder;
     ImageSize size = {640, 480};
+    std::string floorImage;  // empty: the one found
 };
 
 bool drawPicture(FrameState& frame, const std::string& path, const ImageSize& size,
@@ -67,7 +68,7 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
     }
     const ImageSize size = options.size;
     FrameState frame;
-    switch (openDrawingWindow(command, size.width, size.height, frame)) {
+    switch (openDrawingWindow(command, size.width, size.height, frame, options.floorImage)) {
         case WindowOpening::Ready: break;
         case WindowOpening::NoDisplay: return kExitFailure;
         case WindowOpening::MissingExtensions: return kExitSuccess;  // as the viewer does
@@ -148,5 +149,6 @@ Command addInstructionsCommand(CLI::App& app) {
                      "picture size in pixels, each side 1 to 16384")
         ->type_name("WxH")
         ->default_str("640x480");
+    addFloorOption(*command, &options->floorImage);
     return {command, [command, options] { return runInstructions(*command, *options); }};
 }

@@ -1,5 +1,6 @@
 // brik snapshot: renders the viewer's frame in a window of its own (hidden under Xvfb when
-// there is no screen), writes the last frame as a PNG and prints per-pass timings.
+// there is no screen), writes the last frame as a PNG and prints per-pass timings. With
+// `-o -` the PNG goes to standard output and every message to standard error.
 
 #include <epoxy/gl.h>
 #include <GL/freeglut.h>
@@ -16,6 +17,7 @@
 #include "cli/DrawingWindow.h"
 #include "cli/OptionValues.h"
 #include "cli/OutputPath.h"
+#include "cli/StandardOutput.h"
 #include "maths/Statistics.h"
 #include "model/ExtraScenes.h"
 #include "render/FrameCapture.h"
@@ -38,7 +40,18 @@ struct SnapshotOptions {
     double lightAngle = 0;  // degrees about +y from the start, as the viewer's L and [ ] turn it
     OverlaySet overlays;
     std::string renderer = "fixed";
+    std::string floorImage;  // empty: the one found
+    bool quiet = false;      // no timing table, no "wrote" line
 };
+
+bool parsePngPath(const std::string& text, std::string* path, std::string* why) {
+    if (text != kStandardOutputPath && !hasExtension(text, ".png")) {
+        *why = "'" + text + "' does not end in .png (or is - for standard output)";
+        return false;
+    }
+    *path = text;
+    return true;
+}
 
 bool parseFrameCount(const std::string& text, long* frames, std::string* why) {
     return parseWholeNumber(text, 1, kMaxFrames, frames, why);
@@ -72,13 +85,14 @@ SceneFunction sceneFunction(const std::string& scene, const Model& house) {
     return modelScene(house);
 }
 
-void printRow(const char* name, const std::vector<double>& values) {
-    printf("  %-12s %10.2f %10.2f\n", name, median(values), minimum(values));
+void printRow(FILE* report, const char* name, const std::vector<double>& values) {
+    fprintf(report, "  %-12s %10.2f %10.2f\n", name, median(values), minimum(values));
 }
 
 int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     std::string why;
-    if (!outputFileIsWritable(options.output, &why)) {
+    const bool toStandardOutput = options.output == kStandardOutputPath;
+    if (!toStandardOutput && !outputFileIsWritable(options.output, &why)) {
         reportError(command, why);
         return kExitFailure;
     }
@@ -89,7 +103,7 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     if (wanted == Renderer::Fast) renderer.startPreparingFast(house);
     const int width = options.size.width, height = options.size.height;
     FrameState state;
-    switch (openDrawingWindow(command, width, height, state)) {
+    switch (openDrawingWindow(command, width, height, state, options.floorImage)) {
         case WindowOpening::Ready: break;
         case WindowOpening::NoDisplay: return kExitFailure;
         case WindowOpening::MissingExtensions: return kExitSuccess;  // as the viewer does
@@ -129,27 +143,36 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
         glutSwapBuffers();
     }
 
-    printf("%s: %ld frame(s) at %dx%d, %s renderer, light pass %s\n", options.scene.c_str(),
-           options.frames, width, height, rendererName(renderer.selected()),
-           fast || lightPassIsOffscreen(state) ? "offscreen" : "in the window's depth buffer");
-    printf("  %-12s %10s %10s\n", "ms", "median", "min");
-    printRow("frame", frame);
-    if (fast) {
-        printRow("shadow map", light);
-        printRow("camera pass", dim);
-    } else {
-        printRow("light pass", light);
-        printRow("dim pass", dim);
-        printRow("lit pass", lit);
+    // Messages never mix with a picture written to standard output.
+    FILE* report = toStandardOutput ? stderr : stdout;
+    if (!options.quiet) {
+        fprintf(report, "%s: %ld frame(s) at %dx%d, %s renderer, light pass %s\n",
+                options.scene.c_str(), options.frames, width, height,
+                rendererName(renderer.selected()),
+                fast || lightPassIsOffscreen(state) ? "offscreen" : "in the window's depth buffer");
+        fprintf(report, "  %-12s %10s %10s\n", "ms", "median", "min");
+        printRow(report, "frame", frame);
+        if (fast) {
+            printRow(report, "shadow map", light);
+            printRow(report, "camera pass", dim);
+        } else {
+            printRow(report, "light pass", light);
+            printRow(report, "dim pass", dim);
+            printRow(report, "lit pass", lit);
+        }
+        printRow(report, "floor", floor);
+        fprintf(report, "  frames per second: %.2f (median frame)\n", 1000.0 / median(frame));
     }
-    printRow("floor", floor);
-    printf("  frames per second: %.2f (median frame)\n", 1000.0 / median(frame));
 
-    if (!writePng(options.output, image, &why)) {
+    std::vector<unsigned char> png;
+    const bool written = toStandardOutput ? encodePng(image, &png, &why) &&
+                                                writeStandardOutput(png.data(), png.size(), &why)
+                                          : writePng(options.output, image, &why);
+    if (!written) {
         reportError(command, why);
         return kExitFailure;
     }
-    printf("wrote %s\n", options.output.c_str());
+    if (!options.quiet && !toStandardOutput) printf("wrote %s\n", options.output.c_str());
     return kExitSuccess;
 }
 }  // namespace
@@ -158,10 +181,12 @@ Command addSnapshotCommand(CLI::App& brik) {
     CLI::App* command = brik.add_subcommand(
         "snapshot", "Render the viewer's frame to a PNG and print per-pass timings");
     auto options = std::make_shared<SnapshotOptions>();
-    command->add_option("-o,--output", options->output, "PNG file to write")
-        ->check(nonEmptyPath)
+    addCheckedOption(*command, "-o,--output", &options->output, parsePngPath,
+                     "PNG file to write; - writes it to standard output")
         ->type_name("FILE")
-        ->capture_default_str();
+        ->default_str(options->output);
+    command->add_flag("-q,--quiet", options->quiet, "print no timings, only errors");
+    addFloorOption(*command, &options->floorImage);
     addCheckedOption(*command, "--frames", &options->frames, parseFrameCount,
                      "frames to render and time (1 to 1000000); the last one is saved")
         ->type_name("N")

@@ -38,17 +38,8 @@ void append(std::vector<unsigned char>& bytes, const float* values, size_t count
 }
 }  // namespace
 
-bool writeGltf(const HouseMesh& mesh, const std::string& path, bool binary, double scale,
-               std::string* error) {
-    std::string data;
-    if (!gltfBytes(mesh, binary, scale, &data)) {
-        *error = path + ": the glTF data could not be serialised";
-        return false;
-    }
-    return writeFileAtomically(path, data.data(), data.size(), error);
-}
-
-bool gltfBytes(const HouseMesh& mesh, bool binary, double scale, std::string* bytes) {
+bool encodeGltf(const HouseMesh& mesh, bool binary, double scale, std::string* data,
+                std::string* error) {
     const MaterialSorting sorting = sortIntoMaterials(mesh);
     const std::vector<std::string> names = placementNames(mesh);
 
@@ -149,7 +140,20 @@ bool gltfBytes(const HouseMesh& mesh, bool binary, double scale, std::string* by
 
     std::ostringstream stream;
     tinygltf::TinyGLTF writer;
-    if (!writer.WriteGltfSceneToStream(&model, stream, false, binary)) return false;
-    *bytes = stream.str();
+    if (!writer.WriteGltfSceneToStream(&model, stream, false, binary)) {
+        *error = "the glTF data could not be serialised";
+        return false;
+    }
+    *data = stream.str();
     return true;
+}
+
+bool writeGltf(const HouseMesh& mesh, const std::string& path, bool binary, double scale,
+               std::string* error) {
+    std::string data;
+    if (!encodeGltf(mesh, binary, scale, &data, error)) {
+        *error = path + ": " + *error;
+        return false;
+    }
+    return writeFileAtomically(path, data.data(), data.size(), error);
 }

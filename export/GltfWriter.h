@@ -10,6 +10,6 @@
 bool writeGltf(const HouseMesh& mesh, const std::string& path, bool binary, double scale,
                std::string* error);
 
-// The glTF (binary: GLB) that writeGltf writes, in memory. False when TinyGLTF cannot
-// serialise it.
-bool gltfBytes(const HouseMesh& mesh, bool binary, double scale, std::string* bytes);
+// The same file's bytes in memory (for standard output and pages that carry the model).
+bool encodeGltf(const HouseMesh& mesh, bool binary, double scale, std::string* data,
+                std::string* error);

@@ -36,3 +36,9 @@ bool exportModel(const HouseMesh& mesh, const std::string& path, ModelFormat for
     }
     return false;
 }
+
+bool encodeGlb(const HouseMesh& mesh, double metresPerStud, std::string* bytes,
+               std::string* error) {
+    return encodeGltf(mesh, true, metresPerStud > 0 ? metresPerStud : kMetresPerStud, bytes,
+                      error);
+}

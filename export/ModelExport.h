@@ -31,3 +31,8 @@ bool modelFormatOf(const std::string& path, ModelFormat* format);
 // and a rename. On failure returns false with one line naming the file and the reason.
 bool exportModel(const HouseMesh& mesh, const std::string& path, ModelFormat format,
                  double metresPerStud, std::string* error);
+
+// The binary glTF (.glb) file's bytes in memory, for standard output: the one format that is a
+// single binary file. On failure returns false with the reason in `error`.
+bool encodeGlb(const HouseMesh& mesh, double metresPerStud, std::string* bytes,
+               std::string* error);

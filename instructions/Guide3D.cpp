@@ -64,8 +64,9 @@ bool isGuide3DFileName(const std::string& name) {
 bool guide3DFiles(const HouseMesh& mesh, const PartsList& allParts,
                   const std::vector<PartsList>& stepParts, std::vector<GuideFile>* files,
                   std::string* why) {
-    std::string glb, packedGlb;
-    if (!gltfBytes(mesh, true, kMetresPerStud, &glb) || !deflatedBase64(glb, &packedGlb)) {
+    std::string glb, packedGlb, reason;
+    if (!encodeGltf(mesh, true, kMetresPerStud, &glb, &reason) ||
+        !deflatedBase64(glb, &packedGlb)) {
         *why = std::string(kGuide3DModelFile) + ": the model could not be serialised";
         return false;
     }

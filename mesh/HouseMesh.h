@@ -33,8 +33,10 @@ struct HouseMesh {
     std::vector<PlacementTag> placements;  // in drawing order; the base plate first
 };
 
-// Captures a whole model (the built-in house: houseModel()): its base plate and its layers.
+// Captures a whole model (the built-in house: houseModel()): its base plate and its layers. The
+// placement tags point at the model's rows: `model` must outlive the mesh (never a temporary).
 HouseMesh captureHouse(const Model& model);
+HouseMesh captureHouse(Model&&) = delete;
 
 // Captures whatever `draw` issues through the draw target, starting from the identity
 // matrix, in the units `draw` works in. Calls outside any placement get placement -1.

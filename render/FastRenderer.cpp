@@ -110,6 +110,7 @@ void FastRenderer::render(FrameState& frame, FastFrameTimings* timings) {
     FastFrameTimings ignored;
     FastFrameTimings& times = timings ? *timings : ignored;
     PassStopwatch stopwatch(timings != nullptr);
+    frame.fpsCounter.FrameBegins();
     times.shadowMap = 0;
     if (!shadowMapIsCurrent(frame)) {
         fillShadowMap(frame);

@@ -77,26 +77,24 @@ void onPngWarning(png_structp, png_const_charp) {}  // nothing a user could act 
 
 }  // namespace
 
-bool writePng(const std::string& path, const RgbImage& image, std::string* error) {
-    AtomicFile file;
-    if (!file.open(path, error)) return false;
-    PngSink sink{file.stream(), 0, {}};
+namespace {
+// Writes the image's PNG bytes through `sink`; false with the reason in `reason`.
+bool writePngTo(PngSink* sink, const RgbImage& image, std::string* reason) {
     png_structp png =
-        png_create_write_struct(PNG_LIBPNG_VER_STRING, &sink, onPngError, onPngWarning);
+        png_create_write_struct(PNG_LIBPNG_VER_STRING, sink, onPngError, onPngWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!png || !info) {
         png_destroy_write_struct(&png, &info);
-        *error = path + ": " + std::strerror(ENOMEM);
+        *reason = std::strerror(ENOMEM);
         return false;
     }
     // Every local read after the jump was set before setjmp.
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
-        *error =
-            path + ": " + (sink.systemError != 0 ? std::strerror(sink.systemError) : sink.message);
+        *reason = sink->systemError != 0 ? std::strerror(sink->systemError) : sink->message;
         return false;
     }
-    png_set_write_fn(png, &sink, writePngBytes, flushPng);
+    png_set_write_fn(png, sink, writePngBytes, flushPng);
     png_set_IHDR(png, info, png_uint_32(image.width), png_uint_32(image.height), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
@@ -106,5 +104,34 @@ bool writePng(const std::string& path, const RgbImage& image, std::string* error
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
+    return true;
+}
+}  // namespace
+
+bool writePng(const std::string& path, const RgbImage& image, std::string* error) {
+    AtomicFile file;
+    if (!file.open(path, error)) return false;
+    PngSink sink{file.stream(), 0, {}};
+    std::string reason;
+    if (!writePngTo(&sink, image, &reason)) {
+        *error = path + ": " + reason;
+        return false;
+    }
     return file.commit(error);
+}
+
+bool encodePng(const RgbImage& image, std::vector<unsigned char>* bytes, std::string* error) {
+    char* buffer = nullptr;
+    size_t size = 0;
+    FILE* memory = open_memstream(&buffer, &size);
+    if (!memory) {
+        *error = std::string("PNG: ") + std::strerror(errno);
+        return false;
+    }
+    PngSink sink{memory, 0, {}};
+    const bool encoded = writePngTo(&sink, image, error);
+    std::fclose(memory);
+    if (encoded) bytes->assign(buffer, buffer + size);
+    std::free(buffer);
+    return encoded;
 }

@@ -25,3 +25,6 @@ RgbImage readBackBuffer(int width, int height);
 // Writes the image as an 8-bit RGB PNG through an AtomicFile: on failure the old file is kept,
 // nothing is left behind, and `error` holds one line naming the file and the reason.
 bool writePng(const std::string& path, const RgbImage& image, std::string* error);
+
+// The same PNG in memory (for standard output); false with libpng's reason in `error`.
+bool encodePng(const RgbImage& image, std::vector<unsigned char>* bytes, std::string* error);

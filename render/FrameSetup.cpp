@@ -9,9 +9,11 @@
 #include "render/FrameState.h"
 #include "render/ShadowFrame.h"
 
-void loadTexture(FrameState& frame) { frame.textureFloor = loadTextureFloor(); }
+void loadTexture(FrameState& frame, const std::string& floorImage) {
+    frame.textureFloor = loadTextureFloor(floorImage.c_str());
+}
 
-bool Init(FrameState& frame) {
+bool Init(FrameState& frame, const std::string& floorImage) {
     if (!epoxy_has_gl_extension("GL_ARB_depth_texture") ||
         !epoxy_has_gl_extension("GL_ARB_shadow")) {
         // Kept exactly as it is, typo and status 0 included: the documented message.
@@ -19,7 +21,7 @@ bool Init(FrameState& frame) {
         return false;
     }
 
-    loadTexture(frame);
+    loadTexture(frame, floorImage);
 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();

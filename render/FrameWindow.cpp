@@ -32,9 +32,10 @@ WindowSize settleWindow(FrameState& frame) {
 }
 
 bool openSettledFrameWindow(int* argc, char** argv, int width, int height, const char* title,
-                            FrameState& frame, WindowSize* settled) {
+                            FrameState& frame, WindowSize* settled,
+                            const std::string& floorImage) {
     openFrameWindow(argc, argv, width, height, title);
-    if (!Init(frame)) return false;
+    if (!Init(frame, floorImage)) return false;
     *settled = settleWindow(frame);
     Reshape(frame, width, height);
     return true;

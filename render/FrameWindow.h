@@ -3,6 +3,9 @@
 // The one window bring-up of every program that draws the frame: the viewer, the brik
 // command, the benches, the soak and the test context.
 
+#include <string>
+
+#include "render/FloorTexture.h"
 #include "render/FrameState.h"
 
 // The viewer's window (the snapshot tool's default size too), in pixels.
@@ -28,4 +31,5 @@ WindowSize settleWindow(FrameState& frame);
 // requested size whatever the window reported (`settled` gets what it reported). False when
 // Init found the extensions missing (it printed the viewer's message).
 bool openSettledFrameWindow(int* argc, char** argv, int width, int height, const char* title,
-                            FrameState& frame, WindowSize* settled);
+                            FrameState& frame, WindowSize* settled,
+                            const std::string& floorImage = kFloorImagePath);

@@ -136,6 +136,7 @@ void renderFrame(FrameState& frame, FrameTimings* timings) {
     PassStopwatch stopwatch(timings != nullptr);
     // The pieces draw in immediate mode on this thread, whatever another thread captures.
     const ScopedDrawTarget immediate(immediateDrawTarget());
+    frame.fpsCounter.FrameBegins();
 
     const float sceneTime = static_cast<float>(frame.timer.GetTime() / sceneClockDivisor);
     drawLightPass(frame, sceneTime);

@@ -2,6 +2,12 @@
 
 #include "timing/Clock.h"
 
+void FPS_COUNTER::FrameBegins() { frameStart = clockMilliseconds(); }
+
+unsigned FPS_COUNTER::MillisecondsSinceFrameBegan() const {
+    return clockMilliseconds() - frameStart;
+}
+
 void FPS_COUNTER::Update() {
     time = static_cast<float>(clockMilliseconds()) * 0.001f;
     ++frames;

@@ -1,18 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the viewer and its tests need, if any are missing, and the
-# npm packages the tests run (into tools/gltf-validator and tools/guide3d, node_modules).
+# Installs the Debian packages the project needs, if any are missing:
+#   tools/install-deps.sh run    what building and running the programs needs (make run, install)
+#   tools/install-deps.sh test   that, and what the tests, the fuzzer and the package check need,
+#                                with the npm packages the tests run (the glTF validator
+#                                into tools/gltf-validator, the browser driver into tools/guide3d)
 # As root it runs apt-get; otherwise it prints the command to run and fails.
 set -euo pipefail
+
+need=${1:-test}
+if [[ "$need" != run && "$need" != test ]]; then
+  echo "usage: $0 [run|test]" >&2
+  exit 2
+fi
 
 packages=(
   cmake make g++ pkg-config
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libepoxy-dev libpng-dev
-  libgtest-dev libcli11-dev libx11-dev libtinygltf-dev nlohmann-json3-dev
-  assimp-utils chromium
-  clang libclang-rt-dev
+  libcli11-dev libx11-dev libtinygltf-dev nlohmann-json3-dev
   xvfb xauth
-  netpbm imagemagick poppler-utils
 )
+if [[ "$need" == test ]]; then
+  packages+=(
+    libgtest-dev
+    assimp-utils chromium
+    clang libclang-rt-dev
+    netpbm imagemagick poppler-utils
+    dpkg-dev file man-db
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -21,12 +36,15 @@ for package in "${packages[@]}"; do
 done
 
 # node and npm may come from another packaging of nodejs; only ask for them when absent.
-command -v npm > /dev/null || missing+=(nodejs npm)
+if [[ "$need" == test ]]; then
+  command -v npm > /dev/null || missing+=(nodejs npm)
+fi
 
 # The npm folders the tests run, each with a package whose presence shows it installed: the
 # glTF validator; the 3D guide's browser driver (with the WebGL library and the bundler that
 # tools/guide3d/bundle.sh uses).
 install_npm_folders() {
+  [[ "$need" == test ]] || return 0
   local tools entry folder
   tools="$(dirname "$0")"
   for entry in gltf-validator:gltf-validator guide3d:puppeteer-core; do

@@ -26,6 +26,15 @@ void* font() { return GLUT_BITMAP_9_BY_15; }
 
 using Lines = std::vector<std::string>;
 
+// The measured rate once there is one; before that (the first second, a one-frame snapshot) the
+// time this frame took up to its overlays, with the pipeline finished so that it is all counted.
+std::string frameRateLine(const FrameState& frame) {
+    if (frame.fpsCounter.HasRate()) return std::string(frame.frameRateText) + " fps";
+    glFinish();
+    const unsigned milliseconds = frame.fpsCounter.MillisecondsSinceFrameBegan();
+    return milliseconds == 0 ? "< 1 ms per frame" : std::to_string(milliseconds) + " ms per frame";
+}
+
 int panelWidth(const Lines& lines) {
     int widest = 0;
     for (const std::string& line : lines) {
@@ -159,7 +168,7 @@ void drawOverlays(const FrameState& frame, const OverlaySet& shown) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 
     if (shown.frameRate) {
-        const Lines lines = {std::string(frame.frameRateText) + " fps"};
+        const Lines lines = {frameRateLine(frame)};
         drawTextPanel(lines, margin, frame.windowHeight - margin - panelHeight(lines));
     }
     if (shown.help) drawTextPanel(helpLines(), margin, margin);

@@ -10,7 +10,7 @@
 #include "render/FrameState.h"
 
 struct OverlaySet {
-    bool frameRate = false;  // top-left: the frame's frameRateText and "fps"
+    bool frameRate = false;  // top-left: the frame's frameRateText and "fps" (its ms before a rate)
     bool help = false;       // bottom-left: every key and mouse action (helpLines())
     bool shadowMap = false;  // bottom-right: the shadow map, depth as grey (near dark, far white)
 };

@@ -1,16 +1,21 @@
 // The viewer: one window showing the brick house with shadow mapping.
 //
-//   brik-house [--renderer fixed|fast] [--startup-report] [GLUT options]
+//   brik-house [--renderer fixed|fast] [--floor FILE] [--startup-report] [GLUT options]
+//   brik-house --help | --version
 //
 // The mouse and the keys turn the camera and the light (H shows them all); Escape quits.
-// Exit status 0; 2 for a bad option of ours (one line on standard error says which).
+// Exit status 0; 2 for a bad option or a stray word (one line on standard error says which);
+// 255 when the floor image is missing or unusable.
 
 #include <epoxy/gl.h>
 #include <GL/glut.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <string>
+
+#include "io/DataFile.h"
 
 #include "render/Renderer.h"
 #include "render/ShadowFrame.h"
@@ -38,10 +43,12 @@ void displayOnceAndReport() {
 int main(int argc, char** argv) {
     markStartup("main");
     ViewerOptions options;
-    std::string error;
-    if (!takeViewerOptions(&argc, argv, &options, &error)) {
-        fprintf(stderr, "brik-house: %s\n", error.c_str());
-        return 2;
+    int status = 0;
+    if (!takeViewerOptions(&argc, argv, &options, std::cout, std::cerr, &status)) return status;
+    std::string floorImage = options.floorImage, why;
+    if (floorImage.empty() && !findDataFile(kFloorImageName, &floorImage, &why)) {
+        fprintf(stderr, "brik-house: %s\n", why.c_str());
+        return 255;
     }
     // The model the window shows: the built-in house.
     const Model house = houseModel();
@@ -50,7 +57,7 @@ int main(int argc, char** argv) {
     markStartup("window");
 
     FrameState& frame = viewerFrame();
-    if (!Init(frame)) return 0;
+    if (!Init(frame, floorImage)) return 0;
     markStartup("init");
     setSceneFunction(frame, modelScene(house));
     viewerRenderer().select(options.renderer, "brik-house", house);

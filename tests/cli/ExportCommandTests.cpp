@@ -40,7 +40,8 @@ TEST_F(Export, BothGltfFormsPassTheKhronosValidator) {
 }
 
 TEST_F(Export, AssimpLoadsEveryFormWithTheCapturedTrianglesAndTheHousesSize) {
-    const HouseMesh house = captureHouse(houseModel());
+    const Model model = houseModel();
+    const HouseMesh house = captureHouse(model);
     float top = 0;  // brick units
     for (const MeshTriangle& triangle : house.triangles)
         for (const MeshVertex& corner : triangle.corners) top = std::max(top, corner.position[1]);

@@ -131,8 +131,9 @@ TEST(FastRenderer, TheViewerTakesItsOwnOptionsAndLeavesGlutsInOrder) {
     char* argv[] = {name, display, value, ours, fast, geometry, size, nullptr};
     int argc = 7;
     ViewerOptions options;
-    std::string error;
-    ASSERT_TRUE(takeViewerOptions(&argc, argv, &options, &error)) << error;
+    std::ostringstream out, err;
+    int status = 0;
+    ASSERT_TRUE(takeViewerOptions(&argc, argv, &options, out, err, &status)) << err.str();
     EXPECT_EQ(options.renderer, Renderer::Fast);
     ASSERT_EQ(argc, 5);
     EXPECT_STREQ(argv[2], "--renderer");

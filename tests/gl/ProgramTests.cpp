@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "io/BuildInfo.h"
 #include "image/ImageWrite.h"
 #include "support/ProgramRun.h"
 
@@ -36,10 +39,26 @@ TEST_F(Programs, TheViewerEndsWithItsMessageWhenAShadowExtensionIsMissing) {
 }
 
 TEST_F(Programs, TheViewerRefusesAMissingFloorImageWithOneLine) {
-    const RunResult result = run(viewer, directory);
-    EXPECT_EQ(result.status, 255);
-    EXPECT_EQ(result.err.rfind("images/Floor.rgb: ", 0), 0u) << result.err;
-    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    // A floor image named by --floor that cannot be read ends the same way.
+    const std::filesystem::path unreadable = directory / "images" / "Unreadable.rgb";
+    std::ofstream(unreadable) << "not an image";
+    const RunResult refused = run(viewer + " --floor images/Unreadable.rgb", directory);
+    EXPECT_EQ(refused.status, 255);
+    EXPECT_EQ(refused.err.rfind("images/Unreadable.rgb: ", 0), 0u) << refused.err;
+    EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 1) << refused.err;
+
+    // A copy of the program away from the build tree finds no floor image anywhere (unless one
+    // is installed on this machine); the one line names every place it looked, the working
+    // directory's first. --startup-report ends it after one frame should it find one.
+    if (std::filesystem::exists(std::string(kInstalledDataFolder) + "/Floor.rgb"))
+        GTEST_SKIP() << "a floor image is installed in " << kInstalledDataFolder;
+    std::filesystem::copy_file(viewer, directory / "brik-house");
+    const RunResult nowhere = run("./brik-house --startup-report", directory);
+    EXPECT_EQ(nowhere.status, 255);
+    EXPECT_EQ(
+        nowhere.err.rfind("brik-house: Floor.rgb: not found; looked in images/Floor.rgb, ", 0), 0u)
+        << nowhere.err;
+    EXPECT_EQ(std::count(nowhere.err.begin(), nowhere.err.end(), '\n'), 1) << nowhere.err;
 }
 
 TEST_F(Programs, TheViewerRefusesAFloorImageThatIsNotRgb) {

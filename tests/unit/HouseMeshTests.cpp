@@ -11,7 +11,8 @@
 
 namespace {
 const HouseMesh& house() {
-    static const HouseMesh mesh = captureHouse(houseModel());
+    static const Model model = houseModel();  // the mesh's tags point into it
+    static const HouseMesh mesh = captureHouse(model);
     return mesh;
 }
 

@@ -9,7 +9,8 @@
 #include "model/Scene.h"
 
 TEST(IndexedHouse, HoldsTheScenesTrianglesInTheWorldFrameVisibleOnesFirst) {
-    const HouseMesh house = captureHouse(houseModel());
+    const Model model = houseModel();
+    const HouseMesh house = captureHouse(model);
     const HouseMesh scene = captureDrawing([] { DrawScene(houseModel(), 0); });
     ASSERT_EQ(house.triangles.size(), scene.triangles.size());
 
