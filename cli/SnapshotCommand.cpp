@@ -14,6 +14,7 @@
 
 #include "cli/Command.h"
 #include "cli/DrawingWindow.h"
+#include "cli/ModelOption.h"
 #include "cli/OptionValues.h"
 #include "cli/OutputPath.h"
 #include "maths/Statistics.h"
@@ -38,6 +39,7 @@ struct SnapshotOptions {
     double lightAngle = 0;  // degrees about +y from the start, as the viewer's L and [ ] turn it
     OverlaySet overlays;
     std::string renderer = "fixed";
+    std::string model;  // a model file; empty for the built-in house
 };
 
 bool parseFrameCount(const std::string& text, long* frames, std::string* why) {
@@ -82,9 +84,10 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
         reportError(command, why);
         return kExitFailure;
     }
+    Model house;
+    if (!loadModel(options.model, &house)) return kExitUsage;
     Renderer wanted = Renderer::Fixed;
     rendererNamed(options.renderer, &wanted);
-    const Model house = houseModel();
     FrameRenderer renderer;
     if (wanted == Renderer::Fast) renderer.startPreparingFast(house);
     const int width = options.size.width, height = options.size.height;
@@ -204,5 +207,6 @@ Command addSnapshotCommand(CLI::App& brik) {
             throw CLI::ValidationError("--renderer",
                                        "fast draws the house only, not --scene " + options->scene);
     });
+    addModelOption(*command, &options->model);
     return {command, [command, options] { return runSnapshot(*command, *options); }};
 }
