@@ -56,8 +56,7 @@ TEST_F(ModelCommand, WrittenHouseDrawsTheBuiltInPicture) {
 TEST_F(ModelCommand, BadFileOrStepBeyondTheModelIsRefused) {
     std::ofstream(directory / "bad.brik") << "plate 4 4 Green\nstep\n1 Brick 2 Red 0 0.4 0\n";
     for (const char* command : {"parts", "export -o x.glb", "snapshot -o x.png"}) {
-        const RunResult result =
-            run(kBrik + " " + command + " --model bad.brik", directory);
+        const RunResult result = run(kBrik + " " + command + " --model bad.brik", directory);
         EXPECT_EQ(result.status, 2) << command;
         EXPECT_EQ(result.err.rfind("bad.brik:3:3: Brick takes 2 arguments", 0), 0u) << result.err;
         EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
