@@ -92,6 +92,14 @@ std::vector<BodyBox> houseOccludingBodies(const Model& model) {
             for (const BodyBox& box : placementBodyBoxes(placement)) bodies.push_back(box);
         }
     }
+    // Into the frame the capture draws the model in.
+    const CaptureOffset offset = captureOffset(model);
+    for (BodyBox& body : bodies) {
+        body.minX += offset.x;
+        body.maxX += offset.x;
+        body.minZ += offset.z;
+        body.maxZ += offset.z;
+    }
     return bodies;
 }
 

@@ -34,7 +34,15 @@ struct HouseMesh {
 };
 
 // Captures a whole model (the built-in house: houseModel()): its base plate and its layers.
+// The model is drawn as the scenes draw it, its base plate centred where the house's is, so a
+// model whose plate is not 32 × 32 (or that has none) lands moved by captureOffset in x and z.
 HouseMesh captureHouse(const Model& model);
+
+// Where captureHouse puts the model's house-frame origin, in brick units: (0, 0) for the house.
+struct CaptureOffset {
+    double x, z;
+};
+CaptureOffset captureOffset(const Model& model);
 
 // Captures whatever `draw` issues through the draw target, starting from the identity
 // matrix, in the units `draw` works in. Calls outside any placement get placement -1.
