@@ -19,10 +19,12 @@ CaptureOffset captureOffset(const Model& model) {
 }
 
 HouseMesh captureHouse(const Model& model) {
-    return captureDrawing([&model] {
+    HouseMesh mesh = captureDrawing([&model] {
         // The assembly centres the house on the origin; move it back so that the base
         // plate's corner is the origin of the house frame.
         drawTarget().translate(-kBasePlateOffset, 0, -kBasePlateOffset);
         drawModel(model);
     });
+    mesh.modelColours = model.colours;
+    return mesh;
 }

@@ -31,6 +31,7 @@ struct MeshTriangle {
 struct HouseMesh {
     std::vector<MeshTriangle> triangles;   // in drawing order
     std::vector<PlacementTag> placements;  // in drawing order; the base plate first
+    std::vector<ModelColour> modelColours;  // the model's own colours, for names (Model::colours)
 };
 
 // Captures a whole model (the built-in house: houseModel()): its base plate and its layers.
