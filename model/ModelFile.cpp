@@ -90,7 +90,7 @@ const char* roleName(ArgumentRole role) { return role == ArgumentRole::Size ? "s
 
 class Parser {
 public:
-    Parser(std::string_view text, std::string name) : text_(text), name_(std::move(name)) {}
+    explicit Parser(std::string_view text) : text_(text) {}
 
     Model parse() {
         storage_ = std::make_shared<ModelStorage>();
@@ -485,7 +485,6 @@ private:
     }
 
     std::string_view text_;
-    std::string name_;
     int line_ = 0;
     int endColumn_ = 1;
     std::vector<Token> tokens_;
@@ -547,7 +546,7 @@ std::string titleText(std::string title) {
 
 bool parseModel(std::string_view text, const std::string& name, Model* model, std::string* error) {
     try {
-        *model = Parser(text, name).parse();
+        *model = Parser(text).parse();
         return true;
     } catch (const Fault& fault) {
         *error = name + ":" + std::to_string(fault.line) + ":" + std::to_string(fault.column) +
