@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -572,7 +573,8 @@ bool readModelFile(const std::string& path, Model* model, std::string* error) {
         }
     }
     if (file.bad()) {
-        *error = path + ": cannot read it (is it a folder?)";
+        *error = path + (std::filesystem::is_directory(path) ? ": is a folder, not a model file"
+                                                             : ": cannot read it");
         return false;
     }
     return parseModel(text, path, model, error);
