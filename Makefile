@@ -79,19 +79,21 @@ test-sanitized: deps
 	@cmake --build $(SANITIZED_BUILD_DIR) -j $(JOBS)
 	@$(XVFB) ctest --test-dir $(SANITIZED_BUILD_DIR) --output-on-failure -j $(JOBS)
 
-# Fuzzes the SGI reader, then the option parsers, with libFuzzer (clang), FUZZ_SECONDS in all:
-# two thirds to the reader, one third to the options. An input that crashes a target or trips a
-# sanitizer is written to tests/image/regressions/ or tests/cli/regressions/, which the tests
-# replay. The reader's inputs grow up to twice the shipped floor image (whose long run-length
-# tables are mutated too: images/ is a seed folder), at full length from the start.
-READER_FUZZ_SECONDS = $(shell expr $(FUZZ_SECONDS) \* 2 / 3)
-OPTION_FUZZ_SECONDS = $(shell expr $(FUZZ_SECONDS) - $(READER_FUZZ_SECONDS))
+# Fuzzes the SGI reader, the option parsers and the model file parser with libFuzzer (clang),
+# FUZZ_SECONDS in all, a third each. An input that crashes a target or trips a sanitizer is
+# written to tests/image/regressions/, tests/cli/regressions/ or tests/model/regressions/, which
+# the tests replay. The reader's inputs grow up to twice the shipped floor image (whose long
+# run-length tables are mutated too: images/ is a seed folder), at full length from the start.
+READER_FUZZ_SECONDS = $(shell expr $(FUZZ_SECONDS) / 3)
+OPTION_FUZZ_SECONDS = $(shell expr $(FUZZ_SECONDS) / 3)
+MODEL_FUZZ_SECONDS = $(shell expr $(FUZZ_SECONDS) - 2 \* $(READER_FUZZ_SECONDS))
 fuzz: deps
 	@cmake -S . -B $(FUZZ_BUILD_DIR) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIK_FUZZ=ON -DBRIK_TESTS=OFF > /dev/null
-	@cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target brik_image_fuzzer brik_option_fuzzer \
+	@cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) \
+	  --target brik_image_fuzzer brik_option_fuzzer brik_model_fuzzer \
 	  > $(FUZZ_BUILD_DIR)/build.log 2>&1 || { tail -n 40 $(FUZZ_BUILD_DIR)/build.log; exit 1; }
-	@mkdir -p $(FUZZ_BUILD_DIR)/corpus $(FUZZ_BUILD_DIR)/option-corpus
+	@mkdir -p $(FUZZ_BUILD_DIR)/corpus $(FUZZ_BUILD_DIR)/option-corpus $(FUZZ_BUILD_DIR)/model-corpus
 	@$(FUZZ_BUILD_DIR)/brik_image_fuzzer -max_total_time=$(READER_FUZZ_SECONDS) -print_final_stats=1 \
 	  -max_len=$$((2 * $$(stat -c %s images/Floor.rgb))) -len_control=0 \
 	  -artifact_prefix=tests/image/regressions/ $(FUZZ_BUILD_DIR)/corpus tests/fuzz/seeds images \
@@ -102,6 +104,11 @@ fuzz: deps
 	  $(FUZZ_BUILD_DIR)/option-corpus tests/fuzz/option-seeds \
 	  > $(FUZZ_BUILD_DIR)/option-fuzz.log 2>&1 || { tail -n 60 $(FUZZ_BUILD_DIR)/option-fuzz.log; exit 1; }
 	@grep -E "^stat::number_of_executed_units|Done" $(FUZZ_BUILD_DIR)/option-fuzz.log
+	@$(FUZZ_BUILD_DIR)/brik_model_fuzzer -max_total_time=$(MODEL_FUZZ_SECONDS) \
+	  -print_final_stats=1 -max_len=8192 -dict=tests/fuzz/model.dict \
+	  -artifact_prefix=tests/model/regressions/ $(FUZZ_BUILD_DIR)/model-corpus models \
+	  > $(FUZZ_BUILD_DIR)/model-fuzz.log 2>&1 || { tail -n 60 $(FUZZ_BUILD_DIR)/model-fuzz.log; exit 1; }
+	@grep -E "^stat::number_of_executed_units|Done" $(FUZZ_BUILD_DIR)/model-fuzz.log
 
 # Everything built once more with clang, warnings as errors, unoptimised and without debug
 # information to keep it cheap; nothing is run. Keeps the code clean for both compilers.

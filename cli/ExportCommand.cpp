@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/Command.h"
+#include "cli/ModelOption.h"
 #include "cli/OptionValues.h"
 #include "cli/OutputPath.h"
 #include "cli/StandardOutput.h"
@@ -17,6 +18,7 @@ struct ExportOptions {
     std::string output;
     double metresPerStud = 0;  // 0: the format's default
     bool quiet = false;        // no "wrote" line
+    std::string model;         // a model file; empty for the built-in house
 };
 
 bool parseModelPath(const std::string& text, std::string* path, std::string* why) {
@@ -41,6 +43,8 @@ bool parseScale(const std::string& text, double* scale, std::string* why) {
 }
 
 int runExport(const CLI::App& command, const ExportOptions& options) {
+    Model model;
+    if (!loadModel(options.model, &model)) return kExitUsage;
     std::string why;
     const bool toStandardOutput = options.output == kStandardOutputPath;
     if (!toStandardOutput && !outputFileIsWritable(options.output, &why)) {
@@ -49,7 +53,6 @@ int runExport(const CLI::App& command, const ExportOptions& options) {
     }
     ModelFormat format = ModelFormat::Glb;
     modelFormatOf(options.output, &format);
-    const Model model = houseModel();  // outlives the mesh, whose tags point into it
     const HouseMesh mesh = captureHouse(model);
     std::string glb;
     const bool written =
@@ -81,5 +84,6 @@ Command addExportCommand(CLI::App& brik) {
     addCheckedOption(*command, "--scale", &options->metresPerStud, parseScale,
                      "metres per stud pitch (glTF default 0.008; OBJ default: brick units)")
         ->type_name("METRES");
+    addModelOption(*command, &options->model);
     return {command, [command, options] { return runExport(*command, *options); }};
 }

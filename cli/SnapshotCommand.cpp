@@ -15,6 +15,7 @@
 
 #include "cli/Command.h"
 #include "cli/DrawingWindow.h"
+#include "cli/ModelOption.h"
 #include "cli/OptionValues.h"
 #include "cli/OutputPath.h"
 #include "cli/StandardOutput.h"
@@ -42,6 +43,7 @@ struct SnapshotOptions {
     std::string renderer = "fixed";
     std::string floorImage;  // empty: the one found
     bool quiet = false;      // no timing table, no "wrote" line
+    std::string model;  // a model file; empty for the built-in house
 };
 
 bool parsePngPath(const std::string& text, std::string* path, std::string* why) {
@@ -96,9 +98,10 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
         reportError(command, why);
         return kExitFailure;
     }
+    Model house;
+    if (!loadModel(options.model, &house)) return kExitUsage;
     Renderer wanted = Renderer::Fixed;
     rendererNamed(options.renderer, &wanted);
-    const Model house = houseModel();
     FrameRenderer renderer;
     if (wanted == Renderer::Fast) renderer.startPreparingFast(house);
     const int width = options.size.width, height = options.size.height;
@@ -229,5 +232,6 @@ Command addSnapshotCommand(CLI::App& brik) {
             throw CLI::ValidationError("--renderer",
                                        "fast draws the house only, not --scene " + options->scene);
     });
+    addModelOption(*command, &options->model);
     return {command, [command, options] { return runSnapshot(*command, *options); }};
 }

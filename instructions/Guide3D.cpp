@@ -28,10 +28,10 @@ nlohmann::json partsJson(const PartsList& list) {
         parts.push_back({{"kind", partKindName(part.kind)},
                          {"size", part.size},
                          {"name", part.name},
-                         {"colour", paletteColourName(part.colour)},
-                         {"colourName", paletteColourWords(part.colour)},
+                         {"colour", part.colourName},
+                         {"colourName", colourWords(part.colourName)},
                          {"count", part.count},
-                         {"rgb", paletteColourHex(part.colour)}});
+                         {"rgb", part.colourHex}});
     return parts;
 }
 

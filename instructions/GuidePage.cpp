@@ -61,11 +61,11 @@ std::string partsTable(const PartsList& list, int partWidth, int partHeight) {
         const std::string picture = "<img src=\"" + partPictureName(part) + "\" width=\"" +
                                     std::to_string(partWidth) + "\" height=\"" +
                                     std::to_string(partHeight) + "\" alt=\"\" class=\"part\">";
-        const std::string hex = paletteColourHex(part.colour);
+        const std::string hex = part.colourHex;
         const std::string swatch =
             hex.empty() ? "" : "<span class=\"swatch\" style=\"background:" + hex + "\"></span> ";
         html += "<tr><td>" + picture + "</td><td>" + unbrokenSizes(part.name) +
-                "</td><td class=\"colour\">" + swatch + paletteColourWords(part.colour) +
+                "</td><td class=\"colour\">" + swatch + colourWords(part.colourName) +
                 "</td><td class=\"count\">" + std::to_string(part.count) + "</td></tr>\n";
     }
     return html + "</table>\n";
@@ -121,7 +121,7 @@ bool isGuideFileName(const std::string& name) {
 std::string partPictureName(const Part& part) {
     // The part's name and colour in lower case, runs of other characters as one hyphen, the
     // size's × as x: "part-roof-tile-45-2x4-red.png".
-    const std::string words = part.name + " " + paletteColourWords(part.colour);
+    const std::string words = part.name + " " + colourWords(part.colourName);
     std::string name = "part";
     bool gap = true;
     for (size_t i = 0; i < words.size(); ++i) {

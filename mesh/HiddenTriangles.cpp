@@ -82,14 +82,23 @@ bool hiddenIn(const Corner (&corners)[3], const Corner& normal, const BodyBox& b
 }  // namespace
 
 std::vector<BodyBox> houseOccludingBodies(const Model& model) {
-    std::vector<BodyBox> bodies{
-        pieceBodyBoxes(model.basePlate.piece, model.basePlate.arguments).front()};
+    std::vector<BodyBox> bodies;
+    if (model.hasBasePlate())
+        bodies.push_back(pieceBodyBoxes(model.basePlate.piece, model.basePlate.arguments).front());
     for (int map = 1; map <= model.layerCount(); ++map) {
         for (const PlacementInstance& placement : expandPlacements(model.layer(map))) {
             if (!enclosesItsBodyBoxes(placement.row->piece)) continue;
             if (!turnKeepsBoxesExact(placement.row->rotation)) continue;
             for (const BodyBox& box : placementBodyBoxes(placement)) bodies.push_back(box);
         }
+    }
+    // Into the frame the capture draws the model in.
+    const CaptureOffset offset = captureOffset(model);
+    for (BodyBox& body : bodies) {
+        body.minX += offset.x;
+        body.maxX += offset.x;
+        body.minZ += offset.z;
+        body.maxZ += offset.z;
     }
     return bodies;
 }

@@ -31,12 +31,22 @@ struct MeshTriangle {
 struct HouseMesh {
     std::vector<MeshTriangle> triangles;   // in drawing order
     std::vector<PlacementTag> placements;  // in drawing order; the base plate first
+    std::vector<ModelColour> modelColours;  // the model's own colours, for names (Model::colours)
 };
 
-// Captures a whole model (the built-in house: houseModel()): its base plate and its layers. The
-// placement tags point at the model's rows: `model` must outlive the mesh (never a temporary).
+// Captures a whole model (the built-in house: houseModel()): its base plate and its layers.
+// The model is drawn as the scenes draw it, its base plate centred where the house's is, so a
+// model whose plate is not 32 × 32 (or that has none) lands moved by captureOffset in x and z.
+// The placement tags point at the model's rows: `model` must outlive the mesh (never a
+// temporary).
 HouseMesh captureHouse(const Model& model);
 HouseMesh captureHouse(Model&&) = delete;
+
+// Where captureHouse puts the model's house-frame origin, in brick units: (0, 0) for the house.
+struct CaptureOffset {
+    double x, z;
+};
+CaptureOffset captureOffset(const Model& model);
 
 // Captures whatever `draw` issues through the draw target, starting from the identity
 // matrix, in the units `draw` works in. Calls outside any placement get placement -1.

@@ -30,14 +30,25 @@ std::string joined(const std::vector<long>& sizes, const std::string& separator)
 // The builder's kind name, the sizes as numbers, the colour's name.
 using PartKey = std::tuple<std::string, std::vector<long>, std::string>;
 
-void count(std::map<PartKey, Part>& parts, const Placement& row, PaletteColour colour) {
+std::string hexOf(const BrikColor& rgb) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb.getColorRed(), rgb.getColorGreen(),
+                  rgb.getColorBlue());
+    return text;
+}
+
+void count(std::map<PartKey, Part>& parts, const Model& model, const Placement& row,
+           PaletteColour colour) {
     const PieceKindName& names = pieceKindName(row.piece);
     if (colour == PaletteColour::OwnColours) colour = names.drawnIn;
     const std::vector<long> sizes = sizesOf(row);
-    const PartKey key{names.name, sizes, paletteColourName(colour)};
+    const std::string colourName = model.colourName(colour);
+    const PartKey key{names.name, sizes, colourName};
     auto found = parts.find(key);
     if (found == parts.end()) {
-        Part part{row.piece, joined(sizes, "x"), partName(row.piece, sizes), colour, 0, {}};
+        const std::string hex = model.colourHasRgb(colour) ? hexOf(model.colourRgb(colour)) : "";
+        Part part{row.piece, joined(sizes, "x"), partName(row.piece, sizes), colour, 0, {},
+                  colourName, hex};
         for (int i = 0; i < 2; ++i)
             if (pieceKindInfo(row.piece).arguments[i] != ArgumentRole::Angle)
                 part.arguments[i] = row.arguments[i];
@@ -65,10 +76,11 @@ int PartsList::total() const {
 
 PartsList partsOfMaps(const Model& model, int firstMap, int lastMap, bool withBasePlate) {
     std::map<PartKey, Part> parts;
-    if (withBasePlate) count(parts, model.basePlate, model.basePlate.colour);
+    if (withBasePlate && model.hasBasePlate())
+        count(parts, model, model.basePlate, model.basePlate.colour);
     for (int map = firstMap; map <= lastMap; ++map)
         for (const PlacementInstance& placement : expandPlacements(model.layer(map)))
-            count(parts, *placement.row, placement.colour);
+            count(parts, model, *placement.row, placement.colour);
     PartsList list;
     for (const auto& entry : parts) list.parts.push_back(entry.second);
     return list;
@@ -76,9 +88,11 @@ PartsList partsOfMaps(const Model& model, int firstMap, int lastMap, bool withBa
 
 const char* partKindName(PieceKind kind) { return pieceKindInfo(kind).name; }
 
-std::string paletteColourWords(PaletteColour colour) {
+std::string paletteColourWords(PaletteColour colour) { return colourWords(paletteColourName(colour)); }
+
+std::string colourWords(const std::string& name) {
     std::string words;
-    for (const char letter : std::string(paletteColourName(colour)))
+    for (const char letter : name)
         words += words.empty() || !std::isupper(static_cast<unsigned char>(letter))
                      ? std::string(1, letter)
                      : std::string(" ") + char(std::tolower(static_cast<unsigned char>(letter)));

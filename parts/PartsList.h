@@ -19,6 +19,8 @@ struct Part {
     PaletteColour colour;  // never OwnColours: the self-colouring pieces' own colour
     int count;
     double arguments[2];  // one placement's arguments with its angle at 0: draws the part unturned
+    std::string colourName;  // the palette's or the model's name: "LightGrey"
+    std::string colourHex;   // its RGB as "#rrggbb"
 };
 
 // Sorted by the builder's kind name, then the sizes as numbers (1 × 2 before 1 × 12), then
@@ -29,7 +31,7 @@ struct PartsList {
 };
 
 // The parts that the model's layers first..last (1-40 for the house) place, with its base plate
-// when asked.
+// when asked and the model has one.
 PartsList partsOfMaps(const Model& model, int firstMap, int lastMap, bool withBasePlate);
 
 // A row's part size: its size arguments joined by "x", smaller first; "" when it has none.
@@ -47,6 +49,9 @@ const char* partKindName(PieceKind kind);
 
 // The palette colour's name as a person writes it: "Light grey"; "" for OwnColours.
 std::string paletteColourWords(PaletteColour colour);
+
+// A colour's name as a person writes it: "LightGrey" as "Light grey".
+std::string colourWords(const std::string& name);
 
 // The colour's RGB as "#rrggbb" from the palette; "" for OwnColours. (Names: model/Palette.h.)
 std::string paletteColourHex(PaletteColour colour);

@@ -50,11 +50,14 @@ void addViewerOptions(CLI::App& app, ViewerOptions* options) {
                    "the floor image (an RGB SGI file) instead of the one installed")
         ->check(CLI::Validator(CLI::ExistingFile).description(""))
         ->type_name("FILE");
+    app.add_option("--model", options->modelPath,
+                   "the model file to show instead of the built-in house (docs/model-format.md)")
+        ->type_name("FILE");
     app.add_flag("--startup-report", options->startupReport,
                  "print when each start-up step ended and quit after the first frame");
     app.footer("GLUT's own options are passed to it: " + glutOptionList() +
                ". Exit status: 0 the window was closed (also --help and --version); 1 GLUT "
-               "cannot open the display; 2 a bad option or a stray word; 255 the floor image "
+               "cannot open the display; 2 a bad option or a stray word, or a model file with a fault; 255 the floor image "
                "is missing or unusable.");
 }
 

@@ -7,6 +7,7 @@
 //   --renderer fixed|fast   (also --renderer=fast) which renderer draws: render/Renderer.h
 //   --floor FILE            the floor image instead of the one found (io/DataFile.h)
 //   --startup-report        print when each start-up step ended and quit after the first frame
+//   --model FILE            the model file to show instead of the built-in house
 //   --help, --version
 
 #include <CLI/CLI.hpp>
@@ -20,6 +21,7 @@ struct ViewerOptions {
     Renderer renderer = Renderer::Fixed;
     bool startupReport = false;
     std::string floorImage;  // empty: the one found
+    std::string modelPath;  // empty: the built-in house
 };
 
 // Describes brik-house and its options on `app`; a parse stores the values into *options, which

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "io/DataFile.h"
-
+#include "model/ModelFile.h"
 #include "render/Renderer.h"
 #include "render/ShadowFrame.h"
 #include "viewer/CommandLine.h"
@@ -50,8 +50,12 @@ int main(int argc, char** argv) {
         fprintf(stderr, "brik-house: %s\n", why.c_str());
         return 255;
     }
-    // The model the window shows: the built-in house.
-    const Model house = houseModel();
+    // The model the window shows: the built-in house, or the file --model names.
+    Model house = houseModel();
+    if (!options.modelPath.empty() && !readModelFile(options.modelPath, &house, &why)) {
+        fprintf(stderr, "%s\n", why.c_str());
+        return 2;
+    }
     if (options.renderer == Renderer::Fast) viewerRenderer().startPreparingFast(house);
     openFrameWindow(&argc, argv, viewerWindowWidth, viewerWindowHeight, viewerWindowTitle);
     markStartup("window");
