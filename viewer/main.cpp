@@ -16,6 +16,7 @@
 #include "render/ShadowFrame.h"
 #include "viewer/CommandLine.h"
 #include "viewer/StartupReport.h"
+#include "viewer/ViewerInput.h"
 #include "viewer/ViewerShell.h"
 
 namespace {
@@ -50,6 +51,8 @@ int main(int argc, char** argv) {
     markStartup("window");
 
     FrameState& frame = viewerFrame();
+    fitView(frame, viewFitFor(house));
+    startControls(frame.view);
     if (!Init(frame)) return 0;
     markStartup("init");
     setSceneFunction(frame, modelScene(house));
