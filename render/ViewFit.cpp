@@ -18,8 +18,10 @@ double ViewFit::maximumDistance() const { return orbitMaximumDistance * scale; }
 float ViewFit::floorHalf() const { return floorHalfSize * float(scale); }
 float ViewFit::floorTextureHalf() const { return floorTextureHalfSpan * float(scale); }
 
-ViewFit viewFitForRadius(double radiusStuds) {
-    return {std::max(1.0, std::ceil(radiusStuds)) / kFittedRadiusStuds};
+ViewFit viewFitForReach(const ModelReach& reach) {
+    const double across = std::max(1.0, std::ceil(reach.across)) / kFittedAcrossStuds;
+    const double up = std::max(1.0, std::ceil(reach.up)) / kFittedUpStuds;
+    return {std::max(across, up)};
 }
 
-ViewFit viewFitFor(const Model& model) { return viewFitForRadius(modelRadius(model)); }
+ViewFit viewFitFor(const Model& model) { return viewFitForReach(modelReach(model)); }

@@ -4,20 +4,24 @@
 // (the start eye, the orbit's distance limits, the light's place and depth range, the camera's
 // depth range, the floor and its texture) as the built-in frame's number times one scale.
 //
-// The built-in numbers (FrameConstants.h, FrameState.h) were chosen for a model that a sphere
-// of kFittedRadiusStuds about the view's centre holds. A model's radius (model/ModelBounds.h),
-// rounded up to whole studs (which leaves room for the studs the bodies leave out), over that
-// radius is the scale: the built-in house, 31.4 studs, gets exactly 1 and so every number as it
-// was. All shapes keep their angles, so a model of any size looks as the house does: whole in
-// the first view, inside the shadow map, on a floor reaching as far past it.
+// The built-in numbers (FrameConstants.h, FrameState.h) were chosen for the built-in house,
+// which reaches kFittedAcrossStuds from the vertical through the view's centre and
+// kFittedUpStuds high, in whole studs. A model's reach (model/ModelBounds.h), each rounded up to
+// whole studs (which leaves room for the studs the bodies leave out), over those is the scale,
+// the larger of the two: the house gets exactly 1 and so every number as it was. All shapes
+// keep their angles, so a model of any size looks as the house does: whole in the first view,
+// inside the shadow map, on a floor reaching as far past it.
 //
 // World units (brick units times kHouseScale).
 
 #include "maths/Vector3D.h"
 #include "model/Model.h"
+#include "model/ModelBounds.h"
 
-// The radius, in whole studs, that the built-in numbers hold.
-constexpr double kFittedRadiusStuds = 32.0;
+// The reach, in whole studs, that the built-in numbers hold: across (the base plate's corners,
+// 22.6, and the right gutter) and up (the chimney's cap, 21.2).
+constexpr double kFittedAcrossStuds = 23.0;
+constexpr double kFittedUpStuds = 22.0;
 
 // The orbit's distance limits for the built-in house: outside the sphere that holds it, and
 // near enough that it still spans about a fifth of the window.
@@ -39,7 +43,7 @@ struct ViewFit {
     float floorTextureHalf() const;
 };
 
-// The fit for a radius in brick units, and for a whole model (its modelRadius). A model with
-// no bodies gets the fit of one stud.
-ViewFit viewFitForRadius(double radiusStuds);
+// The fit for a reach in brick units, and for a whole model (its modelReach). A model smaller
+// than one stud gets the fit of one stud.
+ViewFit viewFitForReach(const ModelReach& reach);
 ViewFit viewFitFor(const Model& model);
