@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/Command.h"
+#include "cli/ModelOption.h"
 #include "cli/OptionValues.h"
 #include "cli/OutputPath.h"
 #include "export/ModelExport.h"
@@ -14,6 +15,7 @@ namespace {
 struct ExportOptions {
     std::string output;
     double metresPerStud = 0;  // 0: the format's default
+    std::string model;         // a model file; empty for the built-in house
 };
 
 bool parseModelPath(const std::string& text, std::string* path, std::string* why) {
@@ -38,6 +40,8 @@ bool parseScale(const std::string& text, double* scale, std::string* why) {
 }
 
 int runExport(const CLI::App& command, const ExportOptions& options) {
+    Model model;
+    if (!loadModel(options.model, &model)) return kExitUsage;
     std::string why;
     if (!outputFileIsWritable(options.output, &why)) {
         reportError(command, why);
@@ -45,7 +49,7 @@ int runExport(const CLI::App& command, const ExportOptions& options) {
     }
     ModelFormat format = ModelFormat::Glb;
     modelFormatOf(options.output, &format);
-    const HouseMesh mesh = captureHouse(houseModel());
+    const HouseMesh mesh = captureHouse(model);
     if (!exportModel(mesh, options.output, format, options.metresPerStud, &why)) {
         reportError(command, why);
         return kExitFailure;
@@ -67,5 +71,6 @@ Command addExportCommand(CLI::App& brik) {
     addCheckedOption(*command, "--scale", &options->metresPerStud, parseScale,
                      "metres per stud pitch (glTF default 0.008; OBJ default: brick units)")
         ->type_name("METRES");
+    addModelOption(*command, &options->model);
     return {command, [command, options] { return runExport(*command, *options); }};
 }

@@ -15,6 +15,7 @@
 
 #include "cli/Command.h"
 #include "cli/DrawingWindow.h"
+#include "cli/ModelOption.h"
 #include "cli/OptionValues.h"
 #include "cli/OutputPath.h"
 #include "instructions/Guide3D.h"
@@ -34,6 +35,7 @@ namespace {
 struct InstructionsOptions {
     std::string folder;
     ImageSize size = {640, 480};
+    std::string model;  // a model file; empty for the built-in house
 };
 
 bool drawPicture(FrameState& frame, const std::string& path, const ImageSize& size,
@@ -57,6 +59,8 @@ std::string inGuideFolder(const std::string& why, const AtomicFolder& guide,
 // The guide is written into a temporary folder that replaces the folder whole when complete:
 // a failure or a signal leaves the folder as it was (io/AtomicFolder).
 int runInstructions(const CLI::App& command, const InstructionsOptions& options) {
+    Model model;
+    if (!loadModel(options.model, &model)) return kExitUsage;
     std::string why;
     AtomicFolder guide;
     if (!guide.open(options.folder, isGuideFileName, &why)) {
@@ -71,7 +75,6 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
         case WindowOpening::MissingExtensions: return kExitSuccess;  // as the viewer does
     }
     const bool showProgress = isatty(STDERR_FILENO);
-    const Model model = houseModel();
     const int stepCount = model.layerCount();
     const HouseMesh house = captureHouse(model);
     const double aspect = double(size.width) / size.height;
@@ -139,5 +142,6 @@ Command addInstructionsCommand(CLI::App& app) {
                      "picture size in pixels, each side 1 to 16384")
         ->type_name("WxH")
         ->default_str("640x480");
+    addModelOption(*command, &options->model);
     return {command, [command, options] { return runInstructions(*command, *options); }};
 }

@@ -6,26 +6,29 @@
 #include <string>
 
 #include "cli/Command.h"
+#include "cli/ModelOption.h"
 #include "cli/OptionValues.h"
-#include "model/maps/LayerMaps.h"
+#include "model/ModelFile.h"
 #include "parts/PartsList.h"
 
 namespace {
 struct PartsOptions {
-    long upto = kLayerMapCount;
+    long upto = 0;  // 0: the whole model
     long map = 0;
     bool csv = false;
+    std::string model;  // a model file; empty for the built-in house
 };
 
+// Checked against the model's step count once it is read.
 bool parseMapNumber(const std::string& text, long* map, std::string* why) {
-    return parseWholeNumber(text, 1, kLayerMapCount, map, why);
+    return parseWholeNumber(text, 1, kMaxModelSteps, map, why);
 }
 
 void printTable(const PartsList& list) {
     printf("%-18s %-6s %-10s %5s\n", "kind", "size", "colour", "count");
     for (const Part& part : list.parts)
         printf("%-18s %-6s %-10s %5d\n", partKindName(part.kind), part.size.c_str(),
-               paletteColourName(part.colour), part.count);
+               part.colourName.c_str(), part.count);
     printf("%d parts, %zu distinct\n", list.total(), list.parts.size());
 }
 
@@ -34,14 +37,23 @@ void printCsv(const PartsList& list) {
     printf("kind,size,colour,count,rgb\n");
     for (const Part& part : list.parts)
         printf("%s,%s,%s,%d,%s\n", partKindName(part.kind), part.size.c_str(),
-               paletteColourName(part.colour), part.count, paletteColourHex(part.colour).c_str());
+               part.colourName.c_str(), part.count, part.colourHex.c_str());
 }
 
 int runParts(const CLI::App& command, const PartsOptions& options) {
+    Model house;
+    if (!loadModel(options.model, &house)) return kExitUsage;
     const bool oneMap = command.count("--map") > 0;
-    const Model house = houseModel();
+    const long asked = oneMap ? options.map : options.upto;
+    if (asked > house.layerCount()) {
+        reportError(command, (oneMap ? "--map " : "--upto ") + std::to_string(asked) +
+                                 ": the model has " + std::to_string(house.layerCount()) +
+                                 " layer maps");
+        return kExitUsage;
+    }
+    const int last = options.upto == 0 ? house.layerCount() : int(options.upto);
     const PartsList list = oneMap ? partsOfMaps(house, int(options.map), int(options.map), false)
-                                  : partsOfMaps(house, 1, int(options.upto), true);
+                                  : partsOfMaps(house, 1, last, true);
     if (options.csv)
         printCsv(list);
     else
@@ -56,13 +68,14 @@ Command addPartsCommand(CLI::App& brik) {
     auto options = std::make_shared<PartsOptions>();
     CLI::Option* upto =
         addCheckedOption(*command, "--upto", &options->upto, parseMapNumber,
-                         "the house built through layer map N (1 to 40), base plate included")
+                         "the model built through layer map N (1 to its count; 40 for the house), base plate included")
             ->type_name("N");
     addCheckedOption(*command, "--map", &options->map, parseMapNumber,
-                     "only the parts layer map N (1 to 40) adds")
+                     "only the parts layer map N (1 to the model's count) adds")
         ->type_name("N")
         ->excludes(upto);
     command->add_flag("--csv", options->csv,
                       "comma-separated: kind,size,colour,count,rgb, one row per part");
+    addModelOption(*command, &options->model);
     return {command, [command, options] { return runParts(*command, *options); }};
 }

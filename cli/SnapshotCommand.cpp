@@ -14,6 +14,7 @@
 
 #include "cli/Command.h"
 #include "cli/DrawingWindow.h"
+#include "cli/ModelOption.h"
 #include "cli/OptionValues.h"
 #include "cli/OutputPath.h"
 #include "maths/Statistics.h"
@@ -38,6 +39,7 @@ struct SnapshotOptions {
     double lightAngle = 0;  // degrees about +y from the start, as the viewer's L and [ ] turn it
     OverlaySet overlays;
     std::string renderer = "fixed";
+    std::string model;  // a model file; empty for the built-in house
 };
 
 bool parseFrameCount(const std::string& text, long* frames, std::string* why) {
@@ -97,9 +99,10 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
         reportError(command, why);
         return kExitFailure;
     }
+    Model house;
+    if (!loadModel(options.model, &house)) return kExitUsage;
     Renderer wanted = Renderer::Fixed;
     rendererNamed(options.renderer, &wanted);
-    const Model house = houseModel();
     // The other scenes are test scenes on the house's base plate: the house's view.
     const ViewFit fit = options.scene == "house" ? viewFitFor(house) : ViewFit{};
     if (command.count("--eye") > 0 && !eyeOutsideModel(options.eye, fit, &why)) {
@@ -227,5 +230,6 @@ Command addSnapshotCommand(CLI::App& brik) {
             throw CLI::ValidationError("--renderer",
                                        "fast draws the house only, not --scene " + options->scene);
     });
+    addModelOption(*command, &options->model);
     return {command, [command, options] { return runSnapshot(*command, *options); }};
 }

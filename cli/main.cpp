@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
     CLI::App brik("Build, list, export and draw the brick house", "brik");
     brik.require_subcommand(1);
     const std::vector<Command> commands = {addSnapshotCommand(brik), addPartsCommand(brik),
-                                           addExportCommand(brik), addInstructionsCommand(brik)};
+                                           addExportCommand(brik), addInstructionsCommand(brik),
+                                           addModelCommand(brik), addCheckCommand(brik)};
 
     try {
         brik.parse(argc, argv);

@@ -27,9 +27,9 @@ nlohmann::json partsJson(const PartsList& list) {
     for (const Part& part : list.parts)
         parts.push_back({{"kind", partKindName(part.kind)},
                          {"size", part.size},
-                         {"colour", paletteColourName(part.colour)},
+                         {"colour", part.colourName},
                          {"count", part.count},
-                         {"rgb", paletteColourHex(part.colour)}});
+                         {"rgb", part.colourHex}});
     return parts;
 }
 

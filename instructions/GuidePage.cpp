@@ -15,11 +15,11 @@ std::string partsTable(const PartsList& list) {
     std::string html =
         "<table>\n<tr><th>Part</th><th>Size</th><th>Colour</th><th>Count</th></tr>\n";
     for (const Part& part : list.parts) {
-        const std::string hex = paletteColourHex(part.colour);
+        const std::string hex = part.colourHex;
         const std::string swatch =
             hex.empty() ? "" : "<span class=\"swatch\" style=\"background:" + hex + "\"></span> ";
         html += "<tr><td>" + std::string(partKindName(part.kind)) + "</td><td>" + part.size +
-                "</td><td>" + swatch + paletteColourName(part.colour) + "</td><td>" +
+                "</td><td>" + swatch + part.colourName + "</td><td>" +
                 std::to_string(part.count) + "</td></tr>\n";
     }
     return html + "</table>\n";

@@ -26,8 +26,13 @@ struct BoxRef {
 
 std::vector<ModelBody> modelBodiesInOrder(const Model& model) {
     const Placement& base = model.basePlate;
+    // Without a base plate the pieces stand on the ground: a slab under y = 0 wider than any
+    // model can reach.
+    const double ground = 1e6;
     std::vector<ModelBody> bodies{
-        {0, {&base, 0, 0, 0, 0, 0, 0, base.colour}, pieceBodyBoxes(base.piece, base.arguments)}};
+        {0, {&base, 0, 0, 0, 0, 0, 0, base.colour},
+         model.hasBasePlate() ? pieceBodyBoxes(base.piece, base.arguments)
+                              : std::vector<BodyBox>{{-ground, -1, -ground, ground, 0, ground}}}};
     for (int layer = 1; layer <= model.layerCount(); ++layer)
         for (const PlacementInstance& placement : expandPlacements(model.layer(layer)))
             bodies.push_back({layer, placement, placementBodyBoxes(placement)});

@@ -24,7 +24,8 @@ struct ModelBody {
     std::vector<BodyBox> boxes;
 };
 
-// The base plate's body first, then every placement's in drawing order.
+// The base plate's body first (for a model without one, the ground: a slab under y = 0), then
+// every placement's in drawing order.
 std::vector<ModelBody> modelBodiesInOrder(const Model& model);
 
 // The indices of the bodies not carried, in order. `heldOtherwise` (indexed like `bodies`, or

@@ -32,7 +32,8 @@ static_assert(static_cast<std::size_t>(P::ByParity) + 1 == kPaletteSize, "a row 
 }  // namespace
 
 const PaletteEntry& paletteEntry(PaletteColour colour) {
-    return kPalette[static_cast<std::size_t>(colour)];
+    const std::size_t index = static_cast<std::size_t>(colour);
+    return kPalette[index < kPaletteSize ? index : 0];  // a model's own colour: see Model
 }
 
 const char* paletteColourName(PaletteColour colour) { return paletteEntry(colour).name; }

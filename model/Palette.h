@@ -5,6 +5,7 @@
 // this table; a new colour is one enum value here and one row in model/Palette.cpp.
 
 #include <cstdint>
+#include <string>
 
 #include "model/BrikColor.h"
 
@@ -34,6 +35,7 @@ struct PaletteEntry {
     int red, green, blue;  // 8-bit channels as drawn (sRGB-encoded); 0 where !hasRgb
 };
 
+// A model's own colours (modelColour(k)) give OwnColours' entry: ask the Model for those.
 const PaletteEntry& paletteEntry(PaletteColour colour);
 
 // The colour's name: "LightGrey"; "" for OwnColours.
@@ -50,3 +52,15 @@ struct PaletteRange {
     const PaletteEntry* end() const { return last; }
 };
 PaletteRange paletteColours();
+
+// A colour a model names beside the palette (model/Model.h keeps them); rows name the model's
+// colour k (0-based) as modelColour(k), the values after ByParity.
+struct ModelColour {
+    std::string name;
+    int red, green, blue;  // 8-bit channels as drawn (sRGB-encoded), 0-255
+};
+constexpr int kFirstModelColour = static_cast<int>(PaletteColour::ByParity) + 1;
+constexpr int kMaxModelColours = 255 - kFirstModelColour + 1;
+constexpr PaletteColour modelColour(int index) {
+    return static_cast<PaletteColour>(kFirstModelColour + index);
+}

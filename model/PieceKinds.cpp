@@ -131,3 +131,8 @@ const PieceKindInfo& pieceKindInfo(PieceKind kind) {
 }
 
 PieceKindRange allPieceKinds() { return {kPieceKinds, kPieceKinds + kPieceKindCount}; }
+
+bool pieceColoursItself(PieceKind kind) {
+    return kind == PieceKind::Window || kind == PieceKind::Door || kind == PieceKind::Fence ||
+           kind == PieceKind::MailBox;
+}

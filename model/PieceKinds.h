@@ -80,6 +80,10 @@ struct PieceKindInfo {
 
 const PieceKindInfo& pieceKindInfo(PieceKind kind);
 
+// The window, the door, the fence and the mailbox: their draw ignores the row's colour and
+// takes the house's colours (their rows name PaletteColour::OwnColours).
+bool pieceColoursItself(PieceKind kind);
+
 // Every kind in enum order, the group origin first: `for (const PieceKindInfo& kind :
 // allPieceKinds())`.
 struct PieceKindRange {

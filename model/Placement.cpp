@@ -27,6 +27,16 @@ BrikColor paletteColour(const BrikVantaHouse& house, PaletteColour colour) {
     return BrikColor();
 }
 
+BrikColor drawingColour(const BrikVantaHouse& house, PaletteColour colour,
+                        const std::vector<ModelColour>& modelColours) {
+    const std::size_t index = static_cast<std::size_t>(colour) - kFirstModelColour;
+    if (static_cast<int>(colour) < kFirstModelColour || index >= modelColours.size())
+        return paletteColour(house, colour);
+    BrikColor rgb;
+    rgb.setColor(modelColours[index].red, modelColours[index].green, modelColours[index].blue);
+    return rgb;
+}
+
 std::string placementSize(const Placement& row) {
     std::vector<long> sizes;
     for (int i = 0; i < 2; ++i)
@@ -43,14 +53,13 @@ int Coordinate::count() const {
     return static_cast<int>(std::lround((last - first) / step)) + 1;
 }
 
-namespace {
-// A lettered row ("1a") belongs to the group opened by the row labelled with its number ("1").
 bool belongsToGroup(const char* row, const char* groupRow) {
     const std::size_t length = std::strlen(groupRow);
     return std::strncmp(row, groupRow, length) == 0 && row[length] >= 'a' && row[length] <= 'z' &&
            row[length + 1] == '\0';
 }
 
+namespace {
 PaletteColour resolveColour(PaletteColour colour, double houseX, double houseZ) {
     if (colour != PaletteColour::ByParity) return colour;
     const long sum = std::lround(houseX + houseZ);
@@ -114,7 +123,8 @@ std::vector<PlacementInstance> expandPlacements(const PlacementTable& table) {
 namespace {
 class DrawingVisitor : public PlacementVisitor {
 public:
-    DrawingVisitor(BrikVantaHouse& drawingHouse, int map) : house(drawingHouse), mapNumber(map) {}
+    DrawingVisitor(BrikVantaHouse& drawingHouse, int map, const std::vector<ModelColour>& colours)
+        : house(drawingHouse), mapNumber(map), modelColours(colours) {}
 
     void openGroup(const Placement& origin) override {
         drawTarget().pushMatrix();
@@ -130,7 +140,8 @@ public:
         drawTarget().translate(placement.x, placement.y, placement.z);
         if (row.rotation.axis == 'x') drawTarget().rotate(row.rotation.degrees, 1, 0, 0);
         if (row.rotation.axis == 'z') drawTarget().rotate(row.rotation.degrees, 0, 0, 1);
-        drawPiece(house, row.piece, row.arguments, paletteColour(house, placement.colour));
+        drawPiece(house, row.piece, row.arguments,
+                  drawingColour(house, placement.colour, modelColours));
         drawTarget().popMatrix();
         drawTarget().endPlacement();
     }
@@ -139,12 +150,14 @@ public:
 private:
     BrikVantaHouse& house;
     int mapNumber;
+    const std::vector<ModelColour>& modelColours;
     const Placement* lastRow = nullptr;
     int instance = 0;
 };
 }  // namespace
 
-void drawPlacements(BrikVantaHouse& house, const PlacementTable& table, int mapNumber) {
-    DrawingVisitor visitor(house, mapNumber);
+void drawPlacements(BrikVantaHouse& house, const PlacementTable& table, int mapNumber,
+                    const std::vector<ModelColour>& modelColours) {
+    DrawingVisitor visitor(house, mapNumber, modelColours);
     visitPlacements(table, visitor);
 }

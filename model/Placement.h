@@ -68,6 +68,10 @@ constexpr PlacementTable tableOf(const Placement (&rows)[N]) {
     return {rows, N};
 }
 
+// Whether row label `row` belongs to the group opened by the row labelled `groupRow`: the group's
+// label and one letter a-z ("1a" for "1").
+bool belongsToGroup(const char* row, const char* groupRow);
+
 // One expanded placement: a loop value chosen, the group origin known.
 struct PlacementInstance {
     const Placement* row;
@@ -97,4 +101,10 @@ void drawPiece(BrikVantaHouse& house, PieceKind piece, const double arguments[2]
 
 // Draws a whole table: each placement inside its own save/restore of the matrix, announced to
 // the draw target with its tag (`mapNumber` 1-40 for a layer map, 0 for other tables).
-void drawPlacements(BrikVantaHouse& house, const PlacementTable& table, int mapNumber = 0);
+// `modelColours` are the colours modelColour(0), ... stand for (model/Palette.h).
+void drawPlacements(BrikVantaHouse& house, const PlacementTable& table, int mapNumber = 0,
+                    const std::vector<ModelColour>& modelColours = {});
+
+// The colour to draw: the house's copy of a palette colour, or one of `modelColours`.
+BrikColor drawingColour(const BrikVantaHouse& house, PaletteColour colour,
+                        const std::vector<ModelColour>& modelColours);

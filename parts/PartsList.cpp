@@ -13,11 +13,23 @@ std::string partSize(const Placement& row) { return placementSize(row); }
 namespace {
 using PartKey = std::tuple<std::string, std::string, std::string>;  // kind, size, colour names
 
-void count(std::map<PartKey, Part>& parts, const Placement& row, PaletteColour colour) {
+std::string hexOf(const BrikColor& rgb) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb.getColorRed(), rgb.getColorGreen(),
+                  rgb.getColorBlue());
+    return text;
+}
+
+void count(std::map<PartKey, Part>& parts, const Model& model, const Placement& row,
+           PaletteColour colour) {
     const std::string size = partSize(row);
-    const PartKey key{partKindName(row.piece), size, paletteColourName(colour)};
+    const std::string colourName = model.colourName(colour);
+    const PartKey key{partKindName(row.piece), size, colourName};
     auto found = parts.find(key);
-    if (found == parts.end()) found = parts.emplace(key, Part{row.piece, size, colour, 0}).first;
+    if (found == parts.end()) {
+        const std::string hex = model.colourHasRgb(colour) ? hexOf(model.colourRgb(colour)) : "";
+        found = parts.emplace(key, Part{row.piece, size, colour, 0, colourName, hex}).first;
+    }
     ++found->second.count;
 }
 }  // namespace
@@ -30,10 +42,11 @@ int PartsList::total() const {
 
 PartsList partsOfMaps(const Model& model, int firstMap, int lastMap, bool withBasePlate) {
     std::map<PartKey, Part> parts;
-    if (withBasePlate) count(parts, model.basePlate, model.basePlate.colour);
+    if (withBasePlate && model.hasBasePlate())
+        count(parts, model, model.basePlate, model.basePlate.colour);
     for (int map = firstMap; map <= lastMap; ++map)
         for (const PlacementInstance& placement : expandPlacements(model.layer(map)))
-            count(parts, *placement.row, placement.colour);
+            count(parts, model, *placement.row, placement.colour);
     PartsList list;
     for (const auto& entry : parts) list.parts.push_back(entry.second);
     return list;

@@ -15,6 +15,8 @@ struct Part {
     std::string size;      // the size arguments joined by "x", smaller first: "2x4"; or ""
     PaletteColour colour;  // OwnColours for the pieces that colour themselves
     int count;
+    std::string colourName;  // the palette's or the model's name: "LightGrey"; "" for OwnColours
+    std::string colourHex;   // its RGB as "#rrggbb"; "" for OwnColours
 };
 
 // Sorted by kind name, size, colour name (as text).
@@ -24,7 +26,7 @@ struct PartsList {
 };
 
 // The parts that the model's layers first..last (1-40 for the house) place, with its base plate
-// when asked.
+// when asked and the model has one.
 PartsList partsOfMaps(const Model& model, int firstMap, int lastMap, bool withBasePlate);
 
 // A row's part size: its size arguments joined by "x", smaller first; "" when it has none.

@@ -19,6 +19,12 @@ bool takeViewerOptions(int* argc, char** argv, ViewerOptions* options, std::stri
             argv[kept++] = argv[i];
         } else if (arg == "--startup-report") {
             options->startupReport = true;
+        } else if (arg == "--model" || arg.rfind("--model=", 0) == 0) {
+            if (arg == "--model" && i + 1 >= *argc) {
+                *error = "--model needs a value: a model file";
+                return false;
+            }
+            options->modelPath = arg == "--model" ? argv[++i] : arg.substr(8);
         } else if (arg == rendererOption || arg.rfind(rendererOption + "=", 0) == 0) {
             std::string value;
             if (arg == rendererOption) {

@@ -4,6 +4,7 @@
 //
 //   --renderer fixed|fast   (also --renderer=fast) which renderer draws: render/Renderer.h
 //   --startup-report        print when each start-up step ended and quit after the first frame
+//   --model FILE            (also --model=FILE) the model file to show instead of the house
 
 #include <string>
 
@@ -12,6 +13,7 @@
 struct ViewerOptions {
     Renderer renderer = Renderer::Fixed;
     bool startupReport = false;
+    std::string modelPath;  // empty: the built-in house
 };
 
 // Removes the options above from argc/argv, leaving GLUT's own (-display NAME, -geometry WxH,

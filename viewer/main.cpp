@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "model/ModelFile.h"
 #include "render/Renderer.h"
 #include "render/ShadowFrame.h"
 #include "viewer/CommandLine.h"
@@ -44,8 +45,12 @@ int main(int argc, char** argv) {
         fprintf(stderr, "brik-house: %s\n", error.c_str());
         return 2;
     }
-    // The model the window shows: the built-in house.
-    const Model house = houseModel();
+    // The model the window shows: the built-in house, or the file --model names.
+    Model house = houseModel();
+    if (!options.modelPath.empty() && !readModelFile(options.modelPath, &house, &error)) {
+        fprintf(stderr, "%s\n", error.c_str());
+        return 2;
+    }
     if (options.renderer == Renderer::Fast) viewerRenderer().startPreparingFast(house);
     openFrameWindow(&argc, argv, viewerWindowWidth, viewerWindowHeight, viewerWindowTitle);
     markStartup("window");

@@ -21,6 +21,9 @@ constexpr Placement basePlatePlacement = {"base",
 // Table 1-40; any other number gives an empty table.
 const PlacementTable& layerMap(int mapNumber);
 
+// What map 1-40 adds, in words (one line); "" for any other number.
+const char* layerMapTitle(int mapNumber);
+
 extern const PlacementTable layerMap1, layerMap2, layerMap3, layerMap4, layerMap5, layerMap6,
     layerMap7, layerMap8, layerMap9, layerMap10;
 extern const PlacementTable layerMap11, layerMap12, layerMap13, layerMap14, layerMap15, layerMap16,

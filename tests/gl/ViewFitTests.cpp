@@ -36,7 +36,9 @@ bool inView(const VECTOR3D& eye, double fieldOfView, double aspect, double nearP
 Model plateModel(double studs) {
     Placement plate = basePlatePlacement;
     plate.arguments[0] = plate.arguments[1] = studs;
-    return Model{plate, {}};
+    Model model{};
+    model.basePlate = plate;
+    return model;
 }
 }  // namespace
 
