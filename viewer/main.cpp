@@ -16,6 +16,7 @@
 #include "render/Renderer.h"
 #include "render/ShadowFrame.h"
 #include "viewer/CommandLine.h"
+#include "viewer/ModelReload.h"
 #include "viewer/StartupReport.h"
 #include "viewer/ViewerInput.h"
 #include "viewer/ViewerShell.h"
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
     markStartup("init");
     setSceneFunction(frame, modelScene(house));
     viewerRenderer().select(options.renderer, "brik-house", house);
+    if (!options.modelPath.empty()) watchModelFile(options.modelPath);  // reloads on a save
     markStartup("renderer");
 
     glutDisplayFunc(options.startupReport ? displayOnceAndReport : Display);
