@@ -17,7 +17,8 @@
 #include "model/Model.h"
 #include "model/PieceExtent.h"
 
-// The occluding bodies of a whole model: its base plate and its layers.
+// The occluding bodies of a whole model: its base plate and its layers, in the frame of its
+// captured mesh (captureHouse; the house frame itself for the built-in house).
 std::vector<BodyBox> houseOccludingBodies(const Model& model);
 
 // One flag per triangle of `mesh`, true where the triangle is hidden inside one of `bodies`.

@@ -20,3 +20,8 @@ HouseMesh captureHouse(const Model& model) {
         drawModel(model);
     });
 }
+
+CaptureOffset captureOffset(const Model& model) {
+    return {-kBasePlateOffset - model.basePlate.arguments[0] / 2.0,
+            -kBasePlateOffset - model.basePlate.arguments[1] / 2.0};
+}

@@ -34,7 +34,16 @@ struct HouseMesh {
 };
 
 // Captures a whole model (the built-in house: houseModel()): its base plate and its layers.
+// The mesh's frame is the world's moved back by kHouseOriginInWorldXZ and scaled to brick units,
+// whatever the model's base plate: a model's own house frame lies in it moved by captureOffset.
 HouseMesh captureHouse(const Model& model);
+
+// Where the model's house-frame origin lies in captureHouse's mesh, x and z, brick units: 0 for
+// a 32 × 32 base plate (the house), which drawModel centres as the mesh's frame assumes.
+struct CaptureOffset {
+    double x, z;
+};
+CaptureOffset captureOffset(const Model& model);
 
 // Captures whatever `draw` issues through the draw target, starting from the identity
 // matrix, in the units `draw` works in. Calls outside any placement get placement -1.
