@@ -25,7 +25,8 @@ std::string describe(const Model& model, const std::string& path, const ModelBod
     std::string where;
     const int line = model.sourceLine(row);
     if (line > 0) {
-        where = path + ":" + std::to_string(line) + ":" + (body.layer == 0 ? "" : " row " + std::string(row.row));
+        where = path + ":" + std::to_string(line) + ":" +
+                (body.layer == 0 ? "" : " row " + std::string(row.row));
     } else if (body.layer == 0) {
         where = "the base plate:";
     } else {

@@ -30,7 +30,8 @@ std::vector<ModelBody> modelBodiesInOrder(const Model& model) {
     // model can reach.
     const double ground = 1e6;
     std::vector<ModelBody> bodies{
-        {0, {&base, 0, 0, 0, 0, 0, 0, base.colour},
+        {0,
+         {&base, 0, 0, 0, 0, 0, 0, base.colour},
          model.hasBasePlate() ? pieceBodyBoxes(base.piece, base.arguments)
                               : std::vector<BodyBox>{{-ground, -1, -ground, ground, 0, ground}}}};
     for (int layer = 1; layer <= model.layerCount(); ++layer)
@@ -44,7 +45,8 @@ std::vector<size_t> floatingBodies(const std::vector<ModelBody>& bodies,
     // Every box by the height of its bottom face.
     std::unordered_map<long long, std::vector<BoxRef>> byBottom;
     for (size_t i = 0; i < bodies.size(); ++i)
-        for (const BodyBox& box : bodies[i].boxes) byBottom[heightBucket(box.minY)].push_back({i, &box});
+        for (const BodyBox& box : bodies[i].boxes)
+            byBottom[heightBucket(box.minY)].push_back({i, &box});
 
     std::vector<bool> carried(bodies.size(), false);
     std::deque<size_t> reached;

@@ -19,8 +19,8 @@
 constexpr double kMinSharedVolume = 1e-6;  // cubic brick units
 
 struct ModelBody {
-    int layer;                       // 0 for the base plate, else the layer's number
-    PlacementInstance placement;     // its row, house-frame point and colour (none for the base)
+    int layer;                    // 0 for the base plate, else the layer's number
+    PlacementInstance placement;  // its row, house-frame point and colour (none for the base)
     std::vector<BodyBox> boxes;
 };
 

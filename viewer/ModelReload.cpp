@@ -16,8 +16,8 @@ namespace {
 struct FileStamp {
     long long seconds = 0, nanoseconds = 0, size = 0, inode = 0;
     bool operator==(const FileStamp& other) const {
-        return seconds == other.seconds && nanoseconds == other.nanoseconds &&
-               size == other.size && inode == other.inode;
+        return seconds == other.seconds && nanoseconds == other.nanoseconds && size == other.size &&
+               inode == other.inode;
     }
 };
 

@@ -30,15 +30,25 @@ TEST_F(Check, FindsPlantedFaultsByLineAndPassesCleanModels) {
         std::vector<std::string> lines;  // each must appear in the output
     };
     const Case cases[] = {
-        {"clean", modelWith("3 Brick 2 2 Yellow 2 0.4 2\n"), 0, {"0 resting on nothing, 0 overlapping"}},
-        {"a brick passing into the wall", modelWith("3 Brick 1 2 Yellow 0 0.4 1\n"), 1,
+        {"clean",
+         modelWith("3 Brick 2 2 Yellow 2 0.4 2\n"),
+         0,
+         {"0 resting on nothing, 0 overlapping"}},
+        {"a brick passing into the wall",
+         modelWith("3 Brick 1 2 Yellow 0 0.4 1\n"),
+         1,
          {"m.brik:3: row 1 Brick at 0,0.4,0 overlaps m.brik:5: row 3 Brick at 0,0.4,1"}},
-        {"a plate one plate too high", modelWith("3 Plate 2 2 Yellow 2 0.8 2\n"), 1,
+        {"a plate one plate too high",
+         modelWith("3 Plate 2 2 Yellow 2 0.8 2\n"),
+         1,
          {"m.brik:5: row 3 Plate at 2,0.8,2 rests on nothing"}},
         {"a brick on the floating plate floats too",
-         modelWith("3 Plate 2 2 Yellow 2 0.8 2\n4 Brick 2 2 Red 2 1.2 2\n"), 1,
+         modelWith("3 Plate 2 2 Yellow 2 0.8 2\n4 Brick 2 2 Red 2 1.2 2\n"),
+         1,
          {"m.brik:5: row 3", "m.brik:6: row 4 Brick at 2,1.2,2 rests on nothing"}},
-        {"no base plate: the ground carries", "plate none\nstep one\n1 Brick 2 2 Red 0 0 0\n", 0,
+        {"no base plate: the ground carries",
+         "plate none\nstep one\n1 Brick 2 2 Red 0 0 0\n",
+         0,
          {"1 pieces, 0 resting"}},
     };
     for (const Case& c : cases) {
