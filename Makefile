@@ -71,16 +71,23 @@ test-sanitized: deps
 # trips a sanitizer is written to tests/image/regressions/, which the reader's tests read.
 # Inputs grow up to twice the shipped floor image (whose long run-length tables are mutated
 # too: images/ is a seed folder), at full length from the start (-len_control=0).
+# FUZZ_SECONDS in all, half for the SGI reader and half for the model file parser.
 fuzz: deps
 	@cmake -S . -B $(FUZZ_BUILD_DIR) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIK_FUZZ=ON -DBRIK_TESTS=OFF > /dev/null
-	@cmake --build $(FUZZ_BUILD_DIR) --target brik_image_fuzzer
-	@mkdir -p $(FUZZ_BUILD_DIR)/corpus
-	@$(FUZZ_BUILD_DIR)/brik_image_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	@cmake --build $(FUZZ_BUILD_DIR) --target brik_image_fuzzer brik_model_fuzzer -j $(JOBS)
+	@mkdir -p $(FUZZ_BUILD_DIR)/corpus $(FUZZ_BUILD_DIR)/model-corpus
+	@$(FUZZ_BUILD_DIR)/brik_image_fuzzer -max_total_time=$$(( $(FUZZ_SECONDS) / 2 )) \
+	  -print_final_stats=1 \
 	  -max_len=$$((2 * $$(stat -c %s images/Floor.rgb))) -len_control=0 \
 	  -artifact_prefix=tests/image/regressions/ $(FUZZ_BUILD_DIR)/corpus tests/fuzz/seeds images \
 	  > $(FUZZ_BUILD_DIR)/fuzz.log 2>&1 || { tail -n 60 $(FUZZ_BUILD_DIR)/fuzz.log; exit 1; }
 	@grep -E "^stat::number_of_executed_units|Done" $(FUZZ_BUILD_DIR)/fuzz.log
+	@$(FUZZ_BUILD_DIR)/brik_model_fuzzer -max_total_time=$$(( ($(FUZZ_SECONDS) + 1) / 2 )) \
+	  -print_final_stats=1 -max_len=8192 -dict=tests/fuzz/model.dict \
+	  -artifact_prefix=tests/model/regressions/ $(FUZZ_BUILD_DIR)/model-corpus models \
+	  > $(FUZZ_BUILD_DIR)/model-fuzz.log 2>&1 || { tail -n 60 $(FUZZ_BUILD_DIR)/model-fuzz.log; exit 1; }
+	@grep -E "^stat::number_of_executed_units|Done" $(FUZZ_BUILD_DIR)/model-fuzz.log
 
 # Everything built once more with clang, warnings as errors, unoptimised and without debug
 # information to keep it cheap; nothing is run. Keeps the code clean for both compilers.

@@ -49,6 +49,7 @@ int runParts(const CLI::App& command, const PartsOptions& options) {
         reportError(command, (oneMap ? "--map " : "--upto ") + std::to_string(asked) +
                                  ": the model has " + std::to_string(house.layerCount()) +
                                  " layer maps");
+        fprintf(stderr, "Run 'brik parts --help' for the options.\n");  // as for any bad option
         return kExitUsage;
     }
     const int last = options.upto == 0 ? house.layerCount() : int(options.upto);

@@ -17,16 +17,25 @@ Rgba8 quantised(const float colour[4]) {
     return {channel(colour[0]), channel(colour[1]), channel(colour[2]), channel(colour[3])};
 }
 
-std::string nameOf(const Rgba8& colour) {
+std::string nameOf(const Rgba8& colour, const std::vector<ModelColour>& modelColours) {
     const auto [red, green, blue, alpha] = colour;
     if (alpha < 255) return "DoorGlass";  // the only translucent surface of the house
     for (const PaletteEntry& entry : paletteColours())
         if (entry.red == red && entry.green == green && entry.blue == blue) return entry.name;
+    for (const ModelColour& own : modelColours)
+        if (own.red == red && own.green == green && own.blue == blue) return own.name;
     char name[16];
     std::snprintf(name, sizeof name, "Colour_%02x%02x%02x", red, green, blue);
     return name;
 }
 
+// A palette colour's name, or the model's own colour's.
+std::string colourName(const HouseMesh& mesh, PaletteColour colour) {
+    const std::size_t own = std::size_t(colour) - std::size_t(kFirstModelColour);
+    if (int(colour) >= kFirstModelColour && own < mesh.modelColours.size())
+        return mesh.modelColours[own].name;
+    return paletteColourName(colour);
+}
 }  // namespace
 
 MaterialSorting sortIntoMaterials(const HouseMesh& mesh) {
@@ -37,7 +46,7 @@ MaterialSorting sortIntoMaterials(const HouseMesh& mesh) {
         auto found = index.find(colour);
         if (found == index.end()) {
             found = index.emplace(colour, int(sorting.materials.size())).first;
-            ExportMaterial material{nameOf(colour), {}};
+            ExportMaterial material{nameOf(colour, mesh.modelColours), {}};
             std::memcpy(material.rgba, triangle.corners[0].colour, sizeof material.rgba);
             sorting.materials.push_back(material);
         }
@@ -59,7 +68,7 @@ std::vector<std::string> placementNames(const HouseMesh& mesh) {
         if (tag.source && !placementSize(*tag.source).empty())
             name += " " + placementSize(*tag.source);
         if (tag.colour != PaletteColour::OwnColours)
-            name += std::string(" ") + paletteColourName(tag.colour);
+            name += " " + colourName(mesh, tag.colour);
         if (instances[{tag.map, tag.row}] > 1) name += " #" + std::to_string(tag.instance + 1);
         names.push_back(name);
     }

@@ -108,7 +108,7 @@ bool hiddenIn(const Corner (&corners)[3], const Corner& normal, const BodyBox& b
 std::vector<BodyBox> houseOccludingBodies(const Model& model) {
     std::vector<BodyBox> bodies;
     if (model.hasBasePlate())
-        bodies = pieceBodyBoxes(model.basePlate.piece, model.basePlate.arguments);
+        bodies.push_back(pieceBodyBoxes(model.basePlate.piece, model.basePlate.arguments).front());
     for (int map = 1; map <= model.layerCount(); ++map) {
         for (const PlacementInstance& placement : expandPlacements(model.layer(map))) {
             if (!enclosesItsBodyBoxes(placement.row->piece)) continue;
@@ -116,13 +116,13 @@ std::vector<BodyBox> houseOccludingBodies(const Model& model) {
             for (const BodyBox& box : placementBodyBoxes(placement)) bodies.push_back(box);
         }
     }
-    // Into the frame of the captured mesh.
+    // Into the frame the capture draws the model in.
     const CaptureOffset offset = captureOffset(model);
-    for (BodyBox& box : bodies) {
-        box.minX += offset.x;
-        box.maxX += offset.x;
-        box.minZ += offset.z;
-        box.maxZ += offset.z;
+    for (BodyBox& body : bodies) {
+        body.minX += offset.x;
+        body.maxX += offset.x;
+        body.minZ += offset.z;
+        body.maxZ += offset.z;
     }
     return bodies;
 }

@@ -17,8 +17,8 @@
 #include "model/Model.h"
 #include "model/PieceExtent.h"
 
-// The occluding bodies of a whole model: its base plate and its layers, in the frame of its
-// captured mesh (captureHouse; the house frame itself for the built-in house).
+// The occluding bodies of a whole model: its base plate and its layers, in the frame captureHouse
+// draws the model in (mesh/HouseMesh.h).
 std::vector<BodyBox> houseOccludingBodies(const Model& model);
 
 // One flag per triangle of `mesh`, true where the triangle is hidden inside one of `bodies`.

@@ -31,15 +31,15 @@ struct MeshTriangle {
 struct HouseMesh {
     std::vector<MeshTriangle> triangles;   // in drawing order
     std::vector<PlacementTag> placements;  // in drawing order; the base plate first
+    std::vector<ModelColour> modelColours;  // the model's own colours, for names (Model::colours)
 };
 
 // Captures a whole model (the built-in house: houseModel()): its base plate and its layers.
-// The mesh's frame is the world's moved back by kHouseOriginInWorldXZ and scaled to brick units,
-// whatever the model's base plate: a model's own house frame lies in it moved by captureOffset.
+// The model is drawn as the scenes draw it, its base plate centred where the house's is, so a
+// model whose plate is not 32 × 32 (or that has none) lands moved by captureOffset in x and z.
 HouseMesh captureHouse(const Model& model);
 
-// Where the model's house-frame origin lies in captureHouse's mesh, x and z, brick units: 0 for
-// a 32 × 32 base plate (the house), which drawModel centres as the mesh's frame assumes.
+// Where captureHouse puts the model's house-frame origin, in brick units: (0, 0) for the house.
 struct CaptureOffset {
     double x, z;
 };

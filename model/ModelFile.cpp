@@ -79,8 +79,9 @@ bool isDecimal(std::string_view text) {
 
 // Where a row's arguments end: a number or a range starts with a digit, a sign or a point.
 bool looksNumeric(std::string_view text) {
-    return !text.empty() && (isDigit(text[0]) || text[0] == '+' || text[0] == '-' ||
-                             text[0] == '.') && text != kOwnColoursToken;
+    return !text.empty() &&
+           (isDigit(text[0]) || text[0] == '+' || text[0] == '-' || text[0] == '.') &&
+           text != kOwnColoursToken;
 }
 
 bool isWhole(double value) { return std::floor(value) == value; }
@@ -94,7 +95,8 @@ public:
     Model parse() {
         storage_ = std::make_shared<ModelStorage>();
         model_.basePlate = noBasePlate();
-        std::size_t start = 0;
+        const std::string_view byteOrderMark = "\xEF\xBB\xBF";
+        std::size_t start = text_.substr(0, 3) == byteOrderMark ? 3 : 0;
         while (start < text_.size()) {
             std::size_t end = text_.find('\n', start);
             if (end == std::string_view::npos) end = text_.size();
@@ -126,8 +128,9 @@ private:
     }
 
     static Placement noBasePlate() {
-        return {"base", PieceKind::GroupOrigin, {0, 0}, PaletteColour::OwnColours,
-                at(0),  at(0),                  at(0),  noTurn};
+        return {
+            "base", PieceKind::GroupOrigin, {0, 0}, PaletteColour::OwnColours, at(0), at(0), at(0),
+            noTurn};
     }
 
     // Checks the line's characters, drops its comment and splits it into tokens.
@@ -193,8 +196,7 @@ private:
     }
 
     void beforeSteps(const Token& token) const {
-        if (inStep())
-            fail(token, quoted(token.text) + " lines come before the first step");
+        if (inStep()) fail(token, quoted(token.text) + " lines come before the first step");
     }
 
     double number(const Token& token, std::string_view text, const char* what) const {
@@ -231,8 +233,8 @@ private:
         plate.arguments[1] = wholeNumber(tokens_[2], 1, kMaxBasePlateSize, "plate depth");
         plate.colour = colour(tokens_[3]);
         if (plate.colour == PaletteColour::ByParity || plate.colour == PaletteColour::OwnColours)
-            fail(tokens_[3], "the plate needs a colour with an RGB, not " +
-                                 quoted(tokens_[3].text));
+            fail(tokens_[3],
+                 "the plate needs a colour with an RGB, not " + quoted(tokens_[3].text));
         model_.basePlate = plate;
     }
 
@@ -350,15 +352,15 @@ private:
                 fail(axis, "a row turns about x or z, not " + quoted(axis.text));
             const double degrees = number(tokens_[next + 2], "degrees");
             if (std::fabs(degrees) > kMaxTurnDegrees)
-                fail(tokens_[next + 2], "a turn is at most " +
-                                            std::to_string(int(kMaxTurnDegrees)) + " degrees");
+                fail(tokens_[next + 2],
+                     "a turn is at most " + std::to_string(int(kMaxTurnDegrees)) + " degrees");
             row.rotation = {axis.text[0], degrees};
         }
         const long long count = 1LL * row.x.count() * row.y.count() * row.z.count();
         pieces_ += count;
         if (pieces_ > kMaxModelPieces)
-            fail(tokens_[0], "the model places more than " + std::to_string(kMaxModelPieces) +
-                                 " pieces");
+            fail(tokens_[0],
+                 "the model places more than " + std::to_string(kMaxModelPieces) + " pieces");
         storage_->layerRows.back().push_back(row);
         storage_->layerLines.back().push_back(line_);
     }
@@ -385,8 +387,7 @@ private:
     const PieceKindInfo& pieceKind(const Token& token) const {
         if (token.text == "BasePlate")
             fail(token, "the base plate is the model's: write it as 'plate WIDTH DEPTH COLOUR'");
-        if (token.text == "GroupOrigin")
-            fail(token, "a group opens with 'group LABEL at X Y Z'");
+        if (token.text == "GroupOrigin") fail(token, "a group opens with 'group LABEL at X Y Z'");
         for (const PieceKindInfo& kind : allPieceKinds())
             if (token.text == kind.name) return kind;
         std::string kinds;
@@ -406,8 +407,8 @@ private:
             return value;
         }
         const bool allQuarters = kind.body.turns == Turns::AllQuarters;
-        const bool allowed = value == 0 || value == 90 ||
-                             (allQuarters && (value == 180 || value == 270));
+        const bool allowed =
+            value == 0 || value == 90 || (allQuarters && (value == 180 || value == 270));
         if (!allowed)
             fail(token, std::string(kind.name) + " cannot turn by " + std::string(token.text) +
                             " degrees: it turns by " +
@@ -467,18 +468,17 @@ private:
         const std::string_view lastText =
             text.substr(dots + 2, colon == std::string_view::npos ? colon : colon - dots - 2);
         const char* form = "a range is FIRST..LAST or FIRST..LAST:STEP";
-        Coordinate range{number(token, text.substr(0, dots), form), number(token, lastText, form),
-                         colon == std::string_view::npos
-                             ? 1.0
-                             : number(token, text.substr(colon + 1), form)};
+        Coordinate range{
+            number(token, text.substr(0, dots), form), number(token, lastText, form),
+            colon == std::string_view::npos ? 1.0 : number(token, text.substr(colon + 1), form)};
         for (const double end : {range.first, range.last})
             if (std::fabs(end) > kMaxCoordinate)
                 fail(token, "range " + std::string(text) + " goes beyond ±" +
                                 std::to_string(int(kMaxCoordinate)) + " brick units");
         if (range.step <= 0) fail(token, "range " + std::string(text) + " needs a step above 0");
         if (range.last < range.first)
-            fail(token, "range " + std::string(text) +
-                            " has no values: its last comes before its first");
+            fail(token,
+                 "range " + std::string(text) + " has no values: its last comes before its first");
         const double steps = (range.last - range.first) / range.step;
         if (steps + 1 > kMaxRangeValues)
             fail(token, "range " + std::string(text) + " has more than " +
@@ -535,9 +535,8 @@ std::string rowText(const Model& model, const Placement& row) {
     for (int i = 0; i < 2; ++i)
         if (kind.arguments[i] != ArgumentRole::Unused) text += " " + decimal(row.arguments[i]);
     text += " " + (row.colour == PaletteColour::OwnColours ? std::string(kOwnColoursToken)
-                                                          : model.colourName(row.colour));
-    text += " " + coordinateText(row.x) + " " + coordinateText(row.y) + " " +
-            coordinateText(row.z);
+                                                           : model.colourName(row.colour));
+    text += " " + coordinateText(row.x) + " " + coordinateText(row.y) + " " + coordinateText(row.z);
     if (row.rotation.axis != 0)
         text += std::string(" turn ") + row.rotation.axis + " " + decimal(row.rotation.degrees);
     return text + "\n";
@@ -550,8 +549,7 @@ std::string titleText(std::string title) {
 }
 }  // namespace
 
-bool parseModel(std::string_view text, const std::string& name, Model* model,
-                std::string* error) {
+bool parseModel(std::string_view text, const std::string& name, Model* model, std::string* error) {
     try {
         *model = Parser(text, name).parse();
         return true;

@@ -12,13 +12,13 @@
 
 // Limits a model file keeps to (the format's document states them).
 constexpr long kMaxModelFileBytes = 4L * 1024 * 1024;
-constexpr long kMaxModelPieces = 100000;    // placements after ranges are expanded
+constexpr long kMaxModelPieces = 100000;  // placements after ranges are expanded
 constexpr int kMaxModelSteps = 1000;
-constexpr int kMaxRangeValues = 1000;       // values of one range
-constexpr double kMaxCoordinate = 1000;     // |x|, |y|, |z| and a group's origin, brick units
-constexpr int kMaxPieceSize = 32;           // studs, a piece's size argument
-constexpr int kMaxBasePlateSize = 128;      // studs, each side of the base plate
-constexpr double kMaxTurnDegrees = 360;     // |degrees| of a turn about x or z
+constexpr int kMaxRangeValues = 1000;    // values of one range
+constexpr double kMaxCoordinate = 1000;  // |x|, |y|, |z| and a group's origin, brick units
+constexpr int kMaxPieceSize = 32;        // studs, a piece's size argument
+constexpr int kMaxBasePlateSize = 128;   // studs, each side of the base plate
+constexpr double kMaxTurnDegrees = 360;  // |degrees| of a turn about x or z
 constexpr std::size_t kMaxLabelLength = 32;
 constexpr std::size_t kMaxTitleLength = 400;
 

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "mesh/HiddenTriangles.h"
 #include "model/ModelFile.h"
 
 namespace {
@@ -106,3 +107,22 @@ TEST(ModelFile, FuzzRegressionsAreReadOrRefusedOnOneLine) {
     }
 }
 }  // namespace
+
+// The capture draws a model with its plate centred where the house's is; the occluding bodies
+// must follow, or pieces would hide each other's faces by a plate-dependent shift. The same
+// pieces on a wider plate (one piece hiding another's bottom) leave the same faces out.
+TEST(ModelFile, HiddenPieceFacesDoNotDependOnThePlateSize) {
+    auto hiddenPieceTriangles = [](const std::string& plate) {
+        const Model model = parsed(
+            plate + "step\n1 Brick 2 2 Red 0 0.4 0\n2 Brick 2 2 Red 0 1.6 0\n", "stack.brik");
+        const HouseMesh mesh = captureHouse(model);
+        const std::vector<bool> hidden = findHiddenTriangles(mesh, houseOccludingBodies(model));
+        int count = 0;
+        for (size_t t = 0; t < hidden.size(); ++t)
+            count += hidden[t] && mesh.placements[size_t(mesh.triangles[t].placement)].map != 0;
+        return count;
+    };
+    const int onSmallPlate = hiddenPieceTriangles("plate 2 2 Green\n");
+    EXPECT_GT(onSmallPlate, 0);  // the lower brick's studs inside the upper brick
+    EXPECT_EQ(hiddenPieceTriangles("plate 40 40 Green\n"), onSmallPlate);
+}
