@@ -29,7 +29,7 @@ BrikCommandLine::BrikCommandLine() : app("Build, list, export and draw the brick
                          "print the version and the commit built");
     app.footer(kExitStatusText);
     commands = {addSnapshotCommand(app), addPartsCommand(app), addExportCommand(app),
-                addInstructionsCommand(app), addModelCommand(app)};
+                addInstructionsCommand(app), addModelCommand(app), addCheckCommand(app)};
     CLI::App* help = app.add_subcommand("help", "Show the options of a subcommand");
     std::vector<std::string> names;
     for (const Command& command : commands) names.push_back(command.app->get_name());

@@ -26,6 +26,7 @@ Command addPartsCommand(CLI::App& brik);
 Command addExportCommand(CLI::App& brik);
 Command addInstructionsCommand(CLI::App& brik);
 Command addModelCommand(CLI::App& brik);
+Command addCheckCommand(CLI::App& brik);
 
 // Prints "brik SUB: message" on standard error, one line.
 void reportError(const CLI::App& command, const std::string& message);

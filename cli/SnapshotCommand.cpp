@@ -81,6 +81,21 @@ bool parseEye(const std::string& text, VECTOR3D* eye, std::string* why) {
     return true;
 }
 
+// The orbit's nearest distance keeps the camera's near plane out of the model; an eye nearer
+// the look-at point is refused as the viewer's orbit refuses to go there.
+bool eyeOutsideModel(const VECTOR3D& eye, const ViewFit& fit, std::string* why) {
+    const double x = eye.x, y = eye.y, z = eye.z;
+    const double distance = std::sqrt(x * x + y * y + z * z);
+    if (distance >= fit.minimumDistance()) return true;
+    char text[200];
+    snprintf(text, sizeof text,
+             "--eye %g,%g,%g is %.2f from the look-at point (0,0,0), so near that the camera "
+             "cuts into the model; the nearest allowed distance is %g",
+             x, y, z, distance, fit.minimumDistance());
+    *why = text;
+    return false;
+}
+
 SceneFunction sceneFunction(const std::string& scene, const Model& house) {
     if (scene == "base-plate") return DrawBasePlateScene;
     if (scene == "showcase") return DrawShowcaseScene;
@@ -102,10 +117,18 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     if (!loadModel(options.model, &house)) return kExitUsage;
     Renderer wanted = Renderer::Fixed;
     rendererNamed(options.renderer, &wanted);
+    // The other scenes are test scenes on the house's base plate: the house's view.
+    const ViewFit fit = options.scene == "house" ? viewFitFor(house) : ViewFit{};
+    if (command.count("--eye") > 0 && !eyeOutsideModel(options.eye, fit, &why)) {
+        reportError(command, why);
+        fprintf(stderr, "Run 'brik snapshot --help' for the options.\n");
+        return kExitUsage;
+    }
     FrameRenderer renderer;
     if (wanted == Renderer::Fast) renderer.startPreparingFast(house);
     const int width = options.size.width, height = options.size.height;
     FrameState state;
+    fitView(state, fit);
     switch (openDrawingWindow(command, width, height, state, options.floorImage)) {
         case WindowOpening::Ready: break;
         case WindowOpening::NoDisplay: return kExitFailure;

@@ -36,27 +36,51 @@ struct Corner {
     double x, y, z;
 };
 
-// The occluding bodies bucketed by the 1 × 1 cells of the house frame their footprint covers,
-// so that each triangle is tested against the few bodies around it.
+// The occluding bodies bucketed by the square cells of the x-z plane their footprint covers,
+// so that each triangle is tested against the few bodies around it. The grid spans the bodies'
+// footprints in cells of one stud, or larger where that would need more than kMaxCells a side;
+// a point outside it can lie in no body, and the cells at its edges hold what reaches beyond.
 class BodyGrid {
 public:
-    explicit BodyGrid(const std::vector<BodyBox>& bodies) : cells(kCells * kCells) {
+    explicit BodyGrid(const std::vector<BodyBox>& bodies) {
+        if (bodies.empty()) return;
+        double maxX = bodies.front().maxX, maxZ = bodies.front().maxZ;
+        originX = bodies.front().minX;
+        originZ = bodies.front().minZ;
+        for (const BodyBox& box : bodies) {
+            originX = std::min(originX, box.minX);
+            originZ = std::min(originZ, box.minZ);
+            maxX = std::max(maxX, box.maxX);
+            maxZ = std::max(maxZ, box.maxZ);
+        }
+        cellSize = std::max(1.0, std::max(maxX - originX, maxZ - originZ) / kMaxCells);
+        columns = cellOf(maxX, originX, kMaxCells) + 1;
+        rows = cellOf(maxZ, originZ, kMaxCells) + 1;
+        cells.resize(size_t(columns) * size_t(rows));
         for (size_t i = 0; i < bodies.size(); ++i) {
             const BodyBox& box = bodies[i];
-            for (int x = cellOf(box.minX); x <= cellOf(box.maxX); ++x)
-                for (int z = cellOf(box.minZ); z <= cellOf(box.maxZ); ++z)
-                    cells[size_t(x) * kCells + size_t(z)].push_back(i);
+            for (int x = column(box.minX); x <= column(box.maxX); ++x)
+                for (int z = row(box.minZ); z <= row(box.maxZ); ++z)
+                    cells[size_t(x) * size_t(rows) + size_t(z)].push_back(i);
         }
     }
     const std::vector<size_t>& around(double x, double z) const {
-        return cells[size_t(cellOf(x)) * kCells + size_t(cellOf(z))];
+        static const std::vector<size_t> none;
+        if (cells.empty()) return none;
+        return cells[size_t(column(x)) * size_t(rows) + size_t(row(z))];
     }
 
 private:
-    static constexpr int kCells = 32;  // the base plate's studs
-    static int cellOf(double coordinate) {
-        return std::clamp(static_cast<int>(std::floor(coordinate)), 0, kCells - 1);
+    static constexpr int kMaxCells = 512;
+    int cellOf(double coordinate, double origin, int count) const {
+        return std::clamp(static_cast<int>(std::floor((coordinate - origin) / cellSize)), 0,
+                          count - 1);
     }
+    int column(double x) const { return cellOf(x, originX, columns); }
+    int row(double z) const { return cellOf(z, originZ, rows); }
+
+    double originX = 0, originZ = 0, cellSize = 1;
+    int columns = kMaxCells, rows = kMaxCells;
     std::vector<std::vector<size_t>> cells;
 };
 

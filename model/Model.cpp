@@ -24,6 +24,18 @@ std::string Model::title(int number) const {
                : "";
 }
 
+int Model::sourceLine(const Placement& row) const {
+    if (!storage) return 0;
+    if (&row == &basePlate) return storage->plateLine;
+    for (size_t layer = 0; layer < storage->layerRows.size(); ++layer) {
+        const std::vector<Placement>& rows = storage->layerRows[layer];
+        for (size_t i = 0; i < rows.size(); ++i)
+            if (&rows[i] == &row && i < storage->layerLines[layer].size())
+                return storage->layerLines[layer][i];
+    }
+    return 0;
+}
+
 std::string Model::colourName(PaletteColour colour) const {
     const ModelColour* own = ownColour(*this, colour);
     return own != nullptr ? own->name : paletteColourName(colour);

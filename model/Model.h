@@ -20,6 +20,8 @@
 struct ModelStorage {
     std::vector<std::vector<Placement>> layerRows;
     std::vector<std::unique_ptr<std::string>> labels;  // stable addresses for Placement::row
+    std::vector<std::vector<int>> layerLines;  // the file's line of each row, as layerRows
+    int plateLine = 0;                         // the plate line's, 0 where the file has none
 };
 
 struct Model {
@@ -37,6 +39,9 @@ struct Model {
     // Layer 1 to layerCount()'s title; "" where it has none.
     std::string title(int number) const;
     bool hasBasePlate() const { return basePlate.piece == PieceKind::BasePlate; }
+    // The line of the model's file that gave `row` (one of its layers' rows, or its base
+    // plate); 0 for a model compiled in.
+    int sourceLine(const Placement& row) const;
 
     // A palette colour's or the model's own colour's name and RGB ("" and black where the
     // colour has none, as for OwnColours).

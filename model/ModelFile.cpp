@@ -225,6 +225,7 @@ private:
         if (plateLine_ != 0)
             fail(tokens_[0], "the plate is already given on line " + std::to_string(plateLine_));
         plateLine_ = line_;
+        storage_->plateLine = line_;
         if (tokens_.size() == 2 && tokens_[1].text == "none") return;
         needCount(4, "plate WIDTH DEPTH COLOUR, or plate none");
         Placement plate = noBasePlate();
@@ -275,6 +276,7 @@ private:
         if (title.size() > kMaxTitleLength)
             fail(tokens_[1], "a title has at most " + std::to_string(kMaxTitleLength) + " bytes");
         storage_->layerRows.emplace_back();
+        storage_->layerLines.emplace_back();
         model_.titles.emplace_back(title);
         labels_.clear();
     }
@@ -298,6 +300,7 @@ private:
         origin.y = at(single(tokens_[4], "y"));
         origin.z = at(single(tokens_[5], "z"));
         storage_->layerRows.back().push_back(origin);
+        storage_->layerLines.back().push_back(line_);
         group_ = {true, origin.row, line_, tokens_[0].column};
     }
 
@@ -360,6 +363,7 @@ private:
             fail(tokens_[0],
                  "the model places more than " + std::to_string(kMaxModelPieces) + " pieces");
         storage_->layerRows.back().push_back(row);
+        storage_->layerLines.back().push_back(line_);
     }
 
     // Stores a new label of the current step, checked; returns its lasting copy.

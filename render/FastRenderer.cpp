@@ -64,6 +64,15 @@ std::string FastRenderer::missingSupport() {
     return "";
 }
 
+void FastRenderer::release() {
+    const GLuint buffers[3] = {vertexBuffer, indexBuffer, cameraIndexBuffer};
+    glDeleteBuffers(3, buffers);
+    if (program) glDeleteProgram(program);
+    lightPassTarget.destroy();
+    vertexBuffer = indexBuffer = cameraIndexBuffer = program = 0;
+    shadowMapFilled = false;
+}
+
 bool FastRenderer::create(const IndexedHouse& house, std::string* error) {
     program = linkProgram(error);
     if (!program) return false;

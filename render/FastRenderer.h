@@ -39,6 +39,8 @@ public:
     // false with the reason and leaves nothing bound.
     bool create(const IndexedHouse& house, std::string* error);
     bool isReady() const { return program != 0; }
+    // Deletes what create made (in the context it was made in); the renderer is then empty.
+    void release();
 
     // One frame of `frame` into the back buffer, without swapping; it updates the frame's
     // frame-rate meter. It draws the house it was created from, not the frame's scene.

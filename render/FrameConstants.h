@@ -1,6 +1,7 @@
 #pragma once
 
-// The numbers of the shadow-mapped frame, each defined once. World units (the house scaled
+// The numbers of the shadow-mapped frame, each defined once. The lengths are the built-in
+// house's; render/ViewFit.h scales them for a model of another size. World units (the house scaled
 // by 0.1), degrees and milliseconds as stated. The shadow map's size and the light's start
 // and circle are with the state they set up, in FrameState.h.
 

@@ -56,5 +56,6 @@ void Reshape(FrameState& frame, int width, int height) {
     // A minimised window reports a height of 0; keep the last aspect rather than divide by it.
     if (height <= 0 || width <= 0) return;
     frame.cameraProjectionMatrix =
-        perspectiveMatrix(double(width) / double(height), cameraNearPlane, cameraFarPlane);
+        perspectiveMatrix(double(width) / double(height), frame.view.cameraNear(),
+                          frame.view.cameraFar());
 }

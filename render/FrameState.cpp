@@ -32,15 +32,22 @@ void setCameraEye(FrameState& frame, const VECTOR3D& eye) {
     frame.cameraViewMatrix = lookAtMatrix(eye, frame.cameraTarget);
 }
 
+void fitView(FrameState& frame, const ViewFit& fit) {
+    frame.view = fit;
+    frame.cameraPosition = fit.startEye();
+    frame.lightPosition = fit.startLight();
+}
+
 void setStartLight(FrameState& frame) {
-    frame.lightPosition = startLightPosition;
-    frame.lightProjectionMatrix = perspectiveMatrix(lightAspect, lightNearPlane, lightFarPlane);
+    frame.lightPosition = frame.view.startLight();
+    frame.lightProjectionMatrix =
+        perspectiveMatrix(lightAspect, frame.view.lightNear(), frame.view.lightFar());
     frame.lightViewMatrix = lookAtMatrix(frame.lightPosition);
 }
 
 void setLightAngle(FrameState& frame, double degrees) {
-    frame.lightPosition = startLightPosition.GetRotatedY(degrees);
+    frame.lightPosition = frame.view.startLight().GetRotatedY(degrees);
     frame.lightViewMatrix = lookAtMatrix(frame.lightPosition);
-    frame.lightProjectionMatrix =
-        perspectiveMatrix(lightAspect, lightNearPlane, lightFarPlane, circlingLightFieldOfView);
+    frame.lightProjectionMatrix = perspectiveMatrix(lightAspect, frame.view.lightNear(),
+                                                    frame.view.lightFar(), circlingLightFieldOfView);
 }

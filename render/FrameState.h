@@ -14,6 +14,7 @@
 #include "maths/Maths.h"
 #include "render/FrameConstants.h"
 #include "render/LightPassTarget.h"
+#include "render/ViewFit.h"
 #include "timing/FpsCounter.h"
 #include "timing/Timer.h"
 
@@ -30,6 +31,7 @@ using SceneFunction = std::function<void(float sceneTime)>;
 
 struct FrameState {
     SceneFunction scene;              // nothing but the floor while empty; set by the program
+    ViewFit view;                     // the lengths fitted to the model; set with fitView
     unsigned textureFloor = 0;        // the floor texture; written by Init (loadTexture)
     unsigned shadowMapTexture = 0;    // 512 × 512 depth texture; created by createShadowMap,
                                       // refilled by every light pass
@@ -54,13 +56,19 @@ MATRIX4X4 lookAtMatrix(const VECTOR3D& eye, const VECTOR3D& target = VECTOR3D(0.
 MATRIX4X4 perspectiveMatrix(double aspect, double nearPlane, double farPlane,
                             double fieldOfView = fieldOfViewDegrees);
 
+// Fits the frame's lengths to a model (render/ViewFit.h) and puts the camera and the light at
+// their fitted start. No OpenGL: Init (or setCameraEye and setStartLight after it) builds the
+// matrices from them. The default frame state has the built-in house's fit.
+void fitView(FrameState& frame, const ViewFit& fit);
+
 // Looks at the camera's target from another eye point (the light and shadow map are unchanged).
 void setCameraEye(FrameState& frame, const VECTOR3D& eye);
 
-// The first frame's light: at startLightPosition, with a 45-degree projection (called by Init).
+// The first frame's light: at the fit's start (startLightPosition for the built-in house),
+// with a 45-degree projection over the fit's depth range (called by Init).
 void setStartLight(FrameState& frame);
 
-// The light on its circle about the vertical axis: startLightPosition turned `degrees`
+// The light on its circle about the vertical axis: the fit's start light turned `degrees`
 // about +y (right-handed: counter-clockwise seen from above), at the same height and the
 // same distance from the axis, aimed at the origin. Recomputes both light matrices: the
 // projection widens to circlingLightFieldOfView, which holds the whole house from every

@@ -82,6 +82,14 @@ Renderer FrameRenderer::select(Renderer wanted, const char* program, const Model
     return chosen;
 }
 
+void FrameRenderer::replaceModel(const Model& model, const char* program) {
+    if (preparing.valid()) preparing.wait();
+    preparing = {};
+    if (fastRenderer) fastRenderer->release();
+    fastRenderer.reset();
+    if (chosen == Renderer::Fast) select(Renderer::Fast, program, model);
+}
+
 void FrameRenderer::render(FrameState& frame) {
     if (chosen == Renderer::Fast) {
         fastRenderer->render(frame);

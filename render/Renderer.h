@@ -50,6 +50,11 @@ public:
     Renderer select(Renderer wanted, const char* program, const Model& model);
     Renderer selected() const { return chosen; }
 
+    // Another model for the same window (a reloaded file): a fast renderer already built is
+    // released and built again from `model`, at once, with the same renderer chosen; the
+    // fixed frame has nothing to rebuild (it draws the frame state's scene).
+    void replaceModel(const Model& model, const char* program);
+
     // One frame of `frame` with the selected renderer into the back buffer, without swapping.
     void render(FrameState& frame);
 

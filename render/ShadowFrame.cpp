@@ -14,11 +14,6 @@
 #include "render/PassStopwatch.h"
 #include "model/Scene.h"
 
-// Texture coordinates (s, t) of the floor quad's corners.
-static const float ctf[8] = {-floorTextureHalfSpan, -floorTextureHalfSpan, floorTextureHalfSpan,
-                             -floorTextureHalfSpan, floorTextureHalfSpan,  floorTextureHalfSpan,
-                             -floorTextureHalfSpan, floorTextureHalfSpan};
-
 namespace {
 void drawScene(const FrameState& frame, float sceneTime) {
     if (frame.scene) frame.scene(sceneTime);
@@ -114,18 +109,22 @@ void drawLitPass(FrameState& frame, float sceneTime) {
 }  // namespace
 
 void drawFloor(const FrameState& frame) {
+    // The quad's half-size and its texture coordinates' (s, t) at the corners.
+    const float half = frame.view.floorHalf();
+    const float span = frame.view.floorTextureHalf();
+    const float ctf[8] = {-span, -span, span, -span, span, span, -span, span};
     glEnable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);
     glBindTexture(GL_TEXTURE_2D, frame.textureFloor);
     glBegin(GL_QUADS);
     glTexCoord2f(ctf[0], ctf[1]);
-    glVertex3f(-floorHalfSize, 0, floorHalfSize);
+    glVertex3f(-half, 0, half);
     glTexCoord2f(ctf[2], ctf[3]);
-    glVertex3f(floorHalfSize, 0, floorHalfSize);
+    glVertex3f(half, 0, half);
     glTexCoord2f(ctf[4], ctf[5]);
-    glVertex3f(floorHalfSize, 0, -floorHalfSize);
+    glVertex3f(half, 0, -half);
     glTexCoord2f(ctf[6], ctf[7]);
-    glVertex3f(-floorHalfSize, 0, -floorHalfSize);
+    glVertex3f(-half, 0, -half);
     glEnd();
     glDisable(GL_TEXTURE_2D);
 }

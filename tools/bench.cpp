@@ -1,8 +1,10 @@
 // brik-bench: milliseconds per frame of the fixed and the fast renderer, drawn interleaved in
 // one window (rounds of frames of each in turn), so that both see the same load on the machine.
 //
-//   brik-bench [--size WxH] [--rounds N] [--frames N]
+//   brik-bench [--size WxH] [--rounds N] [--frames N] [--model FILE]
 //
+// With --model it draws that model file (tools/houses-model.sh writes rows of houses) and
+// reports its load: the file read and parsed, then the fast renderer's build steps.
 // A frame is the renderer's drawing into the back buffer up to glFinish; the swap that follows
 // is not counted. Prints the median and the minimum of each, their ratio (fixed / fast), what
 // the fast renderer draws and the process's resident memory before and after building it.
@@ -23,6 +25,7 @@
 #include <vector>
 
 #include "maths/Statistics.h"
+#include "model/ModelFile.h"
 #include "render/Renderer.h"
 #include "tools/ResidentMemory.h"
 #include "render/FrameWindow.h"
@@ -33,6 +36,7 @@ struct Options {
     int height = 600;
     int rounds = 5;
     int frames = 10;
+    std::string model;  // "" for the built-in house
 };
 
 bool parseOptions(int argc, char** argv, Options* options) {
@@ -48,9 +52,13 @@ bool parseOptions(int argc, char** argv, Options* options) {
             good = sscanf(value, "%d%c", &options->rounds, &extra) == 1 && options->rounds > 0;
         } else if (arg == "--frames") {
             good = sscanf(value, "%d%c", &options->frames, &extra) == 1 && options->frames > 0;
+        } else if (arg == "--model") {
+            options->model = value;
+            good = !options->model.empty();
         } else {
             fprintf(stderr,
-                    "brik-bench: unknown option '%s' (--size WxH, --rounds N, --frames N)\n",
+                    "brik-bench: unknown option '%s' (--size WxH, --rounds N, --frames N, "
+                    "--model FILE)\n",
                     arg.c_str());
             return false;
         }
@@ -93,7 +101,18 @@ FrameCost costOf(const std::function<void()>& draw) {
 int main(int argc, char** argv) {
     Options options;
     if (!parseOptions(argc, argv, &options)) return 2;
+    const auto loadStart = std::chrono::steady_clock::now();
+    Model house = houseModel();
+    std::string error;
+    if (!options.model.empty() && !readModelFile(options.model, &house, &error)) {
+        fprintf(stderr, "%s\n", error.c_str());
+        return 2;
+    }
+    const double parseMilliseconds =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - loadStart)
+            .count();
     FrameState frame;
+    fitView(frame, viewFitFor(house));
     WindowSize settled{0, 0};
     if (!openSettledFrameWindow(&argc, argv, options.width, options.height, "brik-bench", frame,
                                 &settled))
@@ -104,7 +123,6 @@ int main(int argc, char** argv) {
 
     const double residentBefore = double(residentKiB()) / 1024;
     const auto buildStart = std::chrono::steady_clock::now();
-    const Model house = houseModel();
     setSceneFunction(frame, modelScene(house));
     if (renderer.select(Renderer::Fast, "brik-bench", house) != Renderer::Fast) return 1;
     glFinish();
@@ -146,6 +164,8 @@ int main(int argc, char** argv) {
         "upload and program %.0f), first frame (with the shadow map) %.1f ms;\n",
         buildMilliseconds, build.capture, build.hiddenTriangles, build.index, build.upload,
         firstFastFrame);
+    printf("  load: read and parse %.0f ms; parse, build and first frame %.0f ms\n",
+           parseMilliseconds, parseMilliseconds + buildMilliseconds + firstFastFrame);
     printf("  %zu triangles per camera pass, %zu in the light pass, %.1f MiB of buffers;\n",
            fast.cameraTriangleCount(), fast.lightTriangleCount(),
            double(fast.bufferBytes()) / (1024 * 1024));

@@ -5,7 +5,19 @@
 
 #include "maths/Angles.h"
 
-OrbitCamera::OrbitCamera(const VECTOR3D& eye) : startEye(eye) { reset(); }
+OrbitCamera::OrbitCamera(const VECTOR3D& eye, double minimumDistance, double maximumDistance)
+    : startEye(eye), nearest(minimumDistance), farthest(maximumDistance) {
+    reset();
+}
+
+void OrbitCamera::refit(const VECTOR3D& eye, double minimumDistance, double maximumDistance) {
+    startEye = eye;
+    nearest = minimumDistance;
+    farthest = maximumDistance;
+    // From here on the eye is the angles and distance (the old start's while not moved).
+    distanceToCentre = std::clamp(distanceToCentre, nearest, farthest);
+    moved = true;
+}
 
 void OrbitCamera::reset() {
     const double horizontal = std::hypot(double(startEye.x), double(startEye.z));
@@ -13,7 +25,7 @@ void OrbitCamera::reset() {
     tiltDegrees = std::clamp(std::atan2(double(startEye.y), horizontal) / degreesToRadians(1.0),
                              minimumTilt, maximumTilt);
     distanceToCentre =
-        std::clamp(std::hypot(horizontal, double(startEye.y)), minimumDistance, maximumDistance);
+        std::clamp(std::hypot(horizontal, double(startEye.y)), nearest, farthest);
     moved = false;
 }
 
@@ -24,7 +36,7 @@ void OrbitCamera::orbit(double azimuthChange, double tiltChange) {
 }
 
 void OrbitCamera::zoom(double factor) {
-    distanceToCentre = std::clamp(distanceToCentre * factor, minimumDistance, maximumDistance);
+    distanceToCentre = std::clamp(distanceToCentre * factor, nearest, farthest);
     moved = true;
 }
 

@@ -15,14 +15,16 @@ public:
     // "up" would no longer define the view).
     static constexpr double minimumTilt = 2.0;
     static constexpr double maximumTilt = 89.5;
-    // Distance limits: outside the sphere that holds the whole house (radius 3.3 about the
-    // origin), and near enough that the house still spans about a fifth of the window.
-    static constexpr double minimumDistance = 3.5;
-    static constexpr double maximumDistance = 20.0;
 
     // Starts (and resets) at `startEye`, which is kept exactly: eye() returns it unchanged
-    // until the camera moves.
-    explicit OrbitCamera(const VECTOR3D& startEye);
+    // until the camera moves. The distance stays between the limits: outside the sphere that
+    // holds the whole model, and near enough that it still spans about a fifth of the window
+    // (render/ViewFit.h gives both for a model).
+    OrbitCamera(const VECTOR3D& startEye, double minimumDistance, double maximumDistance);
+
+    // A new start and limits (another model's fit), keeping where the camera is now: its
+    // angles, and its distance brought between the new limits (R goes to the new start).
+    void refit(const VECTOR3D& startEye, double minimumDistance, double maximumDistance);
 
     void reset();
     // Turns about the vertical axis and tilts, both in degrees; the tilt is clamped.
@@ -34,9 +36,12 @@ public:
     double azimuth() const { return azimuthDegrees; }
     double tilt() const { return tiltDegrees; }
     double distance() const { return distanceToCentre; }
+    double minimumDistance() const { return nearest; }
+    double maximumDistance() const { return farthest; }
 
 private:
     VECTOR3D startEye;
+    double nearest, farthest;
     double azimuthDegrees = 0, tiltDegrees = 0, distanceToCentre = 0;
     bool moved = false;
 };

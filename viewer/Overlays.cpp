@@ -147,7 +147,7 @@ bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* 
 }
 
 void drawOverlays(const FrameState& frame, const OverlaySet& shown) {
-    if (!shown.frameRate && !shown.help && !shown.shadowMap) return;
+    if (!shown.frameRate && !shown.help && !shown.shadowMap && shown.modelError.empty()) return;
     if (frame.windowWidth <= 0 || frame.windowHeight <= 0) return;
 
     glPushAttrib(GL_ALL_ATTRIB_BITS);
@@ -170,6 +170,11 @@ void drawOverlays(const FrameState& frame, const OverlaySet& shown) {
     if (shown.frameRate) {
         const Lines lines = {frameRateLine(frame)};
         drawTextPanel(lines, margin, frame.windowHeight - margin - panelHeight(lines));
+    }
+    if (!shown.modelError.empty()) {
+        const Lines lines = {shown.modelError};
+        const int below = shown.frameRate ? panelHeight(lines) + margin : 0;
+        drawTextPanel(lines, margin, frame.windowHeight - margin - below - panelHeight(lines));
     }
     if (shown.help) drawTextPanel(helpLines(), margin, margin);
     if (shown.shadowMap) {

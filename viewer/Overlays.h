@@ -13,6 +13,7 @@ struct OverlaySet {
     bool frameRate = false;  // top-left: the frame's frameRateText and "fps" (its ms before a rate)
     bool help = false;       // bottom-left: every key and mouse action (helpLines())
     bool shadowMap = false;  // bottom-right: the shadow map, depth as grey (near dark, far white)
+    std::string modelError;  // top-left, under the frame rate: the reloaded file's fault, if any
 };
 
 // Reads a comma-separated list of overlay names: fps, help, shadow-map. On a name it does not

@@ -27,7 +27,7 @@ constexpr double lightStepDegrees = 15.0;     // [ and ]
 constexpr int wheelUpButton = 3;              // GLUT reports a wheel notch as a button press
 constexpr int wheelDownButton = 4;
 
-OrbitCamera camera(startCameraEye);
+OrbitCamera camera(startCameraEye, orbitMinimumDistance, orbitMaximumDistance);
 LightCircle lightCircle;
 
 int dragButton = -1;  // the button held down since the drag began, or -1
@@ -166,6 +166,23 @@ void Motion(int x, int y) {
     if (dragButton == GLUT_LEFT_BUTTON)
         orbitCamera(-dx * orbitDegreesPerPixel, dy * orbitDegreesPerPixel);
     if (dragButton == GLUT_RIGHT_BUTTON) zoomCamera(std::pow(zoomPerPixel, dy));
+}
+
+void startControls(const ViewFit& fit) {
+    camera = OrbitCamera(fit.startEye(), fit.minimumDistance(), fit.maximumDistance());
+}
+
+void refitControls() {
+    FrameState& frame = viewerFrame();
+    const ViewFit& fit = frame.view;
+    camera.refit(fit.startEye(), fit.minimumDistance(), fit.maximumDistance());
+    setCameraEye(frame, camera.eye());
+    // The light as the keys left it: at its start (Init's light) until it first moved.
+    if (lightCircle.isCircling() || lightCircle.angleAt(frame.timer.GetTime()) != 0)
+        showLight();
+    else
+        setStartLight(frame);
+    glutPostRedisplay();
 }
 
 bool lightIsCircling() { return lightCircle.isCircling(); }

@@ -8,10 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "render/ViewFit.h"
 #include "viewer/Overlays.h"
 
 extern OverlaySet shownOverlays;  // toggled by F, H and M; all hidden at start
 extern bool screenshotRequested;  // set by S, cleared by saveRequestedScreenshot
+
+// Before the first frame: the orbit starts at the fit's start eye, between its distance limits.
+void startControls(const ViewFit& fit);
+
+// After the viewer's frame got another model's fit (a reloaded model): the orbit takes the new
+// start and distance limits, keeping where the camera is (its distance brought between the
+// new limits), and the light its new circle. Needs the window's context.
+void refitControls();
 
 // While circling (L), the light follows the scene clock: it moves on every frame, so a
 // window that redraws only on change must keep drawing while this is true.

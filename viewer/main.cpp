@@ -20,7 +20,9 @@
 #include "render/Renderer.h"
 #include "render/ShadowFrame.h"
 #include "viewer/CommandLine.h"
+#include "viewer/ModelReload.h"
 #include "viewer/StartupReport.h"
+#include "viewer/ViewerInput.h"
 #include "viewer/ViewerShell.h"
 
 namespace {
@@ -61,10 +63,13 @@ int main(int argc, char** argv) {
     markStartup("window");
 
     FrameState& frame = viewerFrame();
+    fitView(frame, viewFitFor(house));
+    startControls(frame.view);
     if (!Init(frame, floorImage)) return 0;
     markStartup("init");
     setSceneFunction(frame, modelScene(house));
     viewerRenderer().select(options.renderer, "brik-house", house);
+    if (!options.modelPath.empty()) watchModelFile(options.modelPath);  // reloads on a save
     markStartup("renderer");
 
     glutDisplayFunc(options.startupReport ? displayOnceAndReport : Display);

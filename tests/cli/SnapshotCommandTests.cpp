@@ -65,6 +65,7 @@ TEST_F(Snapshot, RefusesBadOptionsBeforeDrawing) {
         {"--eye", "0,-3,0"},
         {"--eye", "0,0,0"},
         {"--eye", "500,1,1"},
+        {"--eye", "-1.85,1.84,-1.85"},  // the near plane would cut into the house
         {"--scene", "garden"},
         {"--light-angle", "east"},
         {"--light-angle", "nan"},

@@ -13,14 +13,17 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <tuple>
 
 #include "maths/Angles.h"
 #include "render/FrameCapture.h"
 #include "render/ShadowFrame.h"
+#include "model/ModelFile.h"
 #include "model/Scene.h"
 #include "timing/Clock.h"
+#include "viewer/ModelReload.h"
 #include "viewer/ViewerInput.h"
 #include "viewer/ViewerShell.h"
 #include "support/GlTestContext.h"
@@ -321,4 +324,52 @@ TEST_F(ViewerControls, KeysWithoutAMeaningChangeNothing) {
         Keyboard(static_cast<unsigned char>(key), 0, 0);
         EXPECT_TRUE(state() == before) << "key " << key;
     }
+}
+
+TEST_F(ViewerControls, AWatchedModelFileReloadsOnASaveKeepingTheCameraAndAFaultKeepsTheLastModel) {
+    const fs::path file = fs::temp_directory_path() / ("brik-reload-" + std::to_string(getpid()));
+    const auto save = [&file](const std::string& text) {
+        std::ofstream(file) << text;  // its modification time changes, in nanoseconds
+    };
+    const std::string plate = "plate 8 8 Green\nstep a wall\n1 Brick 1 4 Red 2 0.4 2\n";
+    save(plate);
+    Model first;
+    std::string error;
+    ASSERT_TRUE(readModelFile(file.string(), &first, &error)) << error;
+    viewerRenderer().select(Renderer::Fast, "brik_gl_tests", first);
+    showModel(first);
+    watchModelFile(file.string());
+    EXPECT_FALSE(reloadModelIfChanged()) << "nothing saved yet";
+    Keyboard('-', 0, 0);  // the camera moved by the user stays where it is
+    SpecialKey(GLUT_KEY_LEFT, 0, 0);
+    const VECTOR3D eye = viewerFrame().cameraPosition;
+    const size_t firstTriangles = viewerRenderer().fast()->lightTriangleCount();
+    const RgbImage before = composedImage();
+
+    save(plate + "2 Brick 2 2 Yellow 4 0.4 4\n");
+    EXPECT_TRUE(reloadModelIfChanged());
+    EXPECT_TRUE(viewerFrame().cameraPosition == eye);
+    ASSERT_NE(viewerRenderer().fast(), nullptr);
+    EXPECT_GT(viewerRenderer().fast()->lightTriangleCount(), firstTriangles) << "rebuilt";
+    const RgbImage second = composedImage();
+    EXPECT_GE(differences(before, second).right, 0) << "the new brick shows";
+
+    save(plate + "2 Brick 2 2 Mauve 4 0.4 4\n");  // unknown colour on line 4
+    EXPECT_TRUE(reloadModelIfChanged());
+    EXPECT_EQ(shownOverlays.modelError.rfind(file.string() + ":4:", 0), 0u)
+        << shownOverlays.modelError;
+    const RgbImage faulty = composedImage();
+    const Region panel = differences(second, faulty);
+    EXPECT_LT(panel.bottom, kHeight / 4) << "only the fault's line, at the top, changed";
+    EXPECT_LT(panel.left, kWidth / 4);
+
+    save(plate);  // fixed
+    EXPECT_TRUE(reloadModelIfChanged());
+    EXPECT_TRUE(shownOverlays.modelError.empty());
+    EXPECT_TRUE(composedImage().pixels == before.pixels) << "the first model again";
+
+    fs::remove(file);
+    viewerRenderer().replaceModel(houseModel(), "brik_gl_tests");
+    viewerRenderer().select(Renderer::Fixed, "brik_gl_tests", houseModel());
+    showModel(houseModel());
 }

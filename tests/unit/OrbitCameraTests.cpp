@@ -8,10 +8,11 @@
 #include "maths/Angles.h"
 #include "render/FrameConstants.h"
 #include "render/FrameState.h"
+#include "render/ViewFit.h"
 #include "viewer/OrbitCamera.h"
 
 TEST(OrbitCamera, StaysBetweenTheFloorAndOverheadAndOutsideTheHouseWhateverTheInput) {
-    OrbitCamera camera(startCameraEye);
+    OrbitCamera camera(startCameraEye, orbitMinimumDistance, orbitMaximumDistance);
     EXPECT_TRUE(camera.eye() == startCameraEye);
     std::mt19937 random(7);
     std::uniform_real_distribution<double> degrees(-400, 400), factor(0.05, 20);
@@ -23,8 +24,8 @@ TEST(OrbitCamera, StaysBetweenTheFloorAndOverheadAndOutsideTheHouseWhateverTheIn
         const VECTOR3D eye = camera.eye();
         ASSERT_GE(camera.tilt(), OrbitCamera::minimumTilt);
         ASSERT_LE(camera.tilt(), OrbitCamera::maximumTilt);
-        ASSERT_GE(camera.distance(), OrbitCamera::minimumDistance);
-        ASSERT_LE(camera.distance(), OrbitCamera::maximumDistance);
+        ASSERT_GE(camera.distance(), camera.minimumDistance());
+        ASSERT_LE(camera.distance(), camera.maximumDistance());
         ASSERT_NEAR(eye.GetLength(), camera.distance(), 1e-4 * camera.distance());
         ASSERT_GT(eye.y, 0.0f) << "the camera went below the floor";
         // Outside the box that holds the whole house (x -1.6 ... 1.65, y 0 ... 2.4, z ±1.6).
@@ -39,7 +40,7 @@ TEST(OrbitCamera, StaysBetweenTheFloorAndOverheadAndOutsideTheHouseWhateverTheIn
     // From the farthest point the 3.2-wide house still spans a sizeable part of an 800 × 600
     // window.
     const double visibleHeight =
-        2 * OrbitCamera::maximumDistance * std::tan(degreesToRadians(fieldOfViewDegrees / 2));
+        2 * camera.maximumDistance() * std::tan(degreesToRadians(fieldOfViewDegrees / 2));
     EXPECT_GT(3.2 / visibleHeight * 600, 80) << "pixels across the house";
 
     camera.reset();
