@@ -1,5 +1,7 @@
 #include "model/Model.h"
 
+#include <algorithm>
+
 #include "model/BrikVantaHouse.h"
 #include "model/DrawTarget.h"
 #include "model/maps/LayerMaps.h"
@@ -8,6 +10,13 @@ const PlacementTable& Model::layer(int number) const {
     static constexpr PlacementTable kNoLayer = {nullptr, 0};
     return number >= 1 && number <= layerCount() ? layers[static_cast<size_t>(number - 1)]
                                                  : kNoLayer;
+}
+
+Model modelThroughLayer(const Model& model, int lastLayer) {
+    Model built{model.basePlate, {}};
+    for (int layer = 1; layer <= std::min(lastLayer, model.layerCount()); ++layer)
+        built.layers.push_back(model.layer(layer));
+    return built;
 }
 
 Model houseModel() {

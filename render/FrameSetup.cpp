@@ -2,11 +2,15 @@
 
 #include "render/FrameSetup.h"
 
+#include <cmath>
 #include <cstdio>
+
+#include "maths/Angles.h"
 
 #include "render/FloorTexture.h"
 #include "render/FrameConstants.h"
 #include "render/FrameState.h"
+#include "render/FrameWindow.h"
 #include "render/ShadowFrame.h"
 
 void loadTexture(FrameState& frame, const std::string& floorImage) {
@@ -50,11 +54,20 @@ bool Init(FrameState& frame, const std::string& floorImage) {
     return true;
 }
 
+double cameraFieldOfView(int width, int height) {
+    if (width >= height) return fieldOfViewDegrees;
+    constexpr double firstFrameAspect = double(viewerWindowWidth) / viewerWindowHeight;
+    const double halfDegree = degreesToRadians(0.5);
+    const double tanHalfWidth = std::tan(fieldOfViewDegrees * halfDegree) * firstFrameAspect;
+    return std::atan(tanHalfWidth * double(height) / double(width)) / halfDegree;
+}
+
 void Reshape(FrameState& frame, int width, int height) {
     frame.windowWidth = width;
     frame.windowHeight = height;
     // A minimised window reports a height of 0; keep the last aspect rather than divide by it.
     if (height <= 0 || width <= 0) return;
     frame.cameraProjectionMatrix =
-        perspectiveMatrix(double(width) / double(height), cameraNearPlane, cameraFarPlane);
+        perspectiveMatrix(double(width) / double(height), cameraNearPlane, cameraFarPlane,
+                          cameraFieldOfView(width, height));
 }

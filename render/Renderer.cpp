@@ -82,6 +82,22 @@ Renderer FrameRenderer::select(Renderer wanted, const char* program, const Model
     return chosen;
 }
 
+void FrameRenderer::changeModel(const Model& model, const char* program) {
+    if (!fastRenderer) return;
+    const PreparedHouse prepared = prepare(model);
+    auto renderer = std::make_unique<FastRenderer>();
+    std::string reason;
+    if (renderer->create(prepared.house, &reason)) {
+        fastRenderer = std::move(renderer);
+        return;
+    }
+    fprintf(stderr, "%s: the fast renderer cannot run (%s); drawing with the fixed frame\n",
+            program, reason.c_str());
+    fastRenderer.reset();
+    fastFailed = true;
+    chosen = Renderer::Fixed;
+}
+
 void FrameRenderer::render(FrameState& frame) {
     if (chosen == Renderer::Fast) {
         fastRenderer->render(frame);

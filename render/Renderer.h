@@ -50,6 +50,12 @@ public:
     Renderer select(Renderer wanted, const char* program, const Model& model);
     Renderer selected() const { return chosen; }
 
+    // Makes `model` the one the fast renderer draws: where it was built, it is built again from
+    // `model` (the fixed frame draws the frame state's scene, which the caller sets). Where the
+    // new one cannot be built, one line on standard error, starting with `program`, says so
+    // and the fixed frame is used.
+    void changeModel(const Model& model, const char* program);
+
     // One frame of `frame` with the selected renderer into the back buffer, without swapping.
     void render(FrameState& frame);
 

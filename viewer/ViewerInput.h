@@ -1,7 +1,8 @@
 #pragma once
 
 // What the user changes with the keys and the mouse, kept between frames: the orbiting
-// camera, the light's place on its circle, the overlays shown and a requested screenshot.
+// camera, the light's place on its circle, the building step shown, the overlays shown and a
+// requested screenshot.
 // The callbacks that change it (Keyboard, SpecialKey, Mouse, Motion) are declared with the
 // other window callbacks in ViewerShell.h; Display reads it through the functions below.
 
@@ -10,7 +11,8 @@
 
 #include "viewer/Overlays.h"
 
-extern OverlaySet shownOverlays;  // toggled by F, H and M; all hidden at start
+extern OverlaySet shownOverlays;  // toggled by F, H and M; all hidden at start; the step line
+                                  // set by the step keys, the note by a screenshot
 extern bool screenshotRequested;  // set by S, cleared by saveRequestedScreenshot
 
 // While circling (L), the light follows the scene clock: it moves on every frame, so a
@@ -21,8 +23,16 @@ bool lightIsCircling();
 // the frame is rendered.
 void moveLightWithSceneClock();
 
-// Saves the back buffer when S asked for it. Called after the overlays, before the swap.
+// Saves the back buffer when S asked for it, and shows a note naming the file for
+// noteSeconds. Called after the overlays, before the swap.
 void saveRequestedScreenshot();
+constexpr double noteSeconds = 4.0;
+
+// Hides the note once its time (on the real clock, timing/Clock.h) is over.
+void hideExpiredNote();
+
+// The building step shown: the model through that layer, from 1 to every layer (the start).
+int shownStep();
 
 // Every key and mouse action, one line each, as the help panel and the README list them.
 const std::vector<std::string>& helpLines();

@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
     FrameState& frame = viewerFrame();
     if (!Init(frame, floorImage)) return 0;
     markStartup("init");
+    setViewerModel(house);
     setSceneFunction(frame, modelScene(house));
     viewerRenderer().select(options.renderer, "brik-house", house);
     markStartup("renderer");
