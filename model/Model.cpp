@@ -1,5 +1,7 @@
 #include "model/Model.h"
 
+#include <algorithm>
+
 #include "model/BrikVantaHouse.h"
 #include "model/DrawTarget.h"
 #include "model/maps/LayerMaps.h"
@@ -51,6 +53,12 @@ BrikColor Model::colourRgb(PaletteColour colour) const {
 
 bool Model::colourHasRgb(PaletteColour colour) const {
     return ownColour(*this, colour) != nullptr || paletteEntry(colour).hasRgb;
+}
+
+Model modelThroughLayer(const Model& model, int lastLayer) {
+    Model built = model;  // shares the rows, colours and titles
+    built.layers.resize(static_cast<size_t>(std::clamp(lastLayer, 0, model.layerCount())));
+    return built;
 }
 
 Model houseModel() {

@@ -50,6 +50,11 @@ struct Model {
     bool colourHasRgb(PaletteColour colour) const;
 };
 
+// The model built through layer `lastLayer`: its base plate and layers 1 ... lastLayer (the
+// pieces `brik parts --upto lastLayer` lists). 0 leaves the base plate alone; a number past the
+// last layer keeps them all.
+Model modelThroughLayer(const Model& model, int lastLayer);
+
 // The built-in house: the 32 × 32 green base plate and the forty layer maps.
 Model houseModel();
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/HouseFrame.h"
 #include "model/PieceExtent.h"
 
 std::vector<BodyBox> modelBodies(const Model& model) {
@@ -26,4 +27,20 @@ ModelReach modelReach(const Model& model) {
         reach.up = std::max(reach.up, box.maxY);
     }
     return reach;
+}
+
+WorldBox modelWorldBounds(const Model& model) {
+    // drawModel centres the base plate (its first two arguments are its size) on the origin.
+    const double centre[3] = {model.basePlate.arguments[0] / 2.0, 0,
+                              model.basePlate.arguments[1] / 2.0};
+    WorldBox bounds = {{1e30, 1e30, 1e30}, {-1e30, -1e30, -1e30}};  // empty until a box
+    for (const BodyBox& box : modelBodies(model)) {
+        const double low[3] = {box.minX, box.minY, box.minZ};
+        const double high[3] = {box.maxX, box.maxY, box.maxZ};
+        for (int axis = 0; axis < 3; ++axis) {
+            bounds.min[axis] = std::min(bounds.min[axis], (low[axis] - centre[axis]) * kHouseScale);
+            bounds.max[axis] = std::max(bounds.max[axis], (high[axis] - centre[axis]) * kHouseScale);
+        }
+    }
+    return bounds;
 }

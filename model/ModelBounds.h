@@ -21,3 +21,12 @@ struct ModelReach {
     double up;
 };
 ModelReach modelReach(const Model& model);
+
+// The space a model fills, in world units (the frame the scene draws it in: base plate centred
+// on the origin, standing on y = 0, one stud pitch = kHouseScale): every body of modelBodies.
+// Studs are left out: they add a sixtieth of a brick's height at most.
+struct WorldBox {
+    double min[3];  // x, y, z
+    double max[3];
+};
+WorldBox modelWorldBounds(const Model& model);

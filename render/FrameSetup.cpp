@@ -2,11 +2,15 @@
 
 #include "render/FrameSetup.h"
 
+#include <cmath>
 #include <cstdio>
+
+#include "maths/Angles.h"
 
 #include "render/FloorTexture.h"
 #include "render/FrameConstants.h"
 #include "render/FrameState.h"
+#include "render/FrameWindow.h"
 #include "render/ShadowFrame.h"
 
 void loadTexture(FrameState& frame, const std::string& floorImage) {
@@ -50,6 +54,14 @@ bool Init(FrameState& frame, const std::string& floorImage) {
     return true;
 }
 
+double cameraFieldOfView(int width, int height) {
+    if (width >= height) return fieldOfViewDegrees;
+    constexpr double firstFrameAspect = double(viewerWindowWidth) / viewerWindowHeight;
+    const double halfDegree = degreesToRadians(0.5);
+    const double tanHalfWidth = std::tan(fieldOfViewDegrees * halfDegree) * firstFrameAspect;
+    return std::atan(tanHalfWidth * double(height) / double(width)) / halfDegree;
+}
+
 void Reshape(FrameState& frame, int width, int height) {
     frame.windowWidth = width;
     frame.windowHeight = height;
@@ -57,5 +69,5 @@ void Reshape(FrameState& frame, int width, int height) {
     if (height <= 0 || width <= 0) return;
     frame.cameraProjectionMatrix =
         perspectiveMatrix(double(width) / double(height), frame.view.cameraNear(),
-                          frame.view.cameraFar());
+                          frame.view.cameraFar(), cameraFieldOfView(width, height));
 }

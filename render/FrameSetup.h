@@ -18,5 +18,10 @@ void loadTexture(FrameState& frame, const std::string& floorImage = kFloorImageP
 // the floor image is unusable.
 bool Init(FrameState& frame, const std::string& floorImage = kFloorImagePath);
 
+// The camera's vertical field of view, in degrees, for a window `width` × `height` pixels:
+// fieldOfViewDegrees in a landscape or square window; in a portrait one, wider, so that the
+// horizontal field stays what the first frame's 4:3 window gives and the house keeps its width.
+double cameraFieldOfView(int width, int height);
+
 // Window resized: keeps the frame's window size and camera projection current.
 void Reshape(FrameState& frame, int width, int height);

@@ -46,6 +46,7 @@ void onTimer(int /*unused*/) {
 
 void showModel(const Model& model) {
     FrameState& frame = viewerFrame();
+    setViewerModel(model);
     setSceneFunction(frame, modelScene(model));
     frame.view = viewFitFor(model);
     refitControls();

@@ -11,20 +11,14 @@
 
 #include "render/FrameState.h"
 #include "render/ShadowFrame.h"
+#include "viewer/OverlayLayout.h"
 #include "viewer/ViewerInput.h"
 
 namespace {
-// Window pixels.
-constexpr int margin = 10;         // between a panel and the window's edges
-constexpr int padding = 6;         // between a panel's edge and its contents
-constexpr int lineHeight = 15;     // of the 9 × 15 font
-constexpr int textDescent = 4;     // below the baseline
-constexpr int largestInset = 192;  // the shadow map's side, at most a third of the window's
+constexpr int textDescent = 4;  // window pixels below the baseline
 constexpr float panelOpacity = 0.65f;
 
-void* font() { return GLUT_BITMAP_9_BY_15; }
-
-using Lines = std::vector<std::string>;
+void* font() { return GLUT_BITMAP_9_BY_15; }  // overlayCharWidth × overlayLineHeight
 
 // The measured rate once there is one; before that (the first second, a one-frame snapshot) the
 // time this frame took up to its overlays, with the pipeline finished so that it is all counted.
@@ -35,32 +29,22 @@ std::string frameRateLine(const FrameState& frame) {
     return milliseconds == 0 ? "< 1 ms per frame" : std::to_string(milliseconds) + " ms per frame";
 }
 
-int panelWidth(const Lines& lines) {
-    int widest = 0;
-    for (const std::string& line : lines) {
-        widest = std::max(
-            widest, glutBitmapLength(font(), reinterpret_cast<const unsigned char*>(line.c_str())));
-    }
-    return widest + 2 * padding;
-}
-
-int panelHeight(const Lines& lines) { return int(lines.size()) * lineHeight + 2 * padding; }
-
-void drawPanel(int left, int bottom, int width, int height) {
+void drawPanel(const PixelRect& panel) {
     glColor4f(0.0f, 0.0f, 0.0f, panelOpacity);
-    glRecti(left, bottom, left + width, bottom + height);
+    glRecti(panel.left, panel.bottom, panel.left + panel.width, panel.bottom + panel.height);
 }
 
-// White text on a dark panel whose lower-left corner is (left, bottom).
-void drawTextPanel(const Lines& lines, int left, int bottom) {
-    const int height = panelHeight(lines);
-    drawPanel(left, bottom, panelWidth(lines), height);
+// White text on a dark panel; nothing for a hidden one.
+void drawTextPanel(const TextPanel& text) {
+    if (text.panel.isEmpty()) return;
+    drawPanel(text.panel);
     glColor3f(1.0f, 1.0f, 1.0f);
-    int baseline = bottom + height - padding - lineHeight + textDescent;
-    for (const std::string& line : lines) {
-        glRasterPos2i(left + padding, baseline);
+    const PixelRect& panel = text.panel;
+    int baseline = panel.bottom + panel.height - overlayPadding - overlayLineHeight + textDescent;
+    for (const std::string& line : text.lines) {
+        glRasterPos2i(panel.left + overlayPadding, baseline);
         glutBitmapString(font(), reinterpret_cast<const unsigned char*>(line.c_str()));
-        baseline -= lineHeight;
+        baseline -= overlayLineHeight;
     }
 }
 
@@ -89,7 +73,7 @@ std::vector<unsigned char> shadowMapGreys(const FrameState& frame) {
     return greys;
 }
 
-void drawShadowMapInset(const FrameState& frame, int left, int bottom, int side) {
+void drawShadowMapInset(const FrameState& frame, const PixelRect& panel, const PixelRect& map) {
     static GLuint insetTexture = 0;
     const std::vector<unsigned char> greys = shadowMapGreys(frame);
     if (insetTexture == 0) {
@@ -104,7 +88,8 @@ void drawShadowMapInset(const FrameState& frame, int left, int bottom, int side)
     glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, shadowMapSize, shadowMapSize, 0, GL_LUMINANCE,
                  GL_UNSIGNED_BYTE, greys.data());
 
-    drawPanel(left - padding / 2, bottom - padding / 2, side + padding, side + padding);
+    drawPanel(panel);
+    const int left = map.left, bottom = map.bottom, side = map.width;
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);  // a luminance texture replaces the colour, not the alpha
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
@@ -147,7 +132,9 @@ bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* 
 }
 
 void drawOverlays(const FrameState& frame, const OverlaySet& shown) {
-    if (!shown.frameRate && !shown.help && !shown.shadowMap && shown.modelError.empty()) return;
+    if (!shown.frameRate && !shown.help && !shown.shadowMap && shown.step.empty() &&
+        shown.note.empty() && shown.modelError.empty())
+        return;
     if (frame.windowWidth <= 0 || frame.windowHeight <= 0) return;
 
     glPushAttrib(GL_ALL_ATTRIB_BITS);
@@ -167,21 +154,18 @@ void drawOverlays(const FrameState& frame, const OverlaySet& shown) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 
-    if (shown.frameRate) {
-        const Lines lines = {frameRateLine(frame)};
-        drawTextPanel(lines, margin, frame.windowHeight - margin - panelHeight(lines));
-    }
-    if (!shown.modelError.empty()) {
-        const Lines lines = {shown.modelError};
-        const int below = shown.frameRate ? panelHeight(lines) + margin : 0;
-        drawTextPanel(lines, margin, frame.windowHeight - margin - below - panelHeight(lines));
-    }
-    if (shown.help) drawTextPanel(helpLines(), margin, margin);
-    if (shown.shadowMap) {
-        const int side =
-            std::min(largestInset, std::min(frame.windowWidth, frame.windowHeight) / 3);
-        drawShadowMapInset(frame, frame.windowWidth - margin - side, margin, side);
-    }
+    OverlayRequest request;
+    if (shown.frameRate) request.frameRate = frameRateLine(frame);
+    if (shown.help) request.help = helpLines();
+    request.step = shown.step;
+    // A model file's fault stays until it is mended, so it takes the note's place.
+    request.note = shown.modelError.empty() ? shown.note : shown.modelError;
+    request.shadowMap = shown.shadowMap;
+    const OverlayLayout layout = layOutOverlays(request, frame.windowWidth, frame.windowHeight);
+    for (const TextPanel* text : {&layout.frameRate, &layout.step, &layout.note, &layout.help})
+        drawTextPanel(*text);
+    if (!layout.shadowMap.isEmpty())
+        drawShadowMapInset(frame, layout.shadowMapPanel, layout.shadowMap);
 
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();

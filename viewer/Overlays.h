@@ -1,6 +1,7 @@
 #pragma once
 
-// What the viewer can show over the frame, each in its own corner of the window. Drawn after
+// What the viewer can show over the frame, each in its own corner of the window (placed by
+// viewer/OverlayLayout, so that none clips or overlaps another down to 400 × 300). Drawn after
 // whichever renderer drew the frame, unlit, in window pixels (so the window's shape does not
 // stretch them), on a dark translucent panel so that they read on the black background and
 // on the floor alike.
@@ -13,7 +14,9 @@ struct OverlaySet {
     bool frameRate = false;  // top-left: the frame's frameRateText and "fps" (its ms before a rate)
     bool help = false;       // bottom-left: every key and mouse action (helpLines())
     bool shadowMap = false;  // bottom-right: the shadow map, depth as grey (near dark, far white)
-    std::string modelError;  // top-left, under the frame rate: the reloaded file's fault, if any
+    std::string step;        // top-right: the building step shown ("step 12 of 40"), "" for none
+    std::string note;        // below the top row: a short message (a file saved), "" for none
+    std::string modelError;  // below the top row, before any note: the reloaded file's fault
 };
 
 // Reads a comma-separated list of overlay names: fps, help, shadow-map. On a name it does not
@@ -21,7 +24,7 @@ struct OverlaySet {
 // (an empty list, or a comma with no name after it) is refused the same way.
 bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* unknown);
 
-// Draws the overlays of `frame` (its frame rate, its shadow map) over the back buffer (its
+// Draws the overlays of `frame` (its frame rate, its shadow map, the texts of `shown`) over the back buffer (its
 // windowWidth × windowHeight pixels). Every OpenGL state it changes is restored; with none shown
 // it makes no OpenGL call at all.
 void drawOverlays(const FrameState& frame, const OverlaySet& shown);

@@ -14,7 +14,7 @@ std::string screenshotFileName(std::time_t when) {
     return name;
 }
 
-bool saveScreenshot(int width, int height) {
+bool saveScreenshot(int width, int height, std::string* note) {
     namespace fs = std::filesystem;
     const std::string base = screenshotFileName(std::time(nullptr));
     std::string name = base;
@@ -30,9 +30,12 @@ bool saveScreenshot(int width, int height) {
     RgbImage image;
     if (!tryReadBackBuffer(width, height, &image, &error) ||
         !writePng(name, image, &error)) {
-        fprintf(stderr, "screenshot not saved: %s\n", error.c_str());
+        const std::string failure = "screenshot not saved: " + error;
+        fprintf(stderr, "%s\n", failure.c_str());
+        if (note) *note = failure;
         return false;
     }
+    if (note) *note = "saved " + name;
     printf("%s\n", shown.c_str());
     fflush(stdout);
     return true;

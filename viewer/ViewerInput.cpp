@@ -5,11 +5,16 @@
 
 #include "viewer/ViewerInput.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
+#include "model/ModelBounds.h"
 #include "render/FrameState.h"
+#include "render/ShadowFrame.h"
+#include "timing/Clock.h"
 #include "viewer/LightCircle.h"
 #include "viewer/OrbitCamera.h"
 #include "viewer/Screenshot.h"
@@ -24,17 +29,60 @@ constexpr double zoomPerPixel = 1.005;        // right drag: distance factor per
 constexpr double orbitStepDegrees = 5.0;      // arrow keys
 constexpr double zoomStep = 1.1;              // distance factor per wheel notch or + / - press
 constexpr double lightStepDegrees = 15.0;     // [ and ]
+constexpr double fitMargin = 1.1;             // the model fills at most 1 / 1.1 of each field
 constexpr int wheelUpButton = 3;              // GLUT reports a wheel notch as a button press
 constexpr int wheelDownButton = 4;
 
 OrbitCamera camera(startCameraEye, orbitMinimumDistance, orbitMaximumDistance);
 LightCircle lightCircle;
 
+enum class Drag { Orbit, Zoom, Pan };
 int dragButton = -1;  // the button held down since the drag began, or -1
+Drag dragging = Drag::Orbit;
 int lastX = 0, lastY = 0;
 
+int stepShown = 0;               // the last layer shown; 0 for all of them (the start)
+std::uint32_t noteHiddenAt = 0;  // clock milliseconds
+
 void showCamera() {
-    setCameraEye(viewerFrame(), camera.eye());
+    FrameState& frame = viewerFrame();
+    frame.cameraTarget = camera.target();
+    setCameraEye(frame, camera.eye());
+    glutPostRedisplay();
+}
+
+// The tangents of the camera's half fields of view, across and up, from its projection.
+double tanHalfWidth() { return 1.0 / viewerFrame().cameraProjectionMatrix.GetEntry(0); }
+double tanHalfHeight() { return 1.0 / viewerFrame().cameraProjectionMatrix.GetEntry(5); }
+
+// Moves the camera and its target with the pointer: the point under it stays under it.
+void panCamera(int dx, int dy) {
+    const int height = std::max(viewerFrame().windowHeight, 1);
+    const double unitsPerPixel = 2.0 * camera.distance() * tanHalfHeight() / height;
+    camera.pan(-dx * unitsPerPixel, dy * unitsPerPixel);
+    showCamera();
+}
+
+Model shownModel() { return modelThroughLayer(viewerModel(), shownStep()); }
+
+void fitCamera() {
+    const WorldBox box = modelWorldBounds(shownModel());
+    camera.fit(VECTOR3D(float(box.min[0]), float(box.min[1]), float(box.min[2])),
+               VECTOR3D(float(box.max[0]), float(box.max[1]), float(box.max[2])), tanHalfWidth(),
+               tanHalfHeight(), fitMargin);
+    showCamera();
+}
+
+// Shows the model through layer `step` (every layer for 0, without the step line).
+void showStep(int step) {
+    const int last = viewerModel().layerCount();
+    stepShown = step == 0 ? 0 : std::clamp(step, 1, last);
+    const Model built = shownModel();
+    setSceneFunction(viewerFrame(), modelScene(built));
+    viewerRenderer().replaceModel(built, "brik-house");
+    shownOverlays.step = stepShown == 0
+                             ? std::string()
+                             : "step " + std::to_string(stepShown) + " of " + std::to_string(last);
     glutPostRedisplay();
 }
 
@@ -64,7 +112,10 @@ void zoomOut() { zoomCamera(zoomStep); }
 void resetView() {
     camera.reset();
     showCamera();
+    if (stepShown != 0) showStep(0);
 }
+void previousStep() { showStep(std::max(shownStep() - 1, 1)); }
+void nextStep() { showStep(shownStep() + 1); }
 void toggleLightCircling() {
     lightCircle.toggleCircling(viewerFrame().timer.GetTime());
     showLight();
@@ -101,6 +152,7 @@ const KeyBinding keyBindings[] = {
     {"+",    "+ -         zoom in, out",                     zoomIn},
     {"-",    nullptr,                                        zoomOut},
     {"Rr",   "R           back to the starting view",        resetView},
+    {"Zz",   "Z Home      frame the whole model",            fitCamera},
     {"Ll",   "L           start or stop the light circling", toggleLightCircling},
     {"[",    "[ ]         turn the light 15 degrees",        turnLightClockwise},
     {"]",    nullptr,                                        turnLightAnticlockwise},
@@ -117,7 +169,9 @@ const char* const pointerHelp[] = {
     "Left drag   orbit the camera",
     "Right drag  zoom",
     "Wheel       zoom",
+    "Mid drag    pan (or Shift and left drag)",
     "Arrows      orbit the camera",
+    "PgUp PgDn   next, previous building step",
 };
 // clang-format on
 }  // namespace
@@ -138,6 +192,9 @@ void SpecialKey(int key, int /*x*/, int /*y*/) {
         case GLUT_KEY_RIGHT: orbitCamera(orbitStepDegrees, 0); break;
         case GLUT_KEY_UP: orbitCamera(0, orbitStepDegrees); break;
         case GLUT_KEY_DOWN: orbitCamera(0, -orbitStepDegrees); break;
+        case GLUT_KEY_HOME: fitCamera(); break;
+        case GLUT_KEY_PAGE_UP: nextStep(); break;
+        case GLUT_KEY_PAGE_DOWN: previousStep(); break;
         default: break;
     }
 }
@@ -151,7 +208,15 @@ void Mouse(int button, int state, int x, int y) {
         if (button == dragButton) dragButton = -1;
         return;
     }
-    if (button != GLUT_LEFT_BUTTON && button != GLUT_RIGHT_BUTTON) return;
+    if (button == GLUT_MIDDLE_BUTTON) {
+        dragging = Drag::Pan;
+    } else if (button == GLUT_RIGHT_BUTTON) {
+        dragging = Drag::Zoom;
+    } else if (button == GLUT_LEFT_BUTTON) {
+        dragging = glutGetModifiers() & GLUT_ACTIVE_SHIFT ? Drag::Pan : Drag::Orbit;
+    } else {
+        return;
+    }
     dragButton = button;
     lastX = x;
     lastY = y;
@@ -162,10 +227,12 @@ void Motion(int x, int y) {
     lastX = x;
     lastY = y;
     // The scene follows the pointer: dragging right turns its front to the right, dragging
-    // down tips its top towards the viewer; dragging down with the right button backs away.
-    if (dragButton == GLUT_LEFT_BUTTON)
-        orbitCamera(-dx * orbitDegreesPerPixel, dy * orbitDegreesPerPixel);
-    if (dragButton == GLUT_RIGHT_BUTTON) zoomCamera(std::pow(zoomPerPixel, dy));
+    // down tips its top towards the viewer; dragging down with the right button backs away;
+    // panning keeps the point under the pointer there.
+    if (dragButton < 0) return;
+    if (dragging == Drag::Orbit) orbitCamera(-dx * orbitDegreesPerPixel, dy * orbitDegreesPerPixel);
+    if (dragging == Drag::Zoom) zoomCamera(std::pow(zoomPerPixel, dy));
+    if (dragging == Drag::Pan) panCamera(dx, dy);
 }
 
 void startControls(const ViewFit& fit) {
@@ -177,6 +244,8 @@ void refitControls() {
     const ViewFit& fit = frame.view;
     camera.refit(fit.startEye(), fit.minimumDistance(), fit.maximumDistance());
     setCameraEye(frame, camera.eye());
+    stepShown = 0;  // the new model whole: its steps may be others
+    shownOverlays.step.clear();
     // The light as the keys left it: at its start (Init's light) until it first moved.
     if (lightCircle.isCircling() || lightCircle.angleAt(frame.timer.GetTime()) != 0)
         showLight();
@@ -195,8 +264,18 @@ void moveLightWithSceneClock() {
 void saveRequestedScreenshot() {
     if (!screenshotRequested) return;
     screenshotRequested = false;
-    saveScreenshot(viewerFrame().windowWidth, viewerFrame().windowHeight);
+    saveScreenshot(viewerFrame().windowWidth, viewerFrame().windowHeight, &shownOverlays.note);
+    noteHiddenAt = clockMilliseconds() + std::uint32_t(noteSeconds * 1000);
+    glutPostRedisplay();
 }
+
+void hideExpiredNote() {
+    // Wrap-safe: the difference counts how far the clock is past the note's end.
+    if (!shownOverlays.note.empty() && std::int32_t(clockMilliseconds() - noteHiddenAt) >= 0)
+        shownOverlays.note.clear();
+}
+
+int shownStep() { return stepShown == 0 ? viewerModel().layerCount() : stepShown; }
 
 const std::vector<std::string>& helpLines() {
     static const std::vector<std::string> lines = [] {

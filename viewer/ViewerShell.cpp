@@ -20,18 +20,29 @@ FrameRenderer& viewerRenderer() {
     return renderer;
 }
 
+namespace {
+Model& heldModel() {
+    static Model model = houseModel();
+    return model;
+}
+}  // namespace
+
+const Model& viewerModel() { return heldModel(); }
+void setViewerModel(const Model& model) { heldModel() = model; }
+
 void ReshapeWindow(int width, int height) { Reshape(viewerFrame(), width, height); }
 
 void composeFrame() {
     moveLightWithSceneClock();
     viewerRenderer().render(viewerFrame());
+    hideExpiredNote();
     drawOverlays(viewerFrame(), shownOverlays);
     saveRequestedScreenshot();
 }
 
 bool needsContinuousRedraw() {
     return viewerRenderer().selected() == Renderer::Fixed || lightIsCircling() ||
-           shownOverlays.frameRate;
+           shownOverlays.frameRate || !shownOverlays.note.empty();
 }
 
 void Display() {

@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
     startControls(frame.view);
     if (!Init(frame, floorImage)) return 0;
     markStartup("init");
+    setViewerModel(house);
     setSceneFunction(frame, modelScene(house));
     viewerRenderer().select(options.renderer, "brik-house", house);
     if (!options.modelPath.empty()) watchModelFile(options.modelPath);  // reloads on a save

@@ -1,6 +1,7 @@
 // The viewer's callbacks driven directly, against real Mesa: the camera after drags, the
-// wheel and the keys, R back to the first frame, the circling light and its shadows, the
-// overlays each in its own corner, the screenshot, and keys that do nothing.
+// wheel and the keys, pan and fit, R back to the first frame, the building steps, the field of
+// view of a portrait window, the circling light and its shadows, the overlays each in its own
+// corner and their layout, the screenshot and its note, and keys that do nothing.
 
 #include <epoxy/gl.h>
 #include <GL/freeglut.h>
@@ -18,12 +19,15 @@
 #include <tuple>
 
 #include "maths/Angles.h"
+#include "model/ModelBounds.h"
+#include "render/FrameSetup.h"
 #include "render/FrameCapture.h"
 #include "render/ShadowFrame.h"
 #include "model/ModelFile.h"
 #include "model/Scene.h"
 #include "timing/Clock.h"
 #include "viewer/ModelReload.h"
+#include "viewer/OverlayLayout.h"
 #include "viewer/ViewerInput.h"
 #include "viewer/ViewerShell.h"
 #include "support/GlTestContext.h"
@@ -130,10 +134,10 @@ TEST_F(ViewerControls, DragsTheWheelArrowsAndPlusMinusMoveTheCameraAboutTheHouse
     SpecialKey(GLUT_KEY_LEFT, 0, 0);
     SpecialKey(GLUT_KEY_UP, 0, 0);
     expectMoved("left and up arrows", -5, 5, 1);
-    Mouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 0, 0);
+    Mouse(5, GLUT_DOWN, 0, 0);
     Motion(100, 100);
     SpecialKey(GLUT_KEY_F1, 0, 0);
-    expectMoved("middle drag, F1", 0, 0, 1);
+    expectMoved("another button's drag, F1", 0, 0, 1);
 }
 
 TEST_F(ViewerControls, TheLightCirclesWithTheSceneClockAndTurnsInFifteenDegreeSteps) {
@@ -285,6 +289,7 @@ TEST_F(ViewerControls, SSavesTheWindowInTheWorkingDirectoryAndAFailureLetsTheVie
     fs::current_path(directory);
 
     testing::internal::CaptureStdout();
+    setClockSource(fakeClock);
     Keyboard('s', 0, 0);
     composeFrame();
     Keyboard('S', 0, 0);
@@ -292,6 +297,13 @@ TEST_F(ViewerControls, SSavesTheWindowInTheWorkingDirectoryAndAFailureLetsTheVie
     const std::string printed = testing::internal::GetCapturedStdout();
     const std::set<fs::path> saved{fs::directory_iterator(directory), fs::directory_iterator()};
     ASSERT_EQ(saved.size(), 2u);
+    const std::string note = shownOverlays.note;  // the window names the last file saved
+    EXPECT_TRUE(note.rfind("saved brik-house-", 0) == 0 &&
+                saved.count(directory / note.substr(6)) == 1)
+        << note;
+    fakeNow += std::uint32_t(noteSeconds * 1000);
+    hideExpiredNote();
+    EXPECT_EQ(shownOverlays.note, "");
     std::set<fs::path> paths;  // printed, one a line
     for (size_t at = 0, end; (end = printed.find('\n', at)) != std::string::npos; at = end + 1)
         paths.insert(printed.substr(at, end - at));
@@ -311,7 +323,7 @@ TEST_F(ViewerControls, SSavesTheWindowInTheWorkingDirectoryAndAFailureLetsTheVie
 }
 
 TEST_F(ViewerControls, KeysWithoutAMeaningChangeNothing) {
-    const std::string meaningful = "PpUuRrLlFfHhMmSs+-[]\033";
+    const std::string meaningful = "PpUuRrZzLlFfHhMmSs+-[]\033";
     auto state = [] {
         return std::make_tuple(viewerFrame().cameraPosition, viewerFrame().lightPosition,
                                shownOverlays.frameRate, shownOverlays.help, shownOverlays.shadowMap,
@@ -372,4 +384,155 @@ TEST_F(ViewerControls, AWatchedModelFileReloadsOnASaveKeepingTheCameraAndAFaultK
     viewerRenderer().replaceModel(houseModel(), "brik_gl_tests");
     viewerRenderer().select(Renderer::Fixed, "brik_gl_tests", houseModel());
     showModel(houseModel());
+}
+
+TEST_F(ViewerControls, PanMovesTheCameraWithItsTargetAndTheOrbitThenTurnsAboutTheNewTarget) {
+    const FrameState& frame = viewerFrame();
+    const VECTOR3D eye = frame.cameraPosition;
+    Mouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 400, 300);
+    Motion(300, 350);  // left and down: the house follows, the camera goes right and up
+    Mouse(GLUT_MIDDLE_BUTTON, GLUT_UP, 300, 350);
+    const VECTOR3D moved = frame.cameraTarget;
+    EXPECT_GT(moved.x, 0.1f);
+    EXPECT_NEAR((frame.cameraPosition - eye - moved).GetLength(), 0, 1e-4) << "moved together";
+    // The world point under the pointer's start is now under its end.
+    const ImagePoint origin = projectToImage(0, 0, 0);
+    EXPECT_NEAR(origin.x, 300, 2);
+    EXPECT_NEAR(origin.y, 350, 2);
+    const float distance = (frame.cameraPosition - moved).GetLength();
+    SpecialKey(GLUT_KEY_LEFT, 0, 0);
+    EXPECT_TRUE(frame.cameraTarget == moved);
+    EXPECT_NEAR((frame.cameraPosition - moved).GetLength(), distance, 1e-4);
+    EXPECT_EQ(frame.cameraViewMatrix, lookAtMatrix(frame.cameraPosition, moved));
+}
+
+TEST_F(ViewerControls, TheFitKeyFramesTheWholeShownModelInBothFieldsKeepingTheDirection) {
+    const FrameState& frame = viewerFrame();
+    for (const bool home : {false, true}) {  // Z after a turn, a pan and a zoom; Home a step down
+        SpecialKey(GLUT_KEY_LEFT, 0, 0);
+        Mouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 400, 300);
+        Motion(500, 400);
+        Mouse(GLUT_MIDDLE_BUTTON, GLUT_UP, 500, 400);
+        Keyboard('+', 0, 0);
+        const VECTOR3D before = frame.cameraPosition - frame.cameraTarget;
+        if (home) SpecialKey(GLUT_KEY_PAGE_DOWN, 0, 0);
+        home ? SpecialKey(GLUT_KEY_HOME, 0, 0) : Keyboard('z', 0, 0);
+        const WorldBox box = modelWorldBounds(modelThroughLayer(viewerModel(), shownStep()));
+        const MATRIX4X4 toClip = frame.cameraProjectionMatrix * frame.cameraViewMatrix;
+        float largest = 0;  // over the box's corners, in normalised device coordinates
+        for (int corner = 0; corner < 8; ++corner) {
+            const VECTOR4D c = toClip * VECTOR4D(float(corner & 1 ? box.max[0] : box.min[0]),
+                                                 float(corner & 2 ? box.max[1] : box.min[1]),
+                                                 float(corner & 4 ? box.max[2] : box.min[2]), 1.0f);
+            largest = std::max({largest, std::fabs(c.x / c.w), std::fabs(c.y / c.w)});
+        }
+        EXPECT_LT(largest, 1.0f) << home;
+        EXPECT_GT(largest, 0.85f) << home << ": not filling the window";
+        const VECTOR3D centre(float(box.min[0] + box.max[0]) / 2,
+                              float(box.min[1] + box.max[1]) / 2,
+                              float(box.min[2] + box.max[2]) / 2);
+        EXPECT_NEAR((frame.cameraTarget - centre).GetLength(), 0, 1e-5) << home;
+        const VECTOR3D after = frame.cameraPosition - frame.cameraTarget;
+        EXPECT_NEAR(after.GetNormalized().DotProduct(before.GetNormalized()), 1, 1e-6) << home;
+    }
+}
+
+TEST_F(ViewerControls, PageDownTakesTheLastStepsPiecesAwayAndPageUpPutsThemBack) {
+    const int steps = viewerModel().layerCount();
+    renderFrame(viewerFrame());
+    const RgbImage whole = readBackBuffer(kWidth, kHeight);
+    EXPECT_EQ(shownOverlays.step, "") << "no step line at the start";
+    SpecialKey(GLUT_KEY_PAGE_DOWN, 0, 0);
+    EXPECT_EQ(shownStep(), steps - 1);
+    EXPECT_EQ(shownOverlays.step,
+              "step " + std::to_string(steps - 1) + " of " + std::to_string(steps));
+    renderFrame(viewerFrame());
+    EXPECT_FALSE(readBackBuffer(kWidth, kHeight).pixels == whole.pixels);
+    SpecialKey(GLUT_KEY_PAGE_UP, 0, 0);
+    SpecialKey(GLUT_KEY_PAGE_UP, 0, 0);  // no further than the whole model
+    EXPECT_EQ(shownStep(), steps);
+    renderFrame(viewerFrame());
+    EXPECT_TRUE(readBackBuffer(kWidth, kHeight).pixels == whole.pixels);
+    for (int i = 0; i < steps; ++i) SpecialKey(GLUT_KEY_PAGE_DOWN, 0, 0);
+    EXPECT_EQ(shownStep(), 1) << "no further down than the first layer";
+
+    // The fast renderer draws the same step: fewer triangles, all of them again on Page Up.
+    ASSERT_EQ(viewerRenderer().select(Renderer::Fast, "test", modelThroughLayer(viewerModel(), 1)),
+              Renderer::Fast);
+    const size_t first = viewerRenderer().fast()->lightTriangleCount();
+    SpecialKey(GLUT_KEY_PAGE_UP, 0, 0);
+    const size_t second = viewerRenderer().fast()->lightTriangleCount();
+    Keyboard('r', 0, 0);
+    EXPECT_LT(first, second);
+    EXPECT_LT(second, viewerRenderer().fast()->lightTriangleCount());
+    viewerRenderer().select(Renderer::Fixed, "test", viewerModel());
+}
+
+TEST_F(ViewerControls, APortraitWindowKeepsTheStartsWidthAndALandscapeOneItsHeight) {
+    FrameState frame;
+    Reshape(frame, kWidth, kHeight);
+    const MATRIX4X4 start = frame.cameraProjectionMatrix;
+    EXPECT_EQ(start, perspectiveMatrix(double(kWidth) / kHeight, cameraNearPlane, cameraFarPlane));
+    // Window size; then whether the horizontal (else the vertical) field is the start's.
+    const std::tuple<int, int, bool> windows[] = {{600, 800, true},
+                                                  {300, 900, true},
+                                                  {599, 600, true},
+                                                  {600, 600, false},
+                                                  {1600, 300, false}};
+    for (const auto& [width, height, keepsWidth] : windows) {
+        Reshape(frame, width, height);
+        const int entry = keepsWidth ? 0 : 5;  // 1 / tan of the half field across, or up
+        EXPECT_NEAR(frame.cameraProjectionMatrix.GetEntry(entry), start.GetEntry(entry), 1e-5)
+            << width << " x " << height;
+    }
+}
+
+TEST(OverlayLayout, PanelsStayInsideTheWindowApartAndUncutDownTo400By300) {
+    OverlayRequest everything;
+    everything.frameRate = "1234 ms per frame";
+    everything.step = "step 40 of 40";
+    everything.note = "saved brik-house-2026-12-08-143217-12.png";
+    everything.help = helpLines();
+    everything.shadowMap = true;
+    // Window size; then whether every panel is there, and whether nothing is cut or dropped.
+    const std::tuple<int, int, bool, bool> windows[] = {{800, 600, true, true},
+                                                        {1600, 300, true, false},
+                                                        {400, 300, true, false},
+                                                        {400, 1000, true, false},
+                                                        {120, 90, false, false}};
+    for (const auto& [width, height, allShown, uncut] : windows) {
+        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+        const OverlayLayout layout = layOutOverlays(everything, width, height);
+        std::vector<PixelRect> panels;
+        for (const TextPanel* text :
+             {&layout.frameRate, &layout.step, &layout.note, &layout.help}) {
+            panels.push_back(text->panel);
+            if (text->panel.isEmpty()) continue;
+            size_t widest = 0;
+            for (const std::string& line : text->lines) widest = std::max(widest, line.size());
+            EXPECT_LE(int(widest) * overlayCharWidth + 2 * overlayPadding, text->panel.width);
+            EXPECT_LE(int(text->lines.size()) * overlayLineHeight + 2 * overlayPadding,
+                      text->panel.height);
+        }
+        panels.push_back(layout.shadowMapPanel);
+        if (uncut) {
+            EXPECT_EQ(layout.help.lines, everything.help);
+            EXPECT_EQ(layout.note.lines, std::vector<std::string>{everything.note});
+        }
+        for (size_t i = 0; i < panels.size(); ++i) {
+            const PixelRect& a = panels[i];
+            EXPECT_TRUE(!allShown || !a.isEmpty()) << "panel " << i;
+            if (a.isEmpty()) continue;
+            EXPECT_TRUE(a.left >= 0 && a.bottom >= 0 && a.left + a.width <= width &&
+                        a.bottom + a.height <= height)
+                << "panel " << i << " leaves the window";
+            for (size_t j = 0; j < i; ++j) {
+                const PixelRect& b = panels[j];
+                EXPECT_TRUE(b.isEmpty() || a.left + a.width <= b.left ||
+                            b.left + b.width <= a.left || a.bottom + a.height <= b.bottom ||
+                            b.bottom + b.height <= a.bottom)
+                    << "panels " << j << " and " << i << " overlap";
+            }
+        }
+    }
 }
