@@ -21,6 +21,7 @@
 #include "render/FrameCapture.h"
 #include "render/FrameWindow.h"
 #include "render/Renderer.h"
+#include "render/SceneFit.h"
 #include "render/ShadowFrame.h"
 #include "viewer/Overlays.h"
 
@@ -34,6 +35,7 @@ struct SnapshotOptions {
     long frames = 1;
     ImageSize size = {viewerWindowWidth, viewerWindowHeight};
     VECTOR3D eye;  // used when --eye is given
+    bool fit = false;  // move the eye along its line until the scene fills the picture
     std::string scene = "house";
     double lightAngle = 0;  // degrees about +y from the start, as the viewer's L and [ ] turn it
     OverlaySet overlays;
@@ -97,6 +99,7 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     if (command.count("--eye") > 0) setCameraEye(state, options.eye);
     if (command.count("--light-angle") > 0) setLightAngle(state, options.lightAngle);
     setSceneFunction(state, sceneFunction(options.scene, house));
+    if (options.fit) setCameraEye(state, fittedSceneEye(state));
     const bool fast = renderer.select(wanted, "brik snapshot", house) == Renderer::Fast;
 
     // The fixed frame's passes: light, dim, lit, floor; the fast one's: shadow map (0 when
@@ -174,6 +177,9 @@ Command addSnapshotCommand(CLI::App& brik) {
                      "camera position in world units, looking at the origin")
         ->type_name("X,Y,Z")
         ->default_str("0,2.5,3.5");
+    command->add_flag("--fit", options->fit,
+                      "move the eye along its line to the origin until the scene fills the "
+                      "picture with a margin");
     command->add_option("--scene", options->scene, "what to draw")
         ->check(CLI::IsMember({"house", "base-plate", "showcase"}))
         ->type_name("SCENE")
