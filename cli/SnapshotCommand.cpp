@@ -19,6 +19,7 @@
 #include "maths/Statistics.h"
 #include "model/ExtraScenes.h"
 #include "render/FrameCapture.h"
+#include "render/FrameTruth.h"
 #include "render/Renderer.h"
 #include "render/ShadowFrame.h"
 #include "viewer/Overlays.h"
@@ -38,6 +39,7 @@ struct SnapshotOptions {
     double lightAngle = 0;  // degrees about +y from the start, as the viewer's L and [ ] turn it
     OverlaySet overlays;
     std::string renderer = "fixed";
+    std::string shadowTruth;  // a PNG of the measured truth, when given
 };
 
 bool parseFrameCount(const std::string& text, long* frames, std::string* why) {
@@ -76,7 +78,8 @@ void printRow(const char* name, const std::vector<double>& values) {
 
 int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     std::string why;
-    if (!outputFileIsWritable(options.output, &why)) {
+    if (!outputFileIsWritable(options.output, &why) ||
+        (!options.shadowTruth.empty() && !outputFileIsWritable(options.shadowTruth, &why))) {
         reportError(command, why);
         return kExitFailure;
     }
@@ -142,6 +145,18 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
         return kExitFailure;
     }
     printf("wrote %s\n", options.output.c_str());
+    if (!options.shadowTruth.empty()) {
+        const auto start = std::chrono::steady_clock::now();
+        const LightMask truth =
+            computeLightMask(frameTruthScene(captureHouse()), currentTruthView());
+        if (!writePng(options.shadowTruth, lightMaskImage(truth), &why)) {
+            reportError(command, why);
+            return kExitFailure;
+        }
+        printf("wrote %s (the light's truth, %.0f ms)\n", options.shadowTruth.c_str(),
+               std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                   .count());
+    }
     return kExitSuccess;
 }
 }  // namespace
@@ -190,8 +205,17 @@ Command addSnapshotCommand(CLI::App& brik) {
                 throw CLI::ValidationError("'" + unknown +
                                            "' is not an overlay (fps, help, shadow-map)");
         });
-    // The fast renderer is built from the captured house; other scenes have no capture.
+    command
+        ->add_option("--shadow-truth", options->shadowTruth,
+                     "also write which pixels the light really reaches, cast on the processor: "
+                     "white lit, black shadowed, blue background (house scene only)")
+        ->check(nonEmptyPath)
+        ->type_name("FILE");
+    // The fast renderer and the truth are built from the captured house; other scenes have none.
     command->parse_complete_callback([options] {
+        if (!options->shadowTruth.empty() && options->scene != "house")
+            throw CLI::ValidationError(
+                "--shadow-truth", "the truth is cast for the house, not --scene " + options->scene);
         if (options->renderer == "fast" && options->scene != "house")
             throw CLI::ValidationError("--renderer",
                                        "fast draws the house only, not --scene " + options->scene);
