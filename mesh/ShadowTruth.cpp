@@ -49,8 +49,9 @@ void rayDirection(const Camera& camera, const TruthView& view, double x, double 
 }
 
 PixelLight lightAt(const Bvh& scene, const Camera& camera, const double light[3],
-                   const double direction[3]) {
+                   const double direction[3], int* surface) {
     const RayHit hit = scene.nearestFrontFace(camera.eye, direction, camera.near, camera.far);
+    *surface = hit.triangle;
     if (hit.triangle < 0) return PixelLight::Background;
     const auto& corners = scene.triangles()[size_t(hit.triangle)].corners;
     double edge1[3], edge2[3], point[3], toLight[3];
@@ -100,6 +101,7 @@ LightMask computeLightMask(const Bvh& scene, const TruthView& view, int threads)
     mask.width = std::max(view.width, 0);
     mask.height = std::max(view.height, 0);
     mask.pixels.assign(size_t(mask.width) * size_t(mask.height), PixelLight::Background);
+    mask.surfaces.assign(mask.pixels.size(), -1);
     const Camera camera = cameraOf(view);
     const double light[3] = {view.lightPosition.x, view.lightPosition.y, view.lightPosition.z};
     if (threads <= 0) threads = int(std::max(1u, std::thread::hardware_concurrency()));
@@ -108,8 +110,9 @@ LightMask computeLightMask(const Bvh& scene, const TruthView& view, int threads)
             for (int x = 0; x < mask.width; ++x) {
                 double direction[3];
                 rayDirection(camera, view, x + 0.5, y + 0.5, direction);
-                mask.pixels[size_t(y) * size_t(mask.width) + size_t(x)] =
-                    lightAt(scene, camera, light, direction);
+                const size_t pixel = size_t(y) * size_t(mask.width) + size_t(x);
+                mask.pixels[pixel] =
+                    lightAt(scene, camera, light, direction, &mask.surfaces[pixel]);
             }
     };
     std::vector<std::thread> workers;
@@ -119,10 +122,12 @@ LightMask computeLightMask(const Bvh& scene, const TruthView& view, int threads)
     return mask;
 }
 
-MaskComparison compareMasks(const LightMask& truth, const LightMask& rendered) {
+MaskComparison compareMasks(const LightMask& truth, const LightMask& rendered, int firstUncounted) {
     MaskComparison comparison;
     const size_t count = std::min(truth.pixels.size(), rendered.pixels.size());
     for (size_t i = 0; i < count; ++i) {
+        if (firstUncounted >= 0 && i < truth.surfaces.size() && truth.surfaces[i] >= firstUncounted)
+            continue;
         const bool seenInTruth = truth.pixels[i] != PixelLight::Background;
         const bool seenRendered = rendered.pixels[i] != PixelLight::Background;
         if (seenInTruth != seenRendered) {

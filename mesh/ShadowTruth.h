@@ -26,6 +26,7 @@ struct LightMask {
     int width = 0;
     int height = 0;
     std::vector<PixelLight> pixels;
+    std::vector<int> surfaces;  // the truth's only: the triangle each pixel sees, -1 for none
 
     PixelLight at(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
 };
@@ -48,7 +49,9 @@ void appendFloor(std::vector<BvhTriangle>* triangles, float halfSize);
 LightMask computeLightMask(const Bvh& scene, const TruthView& view, int threads = 0);
 
 // Two masks of one view compared: the pixels both see a surface in, the share of those whose
-// state differs, and the pixels only one of them sees a surface in.
+// state differs, and the pixels only one of them sees a surface in. Only the pixels whose
+// surface in the truth is a triangle before `firstUncounted` are counted (the house without
+// the floor appended after it, for instance; -1 counts all).
 struct MaskComparison {
     long visibleInBoth = 0;
     long differing = 0;
@@ -58,4 +61,5 @@ struct MaskComparison {
         return visibleInBoth ? double(differing) / double(visibleInBoth) : 0;
     }
 };
-MaskComparison compareMasks(const LightMask& truth, const LightMask& rendered);
+MaskComparison compareMasks(const LightMask& truth, const LightMask& rendered,
+                            int firstUncounted = -1);
