@@ -58,15 +58,14 @@ void drawTextPanel(const Lines& lines, int left, int bottom) {
 // The shadow map's depths as grey levels: the distance from the light, from the near plane
 // (black) to the far plane (white), so that the house's shape shows rather than the depth
 // buffer's crowding towards 1.
-std::vector<unsigned char> shadowMapGreys(const FrameState& frame) {
-    std::vector<float> depths(size_t(shadowMapSize) * shadowMapSize);
-    glBindTexture(GL_TEXTURE_2D, frame.shadowMapTexture);
+std::vector<unsigned char> shadowMapGreys(const ShadowMapView& map) {
+    std::vector<float> depths(size_t(map.size) * size_t(map.size));
+    glBindTexture(GL_TEXTURE_2D, map.texture);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, GL_FLOAT, depths.data());
 
     // A perspective projection maps distance d to depth via clip z = a·(-d) + b, w = d.
-    const double a = frame.lightProjectionMatrix.GetEntry(10),
-                 b = frame.lightProjectionMatrix.GetEntry(14);
-    const bool perspective = frame.lightProjectionMatrix.GetEntry(11) != 0.0f;
+    const double a = map.lightProjection.GetEntry(10), b = map.lightProjection.GetEntry(14);
+    const bool perspective = map.lightProjection.GetEntry(11) != 0.0f;
     const double nearPlane = b / (a - 1), farPlane = b / (a + 1);
     std::vector<unsigned char> greys(depths.size());
     for (size_t i = 0; i < depths.size(); ++i) {
@@ -80,9 +79,9 @@ std::vector<unsigned char> shadowMapGreys(const FrameState& frame) {
     return greys;
 }
 
-void drawShadowMapInset(const FrameState& frame, int left, int bottom, int side) {
+void drawShadowMapInset(const ShadowMapView& map, int left, int bottom, int side) {
     static GLuint insetTexture = 0;
-    const std::vector<unsigned char> greys = shadowMapGreys(frame);
+    const std::vector<unsigned char> greys = shadowMapGreys(map);
     if (insetTexture == 0) {
         glGenTextures(1, &insetTexture);
         glBindTexture(GL_TEXTURE_2D, insetTexture);
@@ -92,8 +91,12 @@ void drawShadowMapInset(const FrameState& frame, int left, int bottom, int side)
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     }
     glBindTexture(GL_TEXTURE_2D, insetTexture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, shadowMapSize, shadowMapSize, 0, GL_LUMINANCE,
+    GLint alignment = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);  // rows of any size
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, map.size, map.size, 0, GL_LUMINANCE,
                  GL_UNSIGNED_BYTE, greys.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
 
     drawPanel(left - padding / 2, bottom - padding / 2, side + padding, side + padding);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);  // a luminance texture replaces the colour, not the alpha
@@ -128,6 +131,8 @@ bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* 
             parsed.help = true;
         } else if (name == "shadow-map") {
             parsed.shadowMap = true;
+        } else if (name == "settings") {
+            parsed.settings = true;
         } else {
             *unknown = name;
             return false;
@@ -137,8 +142,9 @@ bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* 
     return true;
 }
 
-void drawOverlays(const FrameState& frame, const OverlaySet& shown) {
-    if (!shown.frameRate && !shown.help && !shown.shadowMap) return;
+void drawOverlays(const FrameState& frame, const OverlaySet& shown, const FastOverlay* fast) {
+    const bool settings = shown.settings && fast && !fast->settingsLines.empty();
+    if (!shown.frameRate && !shown.help && !shown.shadowMap && !settings) return;
     if (frame.windowWidth <= 0 || frame.windowHeight <= 0) return;
 
     glPushAttrib(GL_ALL_ATTRIB_BITS);
@@ -166,7 +172,15 @@ void drawOverlays(const FrameState& frame, const OverlaySet& shown) {
     if (shown.shadowMap) {
         const int side =
             std::min(largestInset, std::min(frame.windowWidth, frame.windowHeight) / 3);
-        drawShadowMapInset(frame, frame.windowWidth - margin - side, margin, side);
+        const ShadowMapView map =
+            fast ? fast->map
+                 : ShadowMapView{frame.shadowMapTexture, shadowMapSize, frame.lightProjectionMatrix};
+        drawShadowMapInset(map, frame.windowWidth - margin - side, margin, side);
+    }
+    if (settings) {
+        const Lines& lines = fast->settingsLines;
+        drawTextPanel(lines, frame.windowWidth - margin - panelWidth(lines),
+                      frame.windowHeight - margin - panelHeight(lines));
     }
 
     glMatrixMode(GL_PROJECTION);

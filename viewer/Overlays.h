@@ -6,16 +6,26 @@
 // on the floor alike.
 
 #include <string>
+#include <vector>
 
+#include "render/FastRenderer.h"
 #include "render/FrameState.h"
 
 struct OverlaySet {
     bool frameRate = false;  // top-left: the frame's frameRateText and "fps"
     bool help = false;       // bottom-left: every key and mouse action (helpLines())
     bool shadowMap = false;  // bottom-right: the shadow map, depth as grey (near dark, far white)
+    bool settings = false;   // top-right: the fast renderer's settings, when it draws
 };
 
-// Reads a comma-separated list of overlay names: fps, help, shadow-map. On a name it does not
+// What the fast renderer adds to the overlays: the map it drew with (instead of the frame's)
+// and its settings' lines (render/FastRenderSettings.h).
+struct FastOverlay {
+    ShadowMapView map;
+    std::vector<std::string> settingsLines;
+};
+
+// Reads a comma-separated list of overlay names: fps, help, shadow-map, settings. On a name it does not
 // know it returns false with that name in `unknown`, leaving `shown` as it was; an empty name
 // (an empty list, or a comma with no name after it) is refused the same way.
 bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* unknown);
@@ -23,4 +33,6 @@ bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* 
 // Draws the overlays of `frame` (its frame rate, its shadow map) over the back buffer (its
 // windowWidth × windowHeight pixels). Every OpenGL state it changes is restored; with none shown
 // it makes no OpenGL call at all.
-void drawOverlays(const FrameState& frame, const OverlaySet& shown);
+// With `fast`, the inset shows its map and the settings panel its lines.
+void drawOverlays(const FrameState& frame, const OverlaySet& shown,
+                  const FastOverlay* fast = nullptr);
