@@ -1,5 +1,5 @@
 // brik instructions: a building guide in a folder: index.html with the cover, the parts list
-// and forty steps, each step's picture drawn by the shadow-mapped frame with the pieces placed
+// and forty steps, each step's picture drawn in the presentation look with the pieces placed
 // before it faded and its own outlined, from an eye kept steady across steps; the figures that
 // show each step's new pieces can be found (figures.csv); and the same steps in 3D (3d.html
 // and its files).
@@ -21,6 +21,7 @@
 #include "cli/OptionValues.h"
 #include "cli/OutputPath.h"
 #include "cli/PartPicture.h"
+#include "cli/PresentationPicture.h"
 #include "cli/StepMask.h"
 #include "instructions/Guide3D.h"
 #include "instructions/GuidePage.h"
@@ -42,9 +43,10 @@ struct InstructionsOptions {
     ImageSize size = {640, 480};
 };
 
-// The picture the frame draws now, read back.
-bool drawPicture(FrameState& frame, const ImageSize& size, RgbImage* image, std::string* why) {
-    renderFrame(frame);
+// Step `map`'s picture (0: the cover) from the frame's eye, read back.
+bool drawPicture(FrameState& frame, const Model& model, int map, const ImageSize& size,
+                 RgbImage* image, std::string* why) {
+    if (!drawPresentationPicture(frame, captureStep(model, map), why)) return false;
     glFinish();
     if (!tryReadBackBuffer(size.width, size.height, image, why)) return false;
     glutSwapBuffers();
@@ -52,11 +54,12 @@ bool drawPicture(FrameState& frame, const ImageSize& size, RgbImage* image, std:
 }
 
 // Step `map`'s picture with its new pieces outlined, and its figures, from the frame's eye.
-bool drawStepPicture(FrameState& frame, StepDrawTarget& stepTarget, const ImageSize& size,
-                     RgbImage* picture, StepFigures* figures, std::string* why) {
+bool drawStepPicture(FrameState& frame, const Model& model, StepDrawTarget& stepTarget, int map,
+                     const ImageSize& size, RgbImage* picture, StepFigures* figures,
+                     std::string* why) {
     RgbImage built, alone;
     stepTarget.setDrawing(StepDrawing::Picture);
-    if (!drawPicture(frame, size, picture, why)) return false;
+    if (!drawPicture(frame, model, map, size, picture, why)) return false;
     stepTarget.setDrawing(StepDrawing::NewAndBuilt);
     const bool masked = drawSceneMask(frame, &built, why);
     stepTarget.setDrawing(StepDrawing::NewAlone);
@@ -142,7 +145,10 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
     frame.cameraTarget = view.target;
     const auto lookFrom = [&frame, &view](const VECTOR3D& eye) {
         setCameraEye(frame, eye);
-        setLightAngle(frame, lightAngleBehindEye(eye, view.target));
+        frame.lightPosition = guideLightPosition(eye, view.target);
+        frame.lightViewMatrix = lookAtMatrix(frame.lightPosition);
+        frame.lightProjectionMatrix =
+            perspectiveMatrix(lightAspect, lightNearPlane, lightFarPlane, circlingLightFieldOfView);
     };
     const GuideImage cover = {kGuideCoverFile, size.width, size.height};
     StepDrawTarget stepTarget(immediateDrawTarget());
@@ -153,7 +159,7 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
     });
     lookFrom(view.cover);
     RgbImage picture;
-    if (!drawPicture(frame, size, &picture, &why) ||
+    if (!drawPicture(frame, model, 0, size, &picture, &why) ||
         !writePng((folder / cover.file).string(), picture, &why)) {
         reportError(command, inGuideFolder(why, guide, options.folder));
         return kExitFailure;
@@ -168,7 +174,7 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
         stepTarget.setStep(map);
         lookFrom(view.steps[at]);
         steps.push_back({stepImageName(map), size.width, size.height, turned[at]});
-        if (!drawStepPicture(frame, stepTarget, size, &picture, &figures[at], &why) ||
+        if (!drawStepPicture(frame, model, stepTarget, map, size, &picture, &figures[at], &why) ||
             !writePng((folder / steps.back().file).string(), picture, &why)) {
             if (showProgress) fprintf(stderr, "\n");
             reportError(command, inGuideFolder(why, guide, options.folder));

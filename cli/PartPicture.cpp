@@ -6,10 +6,13 @@
 #include <cmath>
 #include <vector>
 
+#include "cli/PresentationPicture.h"
 #include "instructions/GuidePage.h"
 #include "maths/Angles.h"
 #include "model/BrikVantaHouse.h"
+#include "mesh/HouseMesh.h"
 #include "model/DrawTarget.h"
+#include "model/HouseFrame.h"
 #include "model/PieceExtent.h"
 #include "render/ShadowFrame.h"
 
@@ -104,7 +107,16 @@ bool PartPictureFrame::draw(const Part& part, RgbImage* image, std::string* why)
     frame.cameraPosition = eye + VECTOR3D(0, centreY, 0);
     frame.cameraViewMatrix = lookAtMatrix(eye) * lowered;
 
-    renderFrame(frame);
+    // The part in the house frame, as the presentation picture takes a house.
+    const HouseMesh drawn = captureDrawing([this] {
+        drawTarget().scale(1 / kHouseScale, 1 / kHouseScale, 1 / kHouseScale);
+        drawTarget().translate(-kHouseOriginInWorldXZ, 0, -kHouseOriginInWorldXZ);
+        drawShownPart();
+    });
+    if (!drawPresentationPicture(frame, drawn, why)) {
+        shown.part = nullptr;
+        return false;
+    }
     glFinish();
     const bool read = tryReadBackBuffer(pictureWidth, pictureHeight, image, why);
     shown.part = nullptr;

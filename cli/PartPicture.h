@@ -2,8 +2,8 @@
 
 // The small picture of one part beside each row of the guide's parts tables: the piece alone
 // and unturned, in its colour, standing on the floor in the middle of the picture and scaled
-// to fill it, drawn by the shadow-mapped frame (the same passes as the steps) from the front
-// right with the light over the eye's shoulder.
+// to fill it, drawn in the presentation look (cli/PresentationPicture.h) as the steps are, from the
+// front right with the light over the eye's shoulder.
 
 #include <string>
 

@@ -1,5 +1,7 @@
 #include "instructions/StepDrawTarget.h"
 
+#include "model/HouseFrame.h"
+
 double StepDrawTarget::faded(double channel) const {
     return look == Look::Faded ? channel + (kFadeTowards - channel) * kFadeWeight : channel;
 }
@@ -58,4 +60,15 @@ void StepDrawTarget::beginPlacement(const PlacementTag& placement) {
 void StepDrawTarget::endPlacement() {
     look = Look::Full;
     output.endPlacement();
+}
+
+HouseMesh captureStep(const Model& model, int map) {
+    return captureDrawing([&model, map] {
+        StepDrawTarget step(drawTarget());
+        step.setStep(map);
+        const ScopedDrawTarget faded(step);
+        // As captureHouse: the base plate's corner at the house frame's origin.
+        drawTarget().translate(-kBasePlateOffset, 0, -kBasePlateOffset);
+        drawModel(model);
+    });
 }

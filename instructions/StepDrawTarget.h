@@ -9,7 +9,9 @@
 // always pass, so the stack stays balanced. Installed around each scene draw with
 // ScopedDrawTarget.
 
+#include "mesh/HouseMesh.h"
 #include "model/DrawTarget.h"
+#include "model/Model.h"
 
 // Fading, on the palette's sRGB-encoded channels (0...1): each channel moves kFadeWeight of the
 // way to kFadeTowards (white), so the hue stays and the saturation and contrast drop. The 3D
@@ -59,3 +61,7 @@ private:
     StepDrawing drawing = StepDrawing::Picture;
     Look look = Look::Full;
 };
+
+// The house as step `map` shows it (0: all in full), captured in the house frame as
+// captureHouse gives the whole house.
+HouseMesh captureStep(const Model& model, int map);

@@ -124,9 +124,12 @@ VECTOR3D bestEyeForStep(const HouseMesh& house, int map, double aspect) {
     return best;
 }
 
-double lightAngleBehindEye(const VECTOR3D& eye, const VECTOR3D& target) {
-    // Azimuths about +y, counted from +z towards +x; the start light stands at 135 degrees.
-    const double startLight = std::atan2(startLightPosition.x, startLightPosition.z) * 180 / kPi;
-    const double eyeAzimuth = std::atan2(eye.x - target.x, eye.z - target.z) * 180 / kPi;
-    return eyeAzimuth + 45 - startLight;
+VECTOR3D guideLightPosition(const VECTOR3D& eye, const VECTOR3D& target) {
+    constexpr double kElevation = 60, kTurn = 45;  // degrees
+    const double azimuth = std::atan2(eye.x - target.x, eye.z - target.z) + kTurn * kPi / 180;
+    const double elevation = kElevation * kPi / 180;
+    const double distance = startLightPosition.GetLength();
+    return VECTOR3D(float(distance * std::cos(elevation) * std::sin(azimuth)),
+                    float(distance * std::sin(elevation)),
+                    float(distance * std::cos(elevation) * std::cos(azimuth)));
 }

@@ -51,7 +51,8 @@ GuideView guideView(const HouseMesh& house, int steps, double aspect);
 // origin.
 VECTOR3D bestEyeForStep(const HouseMesh& house, int map, double aspect);
 
-// The light's turn (setLightAngle's degrees) that puts the light over the right shoulder of an
-// eye looking at `target`: 45 degrees round from the eye about the vertical, so that the faces
-// the guide shows are lit.
-double lightAngleBehindEye(const VECTOR3D& eye, const VECTOR3D& target);
+// The guide's light (world units, aimed at the origin): over the right shoulder of an eye
+// looking at `target`, 45 degrees round from it about the vertical, and high (60 degrees up)
+// so that the tops and the faces towards the eye are lit; as far from the origin as the
+// viewer's start light, so that the circling light's field of view holds the house.
+VECTOR3D guideLightPosition(const VECTOR3D& eye, const VECTOR3D& target);

@@ -439,3 +439,17 @@ void FastRenderer::sortPiecesNearestFirst(const double eye[3]) {
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
     std::copy(eye, eye + 3, sortedForEye);
 }
+
+void FastRenderer::release() {
+    for (const auto& variant : variants) glDeleteProgram(variant.second);
+    variants.clear();
+    program = 0;
+    const GLuint buffers[] = {vertexBuffer, indexBuffer, cameraIndexBuffer, edgeBuffer};
+    glDeleteBuffers(4, buffers);  // unused names (0) are ignored
+    vertexBuffer = indexBuffer = cameraIndexBuffer = edgeBuffer = 0;
+    const GLuint textures[] = {ownShadowMap, depthTexture};
+    glDeleteTextures(2, textures);
+    ownShadowMap = depthTexture = 0;
+    lightPassTarget.destroy();
+    multisample.destroy();
+}

@@ -75,6 +75,11 @@ public:
     // Makes the next frame fill the shadow map again.
     void invalidateShadowMap() { shadowMapFilled = false; }
 
+    // Deletes its buffers, programs, maps and targets, for a program that draws several houses
+    // one after another; nothing may be drawn with it afterwards. Needs the context it was
+    // created in.
+    void release();
+
     // What the house occupies in buffer memory, in bytes, and how many triangles a camera pass
     // and the light pass draw.
     size_t bufferBytes() const { return vertexBytes + indexBytes; }
