@@ -44,9 +44,9 @@ struct InstructionsOptions {
 };
 
 // Step `map`'s picture (0: the cover) from the frame's eye, read back.
-bool drawPicture(FrameState& frame, const Model& model, int map, const ImageSize& size,
-                 RgbImage* image, std::string* why) {
-    if (!drawPresentationPicture(frame, captureStep(model, map), why)) return false;
+bool drawPicture(FrameState& frame, PresentationPictures& pictures, const Model& model, int map,
+                 const ImageSize& size, RgbImage* image, std::string* why) {
+    if (!pictures.draw(frame, captureStep(model, map), why)) return false;
     glFinish();
     if (!tryReadBackBuffer(size.width, size.height, image, why)) return false;
     glutSwapBuffers();
@@ -54,12 +54,12 @@ bool drawPicture(FrameState& frame, const Model& model, int map, const ImageSize
 }
 
 // Step `map`'s picture with its new pieces outlined, and its figures, from the frame's eye.
-bool drawStepPicture(FrameState& frame, const Model& model, StepDrawTarget& stepTarget, int map,
-                     const ImageSize& size, RgbImage* picture, StepFigures* figures,
-                     std::string* why) {
+bool drawStepPicture(FrameState& frame, PresentationPictures& pictures, const Model& model,
+                     StepDrawTarget& stepTarget, int map, const ImageSize& size, RgbImage* picture,
+                     StepFigures* figures, std::string* why) {
     RgbImage built, alone;
     stepTarget.setDrawing(StepDrawing::Picture);
-    if (!drawPicture(frame, model, map, size, picture, why)) return false;
+    if (!drawPicture(frame, pictures, model, map, size, picture, why)) return false;
     stepTarget.setDrawing(StepDrawing::NewAndBuilt);
     const bool masked = drawSceneMask(frame, &built, why);
     stepTarget.setDrawing(StepDrawing::NewAlone);
@@ -158,8 +158,9 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
         DrawScene(model, sceneTime);
     });
     lookFrom(view.cover);
+    PresentationPictures pictures;
     RgbImage picture;
-    if (!drawPicture(frame, model, 0, size, &picture, &why) ||
+    if (!drawPicture(frame, pictures, model, 0, size, &picture, &why) ||
         !writePng((folder / cover.file).string(), picture, &why)) {
         reportError(command, inGuideFolder(why, guide, options.folder));
         return kExitFailure;
@@ -174,7 +175,8 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
         stepTarget.setStep(map);
         lookFrom(view.steps[at]);
         steps.push_back({stepImageName(map), size.width, size.height, turned[at]});
-        if (!drawStepPicture(frame, model, stepTarget, map, size, &picture, &figures[at], &why) ||
+        if (!drawStepPicture(frame, pictures, model, stepTarget, map, size, &picture, &figures[at],
+                             &why) ||
             !writePng((folder / steps.back().file).string(), picture, &why)) {
             if (showProgress) fprintf(stderr, "\n");
             reportError(command, inGuideFolder(why, guide, options.folder));
@@ -184,7 +186,7 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
     if (showProgress) fprintf(stderr, "\n");
     const int partWidth = std::min(kPartPictureWidth, size.width);
     const int partHeight = std::min(kPartPictureHeight, size.height);
-    if (!writePartPictures(frame, partsOfMaps(model, 1, stepCount, true), folder.string(),
+    if (!writePartPictures(frame, pictures, partsOfMaps(model, 1, stepCount, true), folder.string(),
                            partWidth, partHeight, &why)) {
         reportError(command, inGuideFolder(why, guide, options.folder));
         return kExitFailure;

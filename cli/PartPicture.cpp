@@ -53,8 +53,10 @@ void PartPictureFrame::drawShownPart() const {
     target.popMatrix();
 }
 
-PartPictureFrame::PartPictureFrame(FrameState& drawn, int width, int height)
+PartPictureFrame::PartPictureFrame(FrameState& drawn, PresentationPictures& presentation, int width,
+                                   int height)
     : frame(drawn),
+      pictures(presentation),
       savedScene(drawn.scene),
       pictureWidth(width),
       pictureHeight(height),
@@ -113,7 +115,7 @@ bool PartPictureFrame::draw(const Part& part, RgbImage* image, std::string* why)
         drawTarget().translate(-kHouseOriginInWorldXZ, 0, -kHouseOriginInWorldXZ);
         drawShownPart();
     });
-    if (!drawPresentationPicture(frame, drawn, why)) {
+    if (!pictures.draw(frame, drawn, why)) {
         shown.part = nullptr;
         return false;
     }
@@ -123,9 +125,10 @@ bool PartPictureFrame::draw(const Part& part, RgbImage* image, std::string* why)
     return read;
 }
 
-bool writePartPictures(FrameState& frame, const PartsList& parts, const std::string& folder,
-                       int width, int height, std::string* why) {
-    PartPictureFrame pictures(frame, width, height);
+bool writePartPictures(FrameState& frame, PresentationPictures& presentation,
+                       const PartsList& parts, const std::string& folder, int width, int height,
+                       std::string* why) {
+    PartPictureFrame pictures(frame, presentation, width, height);
     for (const Part& part : parts.parts) {
         RgbImage image;
         if (!pictures.draw(part, &image, why) ||

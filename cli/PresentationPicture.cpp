@@ -4,21 +4,32 @@
 
 #include "mesh/IndexedHouse.h"
 #include "render/FastRenderSettings.h"
-#include "render/FastRenderer.h"
 #include "render/ShadowFrame.h"
 
-bool drawPresentationPicture(FrameState& frame, const HouseMesh& house, std::string* why) {
+PresentationPictures::~PresentationPictures() {
+    if (renderer) renderer->release();
+}
+
+bool PresentationPictures::draw(FrameState& frame, const HouseMesh& house, std::string* why) {
     if (!FastRenderer::missingSupport().empty()) {
         renderFrame(frame);
         return true;
     }
-    FastRenderer renderer;
-    std::string reason;
     // No triangle left out as hidden: a guide's step shows what later pieces cover.
-    const bool created = renderer.create(
-        indexHouse(house, std::vector<bool>(house.triangles.size(), false)), &reason);
-    if (created) renderer.render(frame, presentationLook());
-    renderer.release();
-    if (!created) *why = "the presentation look's renderer: " + reason;
-    return created;
+    const IndexedHouse indexed =
+        indexHouse(house, std::vector<bool>(house.triangles.size(), false));
+    if (renderer) {
+        renderer->setHouse(indexed);
+    } else {
+        renderer = std::make_unique<FastRenderer>();
+        std::string reason;
+        if (!renderer->create(indexed, &reason)) {
+            renderer->release();
+            renderer.reset();
+            *why = "the presentation look's renderer: " + reason;
+            return false;
+        }
+    }
+    renderer->render(frame, presentationLook());
+    return true;
 }

@@ -107,6 +107,18 @@ bool FastRenderer::create(const IndexedHouse& house, std::string* error) {
     program = linkProgram(Variant{0, 0, 0, 0, 0}, error);
     if (!program) return false;
     variants[0] = program;
+    setHouse(house);
+
+    lightPassTarget.create(shadowMapSize);
+    lightPassTargetSize = shadowMapSize;
+    if (!lightPassTarget.isOffscreen()) {
+        *error = "no offscreen depth buffer for the light pass";
+        return false;
+    }
+    return true;
+}
+
+void FastRenderer::setHouse(const IndexedHouse& house) {
     for (int axis = 0; axis < 3; ++axis) {
         houseBounds.low[axis] = house.vertices.empty() ? 0 : house.vertices[0].position[axis];
         houseBounds.high[axis] = houseBounds.low[axis];
@@ -117,39 +129,35 @@ bool FastRenderer::create(const IndexedHouse& house, std::string* error) {
             houseBounds.high[axis] = std::max(houseBounds.high[axis], vertex.position[axis]);
         }
     edgeSource = house;
+    if (edgeBuffer) glDeleteBuffers(1, &edgeBuffer);  // built again from this house at first use
+    edgeBuffer = 0;
+    edgeIndexCount = 0;
 
     vertexBytes = house.vertices.size() * sizeof(IndexedVertex);
     indexBytes = house.indices.size() * sizeof(std::uint32_t);
     indexCount = house.indices.size();
     visibleIndexCount = house.visibleIndexCount;
-    glGenBuffers(1, &vertexBuffer);
+    if (!vertexBuffer) glGenBuffers(1, &vertexBuffer);
     glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertexBytes), house.vertices.data(),
                  GL_STATIC_DRAW);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
-    glGenBuffers(1, &indexBuffer);
+    if (!indexBuffer) glGenBuffers(1, &indexBuffer);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
     glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indexBytes), house.indices.data(),
                  GL_STATIC_DRAW);
     visibleIndices.assign(house.indices.begin(),
                           house.indices.begin() + static_cast<long>(visibleIndexCount));
     visiblePieces = house.visiblePieces;
-    glGenBuffers(1, &cameraIndexBuffer);
+    if (!cameraIndexBuffer) glGenBuffers(1, &cameraIndexBuffer);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, cameraIndexBuffer);
     glBufferData(GL_ELEMENT_ARRAY_BUFFER,
                  static_cast<GLsizeiptr>(visibleIndexCount * sizeof(std::uint32_t)),
                  visibleIndices.data(), GL_DYNAMIC_DRAW);
     indexBytes += visibleIndexCount * sizeof(std::uint32_t);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
-
-    lightPassTarget.create(shadowMapSize);
-    lightPassTargetSize = shadowMapSize;
-    if (!lightPassTarget.isOffscreen()) {
-        *error = "no offscreen depth buffer for the light pass";
-        return false;
-    }
+    for (double& coordinate : sortedForEye) coordinate = NAN;  // sorted again at the next frame
     invalidateShadowMap();
-    return true;
 }
 
 void FastRenderer::render(FrameState& frame, const FastRenderSettings& settings,

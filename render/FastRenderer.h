@@ -58,6 +58,9 @@ public:
     // Uploads the house and builds the program. Needs a context, after Init. On failure returns
     // false with the reason and leaves nothing bound.
     bool create(const IndexedHouse& house, std::string* error);
+    // Draws `house` from now on instead, keeping the programs, maps and targets (a program
+    // that draws several houses one after another). Needs the context, after create.
+    void setHouse(const IndexedHouse& house);
     bool isReady() const { return program != 0; }
 
     // One frame of `frame` into the back buffer, without swapping; it updates the frame's
