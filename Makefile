@@ -13,8 +13,8 @@ JOBS ?= $(shell nproc)
 # or a test that connects at that moment finds no display.
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 
-.PHONY: all deps configure build run snapshot bench startup test test-sanitized fuzz soak \
-  install package clean check-clang
+.PHONY: all deps configure build run snapshot bench shadow-quality startup test test-sanitized \
+  fuzz soak install package clean check-clang
 
 all: build
 
@@ -60,6 +60,12 @@ bench: build
 	@for size in $(BENCH_SIZES); do \
 	  xvfb-run -a -s "-screen 0 1700x1300x24" ./$(BUILD_DIR)/brik-bench --size $$size || exit 1; \
 	done
+
+# Shadow quality: for several eyes and lights, the share of visible pixels each renderer shows
+# lit where the light does not reach or shadowed where it does (against rays cast on the
+# processor), and its ms per frame, interleaved.
+shadow-quality: build
+	@$(XVFB) ./$(BUILD_DIR)/brik-shadow-quality
 
 # Start-up, exec to first frame (median of ten interleaved runs): a GLUT program that only clears
 # and swaps, the fixed frame and the fast renderer.

@@ -1,6 +1,8 @@
 // brik instructions: a building guide in a folder: index.html with the cover, the parts list
-// and forty steps, each step's picture drawn by the shadow-mapped frame with the pieces placed
-// before it faded; and the same steps in 3D (3d.html and its files).
+// and forty steps, each step's picture drawn in the presentation look with the pieces placed
+// before it faded and its own outlined, from an eye kept steady across steps; the figures that
+// show each step's new pieces can be found (figures.csv); and the same steps in 3D (3d.html
+// and its files).
 
 #include <epoxy/gl.h>
 #include <GL/freeglut.h>
@@ -20,8 +22,11 @@
 #include "cli/OptionValues.h"
 #include "cli/OutputPath.h"
 #include "cli/PartPicture.h"
+#include "cli/PresentationPicture.h"
+#include "cli/StepMask.h"
 #include "instructions/Guide3D.h"
 #include "instructions/GuidePage.h"
+#include "instructions/StepFigures.h"
 #include "instructions/StepDrawTarget.h"
 #include "instructions/StepView.h"
 #include "io/AtomicFile.h"
@@ -41,14 +46,70 @@ struct InstructionsOptions {
     std::string model;  // a model file; empty for the built-in house
 };
 
-bool drawPicture(FrameState& frame, const std::string& path, const ImageSize& size,
-                 std::string* why) {
-    renderFrame(frame);
+// Step `map`'s picture (0: the cover) from the frame's eye, read back.
+bool drawPicture(FrameState& frame, PresentationPictures& pictures, const Model& model, int map,
+                 const ImageSize& size, RgbImage* image, std::string* why) {
+    if (!pictures.draw(frame, captureStep(model, map), why)) return false;
     glFinish();
-    RgbImage image;
-    if (!tryReadBackBuffer(size.width, size.height, &image, why)) return false;
+    if (!tryReadBackBuffer(size.width, size.height, image, why)) return false;
     glutSwapBuffers();
-    return writePng(path, image, why);
+    return true;
+}
+
+// Step `map`'s picture with its new pieces outlined, and its figures, from the frame's eye.
+bool drawStepPicture(FrameState& frame, PresentationPictures& pictures, const Model& model,
+                     StepDrawTarget& stepTarget, int map, const ImageSize& size, RgbImage* picture,
+                     StepFigures* figures, std::string* why) {
+    RgbImage built, alone;
+    stepTarget.setDrawing(StepDrawing::Picture);
+    if (!drawPicture(frame, pictures, model, map, size, picture, why)) return false;
+    stepTarget.setDrawing(StepDrawing::NewAndBuilt);
+    const bool masked = drawSceneMask(frame, &built, why);
+    stepTarget.setDrawing(StepDrawing::NewAlone);
+    const bool maskedAlone = masked && drawSceneMask(frame, &alone, why);
+    stepTarget.setDrawing(StepDrawing::Picture);
+    if (!maskedAlone) return false;
+    outlineNewPieces(*picture, built);
+    *figures = measureStep(*picture, built, alone);
+    return true;
+}
+
+// figures.csv: one row per step.
+std::string figuresTable(const std::vector<StepFigures>& figures, const std::vector<bool>& turned) {
+    std::string table =
+        "step,view_turned,visible_share,edge_contrast,colour_difference,new_pixels\n";
+    char row[160];
+    for (size_t i = 0; i < figures.size(); ++i) {
+        snprintf(row, sizeof row, "%zu,%s,%.3f,%.3f,%.3f,%ld\n", i + 1, turned[i] ? "yes" : "no",
+                 figures[i].visibleShare, figures[i].edgeContrast, figures[i].colourDifference,
+                 figures[i].newPixels);
+        table += row;
+    }
+    return table;
+}
+
+// One line: the lowest figures against their floors and the view's turns; a line on stderr
+// for every step below a floor.
+void reportFigures(const std::vector<StepFigures>& figures, const std::vector<bool>& turned) {
+    size_t leastSeen = 0, leastContrast = 0;
+    int turns = 0;
+    for (size_t i = 0; i < figures.size(); ++i) {
+        if (figures[i].visibleShare < figures[leastSeen].visibleShare) leastSeen = i;
+        if (figures[i].edgeContrast < figures[leastContrast].edgeContrast) leastContrast = i;
+        turns += turned[i];
+        if (figures[i].visibleShare < kVisibleShareFloor ||
+            figures[i].edgeContrast < kEdgeContrastFloor)
+            fprintf(stderr,
+                    "brik instructions: step %zu's new pieces are hard to find (visible share "
+                    "%.2f, edge contrast %.2f)\n",
+                    i + 1, figures[i].visibleShare, figures[i].edgeContrast);
+    }
+    if (figures.empty()) return;
+    printf(
+        "new pieces: visible share at least %.2f (step %zu; floor %.2f), edge contrast at least "
+        "%.2f (step %zu; floor %.2f); the view turns %d times\n",
+        figures[leastSeen].visibleShare, leastSeen + 1, kVisibleShareFloor,
+        figures[leastContrast].edgeContrast, leastContrast + 1, kEdgeContrastFloor, turns);
 }
 
 // A failure inside the temporary folder names the file in the guide's folder, where it goes.
@@ -83,6 +144,16 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
     const double aspect = double(size.width) / size.height;
     const fs::path folder(guide.temporaryFolder());
 
+    // One eye for as many steps as it sees their new pieces, the light over its shoulder.
+    const GuideView view = guideView(house, stepCount, aspect);
+    frame.cameraTarget = view.target;
+    const auto lookFrom = [&frame, &view](const VECTOR3D& eye) {
+        setCameraEye(frame, eye);
+        frame.lightPosition = guideLightPosition(eye, view.target);
+        frame.lightViewMatrix = lookAtMatrix(frame.lightPosition);
+        frame.lightProjectionMatrix =
+            perspectiveMatrix(lightAspect, lightNearPlane, lightFarPlane, circlingLightFieldOfView);
+    };
     const GuideImage cover = {kGuideCoverFile, size.width, size.height};
     StepDrawTarget stepTarget(immediateDrawTarget());
     stepTarget.setStep(0);
@@ -90,17 +161,27 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
         ScopedDrawTarget faded(stepTarget);
         DrawScene(model, sceneTime);
     });
-    if (!drawPicture(frame, (folder / cover.file).string(), size, &why)) {
+    lookFrom(view.cover);
+    PresentationPictures pictures;
+    RgbImage picture;
+    if (!drawPicture(frame, pictures, model, 0, size, &picture, &why) ||
+        !writePng((folder / cover.file).string(), picture, &why)) {
         reportError(command, inGuideFolder(why, guide, options.folder));
         return kExitFailure;
     }
     std::vector<GuideImage> steps;
+    std::vector<StepFigures> figures(static_cast<size_t>(stepCount));
+    std::vector<bool> turned(static_cast<size_t>(stepCount));
     for (int map = 1; map <= stepCount; ++map) {
         if (showProgress) fprintf(stderr, "\rbrik instructions: step %d of %d", map, stepCount);
+        const size_t at = size_t(map - 1);
+        turned[at] = map > 1 && !(view.steps[at] == view.steps[at - 1]);
         stepTarget.setStep(map);
-        setCameraEye(frame, bestEyeForStep(house, map, aspect));
-        steps.push_back({stepImageName(map), size.width, size.height});
-        if (!drawPicture(frame, (folder / steps.back().file).string(), size, &why)) {
+        lookFrom(view.steps[at]);
+        steps.push_back({stepImageName(map), size.width, size.height, turned[at]});
+        if (!drawStepPicture(frame, pictures, model, stepTarget, map, size, &picture, &figures[at],
+                             &why) ||
+            !writePng((folder / steps.back().file).string(), picture, &why)) {
             if (showProgress) fprintf(stderr, "\n");
             reportError(command, inGuideFolder(why, guide, options.folder));
             return kExitFailure;
@@ -109,7 +190,7 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
     if (showProgress) fprintf(stderr, "\n");
     const int partWidth = std::min(kPartPictureWidth, size.width);
     const int partHeight = std::min(kPartPictureHeight, size.height);
-    if (!writePartPictures(frame, partsOfMaps(model, 1, stepCount, true), folder.string(),
+    if (!writePartPictures(frame, pictures, partsOfMaps(model, 1, stepCount, true), folder.string(),
                            partWidth, partHeight, &why)) {
         reportError(command, inGuideFolder(why, guide, options.folder));
         return kExitFailure;
@@ -123,6 +204,9 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
     for (size_t i = 0; written && i < guide3D.size(); ++i)
         written = writeFileAtomically((folder / guide3D[i].name).string(), guide3D[i].bytes.data(),
                                       guide3D[i].bytes.size(), &why);
+    const std::string table = figuresTable(figures, turned);
+    written = written && writeFileAtomically((folder / kGuideFiguresFile).string(), table.data(),
+                                             table.size(), &why);
     const std::string page = guidePage(model, cover, steps.data(), stepCount, partWidth, partHeight);
     if (!written ||
         !writeFileAtomically((folder / kGuidePageFile).string(), page.data(), page.size(), &why) ||
@@ -130,6 +214,7 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
         reportError(command, inGuideFolder(why, guide, options.folder));
         return kExitFailure;
     }
+    reportFigures(figures, turned);
     printf("wrote %s with %d steps\n", (fs::path(options.folder) / kGuidePageFile).c_str(),
            stepCount);
     return kExitSuccess;

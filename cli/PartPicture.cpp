@@ -6,10 +6,13 @@
 #include <cmath>
 #include <vector>
 
+#include "cli/PresentationPicture.h"
 #include "instructions/GuidePage.h"
 #include "maths/Angles.h"
 #include "model/BrikVantaHouse.h"
+#include "mesh/HouseMesh.h"
 #include "model/DrawTarget.h"
+#include "model/HouseFrame.h"
 #include "model/PieceExtent.h"
 #include "render/ShadowFrame.h"
 
@@ -50,8 +53,10 @@ void PartPictureFrame::drawShownPart() const {
     target.popMatrix();
 }
 
-PartPictureFrame::PartPictureFrame(FrameState& drawn, int width, int height)
+PartPictureFrame::PartPictureFrame(FrameState& drawn, PresentationPictures& presentation, int width,
+                                   int height)
     : frame(drawn),
+      pictures(presentation),
       savedScene(drawn.scene),
       pictureWidth(width),
       pictureHeight(height),
@@ -104,16 +109,26 @@ bool PartPictureFrame::draw(const Part& part, RgbImage* image, std::string* why)
     frame.cameraPosition = eye + VECTOR3D(0, centreY, 0);
     frame.cameraViewMatrix = lookAtMatrix(eye) * lowered;
 
-    renderFrame(frame);
+    // The part in the house frame, as the presentation picture takes a house.
+    const HouseMesh drawn = captureDrawing([this] {
+        drawTarget().scale(1 / kHouseScale, 1 / kHouseScale, 1 / kHouseScale);
+        drawTarget().translate(-kHouseOriginInWorldXZ, 0, -kHouseOriginInWorldXZ);
+        drawShownPart();
+    });
+    if (!pictures.draw(frame, drawn, why)) {
+        shown.part = nullptr;
+        return false;
+    }
     glFinish();
     const bool read = tryReadBackBuffer(pictureWidth, pictureHeight, image, why);
     shown.part = nullptr;
     return read;
 }
 
-bool writePartPictures(FrameState& frame, const PartsList& parts, const std::string& folder,
-                       int width, int height, std::string* why) {
-    PartPictureFrame pictures(frame, width, height);
+bool writePartPictures(FrameState& frame, PresentationPictures& presentation,
+                       const PartsList& parts, const std::string& folder, int width, int height,
+                       std::string* why) {
+    PartPictureFrame pictures(frame, presentation, width, height);
     for (const Part& part : parts.parts) {
         RgbImage image;
         if (!pictures.draw(part, &image, why) ||

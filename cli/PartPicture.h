@@ -2,11 +2,12 @@
 
 // The small picture of one part beside each row of the guide's parts tables: the piece alone
 // and unturned, in its colour, standing on the floor in the middle of the picture and scaled
-// to fill it, drawn by the shadow-mapped frame (the same passes as the steps) from the front
-// right with the light over the eye's shoulder.
+// to fill it, drawn in the presentation look (cli/PresentationPicture.h) as the steps are, from the
+// front right with the light over the eye's shoulder.
 
 #include <string>
 
+#include "cli/PresentationPicture.h"
 #include "parts/PartsList.h"
 #include "render/FrameCapture.h"
 #include "render/FrameState.h"
@@ -20,8 +21,9 @@ constexpr int kPartPictureHeight = 72;
 // the camera's projection and view back as they were. Needs the drawing window's context.
 class PartPictureFrame {
 public:
-    // Draws through `frame`, which must outlive this; pixels, at most the window's size.
-    PartPictureFrame(FrameState& frame, int width, int height);
+    // Draws through `frame` and `pictures`, which must outlive this; pixels, at most the
+    // window's size.
+    PartPictureFrame(FrameState& frame, PresentationPictures& pictures, int width, int height);
     ~PartPictureFrame();
     PartPictureFrame(const PartPictureFrame&) = delete;
     PartPictureFrame& operator=(const PartPictureFrame&) = delete;
@@ -40,6 +42,7 @@ private:
     void drawShownPart() const;
 
     FrameState& frame;
+    PresentationPictures& pictures;
     ShownPart shown;
     SceneFunction savedScene;
     int pictureWidth, pictureHeight;  // pixels
@@ -51,5 +54,5 @@ private:
 // Draws each part of `parts` (a list has each distinct part once) and writes it as
 // folder/partPictureName(part), width × height pixels; false with one line in `why` at the
 // first picture that cannot be read or written. Needs the drawing window's context.
-bool writePartPictures(FrameState& frame, const PartsList& parts, const std::string& folder, int width, int height,
-                       std::string* why);
+bool writePartPictures(FrameState& frame, PresentationPictures& pictures, const PartsList& parts,
+                       const std::string& folder, int width, int height, std::string* why);

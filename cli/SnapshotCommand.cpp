@@ -22,8 +22,10 @@
 #include "maths/Statistics.h"
 #include "model/ExtraScenes.h"
 #include "render/FrameCapture.h"
+#include "render/FrameTruth.h"
 #include "render/FrameWindow.h"
 #include "render/Renderer.h"
+#include "render/SceneFit.h"
 #include "render/ShadowFrame.h"
 #include "viewer/Overlays.h"
 
@@ -37,6 +39,7 @@ struct SnapshotOptions {
     long frames = 1;
     ImageSize size = {viewerWindowWidth, viewerWindowHeight};
     VECTOR3D eye;  // used when --eye is given
+    bool fit = false;  // move the eye along its line until the scene fills the picture
     std::string scene = "house";
     double lightAngle = 0;  // degrees about +y from the start, as the viewer's L and [ ] turn it
     OverlaySet overlays;
@@ -44,6 +47,15 @@ struct SnapshotOptions {
     std::string floorImage;  // empty: the one found
     bool quiet = false;      // no timing table, no "wrote" line
     std::string model;  // a model file; empty for the built-in house
+    std::string shadowTruth;  // a PNG of the measured truth, when given
+    std::string look = "specified";
+    // The fast renderer's controls, each laid over the look's when given.
+    long shadowMapSize = 0;
+    double depthBias = 0, slopeBias = 0;
+    std::string shadowFilter;
+    long msaa = 0;
+    bool fitLight = false, floorShadows = false, edgeLines = false, balancedLight = false,
+         frontFaces = false;
 };
 
 bool parsePngPath(const std::string& text, std::string* path, std::string* why) {
@@ -53,6 +65,35 @@ bool parsePngPath(const std::string& text, std::string* path, std::string* why) 
     }
     *path = text;
     return true;
+}
+
+// The options that set the fast renderer's controls (render/FastRenderSettings.h).
+const char* const kSettingOptions[] = {"--shadow-map-size", "--depth-bias",   "--slope-bias",
+                                       "--shadow-filter",   "--fit-light",    "--msaa",
+                                       "--floor-shadows",   "--edge-lines",   "--balanced-light",
+                                       "--front-faces"};
+
+bool usesSettings(const CLI::App& command, const SnapshotOptions& options) {
+    if (options.look != "specified") return true;
+    for (const char* name : kSettingOptions)
+        if (command.count(name) > 0) return true;
+    return false;
+}
+
+FastRenderSettings chosenSettings(const CLI::App& command, const SnapshotOptions& options) {
+    FastRenderSettings settings =
+        options.look == "presentation" ? presentationLook() : specifiedLook();
+    if (command.count("--shadow-map-size")) settings.shadowMapSize = int(options.shadowMapSize);
+    if (command.count("--depth-bias")) settings.depthBias = float(options.depthBias);
+    if (command.count("--slope-bias")) settings.slopeBias = float(options.slopeBias);
+    if (command.count("--shadow-filter")) shadowFilterNamed(options.shadowFilter, &settings.filter);
+    if (command.count("--msaa")) settings.msaaSamples = int(options.msaa);
+    if (command.count("--fit-light")) settings.fitLight = options.fitLight;
+    if (command.count("--floor-shadows")) settings.floorShadows = options.floorShadows;
+    if (command.count("--edge-lines")) settings.edgeLines = options.edgeLines;
+    if (command.count("--balanced-light")) settings.balancedLight = options.balancedLight;
+    if (command.count("--front-faces")) settings.frontFaceCasters = options.frontFaces;
+    return settings;
 }
 
 bool parseFrameCount(const std::string& text, long* frames, std::string* why) {
@@ -109,7 +150,8 @@ void printRow(FILE* report, const char* name, const std::vector<double>& values)
 int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     std::string why;
     const bool toStandardOutput = options.output == kStandardOutputPath;
-    if (!toStandardOutput && !outputFileIsWritable(options.output, &why)) {
+    if ((!toStandardOutput && !outputFileIsWritable(options.output, &why)) ||
+        (!options.shadowTruth.empty() && !outputFileIsWritable(options.shadowTruth, &why))) {
         reportError(command, why);
         return kExitFailure;
     }
@@ -124,6 +166,9 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
         fprintf(stderr, "Run 'brik snapshot --help' for the options.\n");
         return kExitUsage;
     }
+    const bool withSettings = usesSettings(command, options);
+    const FastRenderSettings settings = chosenSettings(command, options);
+    if (withSettings) wanted = Renderer::Fast;
     FrameRenderer renderer;
     if (wanted == Renderer::Fast) renderer.startPreparingFast(house);
     const int width = options.size.width, height = options.size.height;
@@ -137,7 +182,18 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
     if (command.count("--eye") > 0) setCameraEye(state, options.eye);
     if (command.count("--light-angle") > 0) setLightAngle(state, options.lightAngle);
     setSceneFunction(state, sceneFunction(options.scene, house));
+    if (options.fit) setCameraEye(state, fittedSceneEye(state));
     const bool fast = renderer.select(wanted, "brik snapshot", house) == Renderer::Fast;
+    if (withSettings && !fast) {
+        reportError(command, "the look and the shadow controls need the fast renderer");
+        return kExitFailure;
+    }
+    if (withSettings && settings.shadowMapSize > maxShadowMapSize()) {
+        reportError(command, "--shadow-map-size " + std::to_string(settings.shadowMapSize) +
+                                 " is more than this OpenGL allows (" +
+                                 std::to_string(maxShadowMapSize()) + ")");
+        return kExitFailure;
+    }
 
     // The fixed frame's passes: light, dim, lit, floor; the fast one's: shadow map (0 when
     // reused), camera pass, floor.
@@ -148,12 +204,17 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
         const auto start = std::chrono::steady_clock::now();
         if (fast) {
             FastFrameTimings fastTimings;
-            renderer.fast()->render(state, &fastTimings);
+            renderer.fast()->render(state, settings, &fastTimings);
             timings = {fastTimings.shadowMap, fastTimings.cameraPass, 0, fastTimings.floor};
         } else {
             renderFrame(state, &timings);
         }
-        drawOverlays(state, options.overlays);
+        if (fast) {
+            const FastOverlay extras{renderer.fast()->shadowMapView(), describeSettings(settings)};
+            drawOverlays(state, options.overlays, &extras);
+        } else {
+            drawOverlays(state, options.overlays);
+        }
         glFinish();
         frame.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
@@ -176,6 +237,9 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
                 options.scene.c_str(), options.frames, width, height,
                 rendererName(renderer.selected()),
                 fast || lightPassIsOffscreen(state) ? "offscreen" : "in the window's depth buffer");
+        if (withSettings)
+            for (const std::string& line : describeSettings(settings))
+                fprintf(report, "  %s\n", line.c_str());
         fprintf(report, "  %-12s %10s %10s\n", "ms", "median", "min");
         printRow(report, "frame", frame);
         if (fast) {
@@ -199,7 +263,69 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
         return kExitFailure;
     }
     if (!options.quiet && !toStandardOutput) printf("wrote %s\n", options.output.c_str());
+    if (!options.shadowTruth.empty()) {
+        const auto start = std::chrono::steady_clock::now();
+        const LightMask truth =
+            computeLightMask(frameTruthScene(captureHouse(house)), frameTruthView(state));
+        if (!writePng(options.shadowTruth, lightMaskImage(truth), &why)) {
+            reportError(command, why);
+            return kExitFailure;
+        }
+        if (!options.quiet)
+            fprintf(toStandardOutput ? stderr : stdout, "wrote %s (the light's truth, %.0f ms)\n",
+                    options.shadowTruth.c_str(),
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
+                                                              start)
+                        .count());
+    }
     return kExitSuccess;
+}
+}  // namespace
+
+namespace {
+bool parseMapSize(const std::string& text, long* size, std::string* why) {
+    return parseWholeNumber(text, minShadowMapSize, 16384, size, why);
+}
+bool parseSamples(const std::string& text, long* samples, std::string* why) {
+    return parseWholeNumber(text, 0, 32, samples, why);
+}
+
+void addSettingOptions(CLI::App& command, SnapshotOptions* options) {
+    command
+        .add_option("--look", options->look,
+                    "specified: the viewer's first frame; presentation: the fast renderer's "
+                    "preset for pictures (no acne, soft fitted shadows, outlines, true colours)")
+        ->check(CLI::IsMember({"specified", "presentation"}))
+        ->type_name("LOOK")
+        ->capture_default_str();
+    addCheckedOption(command, "--shadow-map-size", &options->shadowMapSize, parseMapSize,
+                     "shadow map side in texels, 256 up to what the OpenGL allows")
+        ->type_name("N");
+    addCheckedOption(command, "--depth-bias", &options->depthBias, parseFiniteNumber,
+                     "constant depth bias of the light pass (polygon offset units)")
+        ->type_name("UNITS");
+    addCheckedOption(command, "--slope-bias", &options->slopeBias, parseFiniteNumber,
+                     "slope-scaled depth bias of the light pass (polygon offset factor)")
+        ->type_name("FACTOR");
+    command
+        .add_option("--shadow-filter", options->shadowFilter,
+                    "none, hardware (2x2 comparison), pcf (16 taps), soft (widening with the "
+                    "distance to the occluder)")
+        ->check(CLI::IsMember({"none", "hardware", "pcf", "soft"}))
+        ->type_name("FILTER");
+    addCheckedOption(command, "--msaa", &options->msaa, parseSamples,
+                     "multisample the picture, samples per pixel (0 or 1: none)")
+        ->type_name("N");
+    command.add_flag("--fit-light,!--no-fit-light", options->fitLight,
+                     "fit the light's view to the model's bounds");
+    command.add_flag("--floor-shadows,!--no-floor-shadows", options->floorShadows,
+                     "the floor receives the house's shadow");
+    command.add_flag("--edge-lines,!--no-edge-lines", options->edgeLines,
+                     "thin dark lines on the pieces' outlines");
+    command.add_flag("--balanced-light,!--no-balanced-light", options->balancedLight,
+                     "colours as they are: no blown-out highlight, shadows keep their colour");
+    command.add_flag("--front-faces,!--no-front-faces", options->frontFaces,
+                     "the light pass draws the faces towards the light (the specified: back)");
 }
 }  // namespace
 
@@ -225,6 +351,9 @@ Command addSnapshotCommand(CLI::App& brik) {
                      "camera position in world units, looking at the origin")
         ->type_name("X,Y,Z")
         ->default_str("0,2.5,3.5");
+    command->add_flag("--fit", options->fit,
+                      "move the eye along its line to the origin until the scene fills the "
+                      "picture with a margin");
     command->add_option("--scene", options->scene, "what to draw")
         ->check(CLI::IsMember({"house", "base-plate", "showcase"}))
         ->type_name("SCENE")
@@ -240,17 +369,36 @@ Command addSnapshotCommand(CLI::App& brik) {
         ->type_name("NAME")
         ->capture_default_str();
     command->add_option("--overlay")
-        ->description("draw overlays over the frame: fps, help, shadow-map (may repeat)")
+        ->description("draw overlays over the frame: fps, help, shadow-map, settings (may repeat)")
         ->type_name("LIST")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->each([options](const std::string& list) {
             std::string unknown;
             if (!parseOverlayNames(list, &options->overlays, &unknown))
                 throw CLI::ValidationError("'" + unknown +
-                                           "' is not an overlay (fps, help, shadow-map)");
+                                           "' is not an overlay (fps, help, shadow-map, settings)");
         });
-    // The fast renderer is built from the captured house; other scenes have no capture.
-    command->parse_complete_callback([options] {
+    command
+        ->add_option("--shadow-truth", options->shadowTruth,
+                     "also write which pixels the light really reaches, cast on the processor: "
+                     "white lit, black shadowed, blue background (house scene only)")
+        ->check(nonEmptyPath)
+        ->type_name("FILE");
+    addSettingOptions(*command, options.get());
+    // The fast renderer and the truth are built from the captured house; other scenes have none.
+    command->parse_complete_callback([command, options] {
+        if (usesSettings(*command, *options) && options->scene != "house")
+            throw CLI::ValidationError("--look",
+                                       "the look and the shadow controls draw the house only, "
+                                       "not --scene " + options->scene);
+        if (usesSettings(*command, *options) && command->count("--renderer") > 0 &&
+            options->renderer != "fast")
+            throw CLI::ValidationError("--renderer",
+                                       "the look and the shadow controls are the fast "
+                                       "renderer's, not " + options->renderer + "'s");
+        if (!options->shadowTruth.empty() && options->scene != "house")
+            throw CLI::ValidationError(
+                "--shadow-truth", "the truth is cast for the house, not --scene " + options->scene);
         if (options->renderer == "fast" && options->scene != "house")
             throw CLI::ValidationError("--renderer",
                                        "fast draws the house only, not --scene " + options->scene);

@@ -42,7 +42,7 @@ std::string modelScript(const std::string& packedGlb, const PartsList& allParts,
     nlohmann::json guide = {{"eye", gltfPoint(startCameraEye)},
                             {"light", gltfPoint(startLightPosition)},
                             {"fieldOfView", fieldOfViewDegrees},
-                            {"fade", {{"grey", kFadeGrey}, {"weight", kFadeWeight}}},
+                            {"fade", {{"towards", kFadeTowards}, {"weight", kFadeWeight}}},
                             {"parts", partsJson(allParts)},
                             {"steps", nlohmann::json::array()}};
     for (size_t step = 0; step < stepParts.size(); ++step)

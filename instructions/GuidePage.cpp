@@ -19,6 +19,8 @@ td.colour { white-space: nowrap; }
 img { max-width: 100%; height: auto; }
 img.part { width: 72px; display: block; }
 .step { margin: 2em 0; }
+.turned { font-size: 0.6em; font-weight: normal; color: #fff; background: #0078ff;
+  border-radius: 1em; padding: 0.1em 0.7em; vertical-align: middle; white-space: nowrap; }
 .step-body { display: flex; flex-wrap: wrap; gap: 1em 2em; align-items: flex-start; }
 nav.contents ol { display: flex; flex-wrap: wrap; gap: 0.3em 1em; padding-left: 0; list-style: none; }
 nav.step-links { display: flex; flex-wrap: wrap; gap: 0.5em 1.5em; margin: 0.5em 0; }
@@ -105,7 +107,9 @@ std::string stepImageName(int map) {
 }
 
 bool isGuideFileName(const std::string& name) {
-    if (name == kGuidePageFile || name == kGuideCoverFile || isGuide3DFileName(name)) return true;
+    if (name == kGuidePageFile || name == kGuideCoverFile || name == kGuideFiguresFile ||
+        isGuide3DFileName(name))
+        return true;
     const std::string suffix = ".png";
     if (name.size() <= suffix.size() ||
         name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
@@ -154,14 +158,20 @@ std::string guidePage(const Model& model, const GuideImage& cover, const GuideIm
         image(cover, "the finished house") + "\n</header>\n" + contents(stepCount) +
         "<section id=\"parts\">\n<h2>Parts list</h2>\n<p>" + std::to_string(all.total()) +
         " parts, " + std::to_string(all.parts.size()) +
-        " different. Start with the base plate, then add the pieces of each step; the pieces "
-        "placed before a step are shown faded.</p>\n" +
+        " different. Start with the base plate, then add the pieces of each step: they are "
+        "outlined in blue, the pieces placed before them are shown pale, and ↻ marks a step "
+        "seen from another side than the one before.</p>\n" +
         partsTable(all, partWidth, partHeight) + "</section>\n";
     for (int map = 1; map <= stepCount; ++map) {
         const PartsList added = partsOfMaps(model, map, map, false);
         const std::string number = std::to_string(map);
+        const std::string turned =
+            steps[map - 1].viewTurned
+                ? " <span class=\"turned\" title=\"seen from another side than the step "
+                  "before\">↻ view turned</span>"
+                : "";
         html += "<section class=\"step\" id=\"step-" + number + "\">\n<h2>Step " + number + " of " +
-                count + "</h2>\n" + stepLinks(map, stepCount) +
+                count + turned + "</h2>\n" + stepLinks(map, stepCount) +
                 "<div class=\"step-body\">\n<div class=\"step-view\">" +
                 image(steps[map - 1], "the house after step " + number) + "</div>\n<div>\n<p>" +
                 std::to_string(added.total()) + " parts to add</p>\n" +

@@ -12,13 +12,16 @@
 #include "parts/PartsList.h"
 
 struct GuideImage {
-    std::string file;   // beside index.html
-    int width, height;  // pixels
+    std::string file;         // beside index.html
+    int width, height;        // pixels
+    bool viewTurned = false;  // a step's eye differs from the step before's: the heading says so
 };
 
 // The guide's page and its cover picture, beside the steps' pictures.
 constexpr const char* kGuidePageFile = "index.html";
 constexpr const char* kGuideCoverFile = "cover.png";
+// Each step's figures (visible share and contrast of its new pieces), as CSV.
+constexpr const char* kGuideFiguresFile = "figures.csv";
 
 // The page for the model's steps 1...stepCount (one per layer; the house's forty); `cover` and
 // `steps[k - 1]` name the pictures, and every part's picture is partPictureName(part),

@@ -1,26 +1,44 @@
 #include "instructions/StepDrawTarget.h"
 
+#include "model/HouseFrame.h"
+
 double StepDrawTarget::faded(double channel) const {
-    return look == Look::Faded ? channel + (kFadeGrey - channel) * kFadeWeight : channel;
+    return look == Look::Faded ? channel + (kFadeTowards - channel) * kFadeWeight : channel;
+}
+
+bool StepDrawTarget::hidden() const {
+    return look == Look::Hidden || (look == Look::Faded && drawing == StepDrawing::NewAlone);
+}
+
+void StepDrawTarget::forwardColour(double red, double green, double blue, const double* alpha) {
+    if (hidden()) return;
+    if (drawing != StepDrawing::Picture) {
+        const double* mask = look == Look::Full ? kMaskNew : kMaskBuilt;
+        output.colour(mask[0], mask[1], mask[2]);
+    } else if (alpha) {
+        output.colour(faded(red), faded(green), faded(blue), *alpha);
+    } else {
+        output.colour(faded(red), faded(green), faded(blue));
+    }
 }
 
 void StepDrawTarget::beginPolygon() {
-    if (look != Look::Hidden) output.beginPolygon();
+    if (!hidden()) output.beginPolygon();
 }
 void StepDrawTarget::endPolygon() {
-    if (look != Look::Hidden) output.endPolygon();
+    if (!hidden()) output.endPolygon();
 }
 void StepDrawTarget::vertex(double x, double y, double z) {
-    if (look != Look::Hidden) output.vertex(x, y, z);
+    if (!hidden()) output.vertex(x, y, z);
 }
 void StepDrawTarget::normal(double x, double y, double z) {
-    if (look != Look::Hidden) output.normal(x, y, z);
+    if (!hidden()) output.normal(x, y, z);
 }
 void StepDrawTarget::colour(double red, double green, double blue) {
-    if (look != Look::Hidden) output.colour(faded(red), faded(green), faded(blue));
+    forwardColour(red, green, blue, nullptr);
 }
 void StepDrawTarget::colour(double red, double green, double blue, double alpha) {
-    if (look != Look::Hidden) output.colour(faded(red), faded(green), faded(blue), alpha);
+    forwardColour(red, green, blue, &alpha);
 }
 void StepDrawTarget::pushMatrix() { output.pushMatrix(); }
 void StepDrawTarget::popMatrix() { output.popMatrix(); }
@@ -30,7 +48,7 @@ void StepDrawTarget::rotate(double degrees, double x, double y, double z) {
 }
 void StepDrawTarget::scale(double x, double y, double z) { output.scale(x, y, z); }
 void StepDrawTarget::unitCube() {
-    if (look != Look::Hidden) output.unitCube();
+    if (!hidden()) output.unitCube();
 }
 void StepDrawTarget::beginPlacement(const PlacementTag& placement) {
     if (step == 0 || placement.map == step)
@@ -42,4 +60,15 @@ void StepDrawTarget::beginPlacement(const PlacementTag& placement) {
 void StepDrawTarget::endPlacement() {
     look = Look::Full;
     output.endPlacement();
+}
+
+HouseMesh captureStep(const Model& model, int map) {
+    return captureDrawing([&model, map] {
+        StepDrawTarget step(drawTarget());
+        step.setStep(map);
+        const ScopedDrawTarget faded(step);
+        // As captureHouse: the base plate's corner at the house frame's origin.
+        drawTarget().translate(-kBasePlateOffset, 0, -kBasePlateOffset);
+        drawModel(model);
+    });
 }

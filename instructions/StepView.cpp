@@ -3,114 +3,133 @@
 #include <cmath>
 #include <vector>
 
+#include "instructions/StepCoverage.h"
 #include "maths/Angles.h"
+#include "maths/ViewFit.h"
 #include "model/HouseFrame.h"
 #include "render/FrameConstants.h"
 #include "render/FrameState.h"
 
 namespace {
-struct Vec {
-    double x, y, z;
-};
-Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-double dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec cross(Vec a, Vec b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-Vec unit(Vec a) {
-    const double length = std::sqrt(dot(a, a));
-    return {a.x / length, a.y / length, a.z / length};
-}
+// The coverage raster's width in pixels: a quarter of the guide's pictures, fine enough for
+// the smallest step's pieces to cover dozens of pixels.
+constexpr int kCoverageWidth = 160;
 
-// House frame (brick units) to the viewer's world frame.
-Vec world(const float house[3]) {
-    return {house[0] * kHouseScale + kHouseOriginInWorldXZ, house[1] * kHouseScale,
-            house[2] * kHouseScale + kHouseOriginInWorldXZ};
-}
-
-// One triangle as the scoring sees it, in the world frame.
-struct Surface {
-    Vec centre, normal;  // normal of unit length
-    double area;
-    int map;
-};
-
-std::vector<Surface> surfacesUpTo(const HouseMesh& house, int map) {
-    std::vector<Surface> surfaces;
-    for (const MeshTriangle& triangle : house.triangles) {
-        if (triangle.placement < 0) continue;
-        const int placed = house.placements[size_t(triangle.placement)].map;
-        if (placed > map) continue;
-        const Vec a = world(triangle.corners[0].position), b = world(triangle.corners[1].position),
-                  c = world(triangle.corners[2].position);
-        const Vec n = cross(b - a, c - a);
-        const double doubleArea = std::sqrt(dot(n, n));
-        if (doubleArea == 0) continue;
-        surfaces.push_back({{(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3, (a.z + b.z + c.z) / 3},
-                            {n.x / doubleArea, n.y / doubleArea, n.z / doubleArea},
-                            doubleArea / 2,
-                            placed});
+// The directions the guide may look from (from the target towards the eye): two elevations
+// all round, the front first. High enough that the floor fills the picture behind the house.
+std::vector<VECTOR3D> candidateDirections() {
+    std::vector<VECTOR3D> directions;
+    for (const double elevation : {45.0, 60.0}) {
+        for (int azimuth = 0; azimuth < 360; azimuth += 45) {
+            const double e = elevation * kPi / 180, a = azimuth * kPi / 180;
+            directions.emplace_back(float(std::cos(e) * std::sin(a)), float(std::sin(e)),
+                                    float(std::cos(e) * std::cos(a)));
+        }
     }
-    return surfaces;
+    return directions;
 }
 
-// The new surface seen face-on: area times the cosine towards the eye, counting a triangle
-// only when its centre is inside the picture and no nearer surface of the built house covers
-// it. Cover is judged on a coarse grid of the picture from the triangles' centres, which the
-// many small faces of bricks and studs fill densely enough.
-double score(const std::vector<Surface>& surfaces, int map, Vec eye, double aspect) {
-    constexpr int kColumns = 64, kRows = 48;
-    constexpr double kDepthTolerance = 0.03;  // world units, a quarter of a brick's height
-    const Vec forward = unit(Vec{0, 0, 0} - eye);
-    const Vec right = unit(cross(forward, {0, 1, 0}));
-    const Vec up = cross(right, forward);
-    const double halfHeight = std::tan(fieldOfViewDegrees * kPi / 360.0);
-    const double halfWidth = halfHeight * aspect;
-    auto cellOf = [&](const Surface& surface, double* depth) {
-        const Vec d = surface.centre - eye;
-        *depth = dot(d, forward);
-        if (*depth <= cameraNearPlane) return -1;
-        const double u = dot(d, right) / *depth / halfWidth, v = dot(d, up) / *depth / halfHeight;
-        if (std::fabs(u) >= 0.95 || std::fabs(v) >= 0.95) return -1;
-        const int column = int((u + 1) / 2 * kColumns), row = int((v + 1) / 2 * kRows);
-        return row * kColumns + column;
+EyeView eyeView(const StepCoverage& coverage) {
+    return {double(coverage.seen),
+            coverage.alone > 0 ? double(coverage.seen) / double(coverage.alone) : 0.0};
+}
+
+// Whether eye `eye` may stay at a step (EyeKeeping).
+bool acceptable(const std::vector<EyeView>& views, size_t eye, const EyeKeeping& rule) {
+    double best = 0;
+    size_t bestEye = 0;
+    for (size_t i = 0; i < views.size(); ++i)
+        if (views[i].seen > best) best = views[i].seen, bestEye = i;
+    auto fits = [&](size_t i) {
+        return views[i].seenShare >= rule.share && views[i].seen >= rule.area * best;
     };
-    std::vector<double> nearest(kColumns * kRows, 1e30);
-    for (const Surface& surface : surfaces) {
-        double depth;
-        const int cell = cellOf(surface, &depth);
-        if (cell >= 0 && depth < nearest[size_t(cell)]) nearest[size_t(cell)] = depth;
-    }
-    double total = 0;
-    for (const Surface& surface : surfaces) {
-        if (surface.map != map) continue;
-        const double facing = dot(surface.normal, unit(eye - surface.centre));
-        double depth;
-        const int cell = cellOf(surface, &depth);
-        if (facing <= 0 || cell < 0 || depth > nearest[size_t(cell)] + kDepthTolerance) continue;
-        total += surface.area * facing;
-    }
-    return total;
+    bool anyFits = false;
+    for (size_t i = 0; i < views.size(); ++i) anyFits = anyFits || fits(i);
+    return anyFits ? fits(eye) : eye == bestEye;
+}
+
+std::vector<VECTOR3D> worldPoints(const HouseMesh& house) {
+    std::vector<VECTOR3D> points;
+    points.reserve(house.triangles.size() * 3);
+    for (const MeshTriangle& triangle : house.triangles)
+        for (const MeshVertex& corner : triangle.corners)
+            points.emplace_back(float(corner.position[0] * kHouseScale + kHouseOriginInWorldXZ),
+                                float(corner.position[1] * kHouseScale),
+                                float(corner.position[2] * kHouseScale + kHouseOriginInWorldXZ));
+    return points;
 }
 }  // namespace
 
+std::vector<size_t> chooseGuideEyes(const std::vector<std::vector<EyeView>>& views,
+                                    const EyeKeeping& rule) {
+    std::vector<size_t> chosen;
+    // How many steps from `step` on eye `eye` could stay.
+    auto reach = [&](size_t step, size_t eye) {
+        size_t end = step;
+        while (end < views.size() && eye < views[end].size() && acceptable(views[end], eye, rule))
+            ++end;
+        return end - step;
+    };
+    for (size_t step = 0; step < views.size(); ++step) {
+        if (step > 0 && reach(step, chosen.back()) > 0) {
+            chosen.push_back(chosen.back());
+            continue;
+        }
+        // The eye that can stay longest (so the fewest turns in all), the earlier on a tie.
+        size_t best = 0, bestReach = 0;
+        for (size_t eye = 0; eye < views[step].size(); ++eye) {
+            const size_t r = reach(step, eye);
+            if (r > bestReach) best = eye, bestReach = r;
+        }
+        chosen.push_back(best);
+    }
+    return chosen;
+}
+
+GuideView guideView(const HouseMesh& house, int steps, double aspect) {
+    const std::vector<VECTOR3D> points = worldPoints(house);
+    GuideView guide;
+    guide.target = boundsCentre(points);
+    std::vector<VECTOR3D> eyes;
+    for (const VECTOR3D& direction : candidateDirections())
+        eyes.push_back(fittedEye(points, guide.target, direction, aspect, fieldOfViewDegrees,
+                                 cameraNearPlane));
+    guide.cover = eyes.front();
+    std::vector<std::vector<EyeView>> views(size_t(steps > 0 ? steps : 0));
+    for (const VECTOR3D& eye : eyes) {
+        const std::vector<StepCoverage> coverage =
+            stepCoverage(house, steps, eye, guide.target, aspect, kCoverageWidth);
+        for (size_t step = 0; step < views.size(); ++step)
+            views[step].push_back(eyeView(coverage[step]));
+    }
+    for (const size_t eye : chooseGuideEyes(views)) guide.steps.push_back(eyes[eye]);
+    return guide;
+}
+
 VECTOR3D bestEyeForStep(const HouseMesh& house, int map, double aspect) {
-    const Vec start = {startCameraEye.x, startCameraEye.y, startCameraEye.z};
-    const double distance = std::sqrt(dot(start, start));
-    const std::vector<Surface> surfaces = surfacesUpTo(house, map);
-    Vec best = start;
-    double bestScore = score(surfaces, map, start, aspect);
-    for (const double elevation : {35.0, 55.0}) {
-        for (int azimuth = 0; azimuth < 360; azimuth += 45) {
-            const double e = elevation * kPi / 180, a = azimuth * kPi / 180;
-            const Vec eye = {distance * std::cos(e) * std::sin(a), distance * std::sin(e),
-                             distance * std::cos(e) * std::cos(a)};
-            const double candidate = score(surfaces, map, eye, aspect);
-            if (candidate > bestScore * 1.05) {  // a clear gain over the start eye
-                best = eye;
-                bestScore = candidate;
-            }
+    const VECTOR3D origin(0.0f, 0.0f, 0.0f);
+    const float distance = startCameraEye.GetLength();
+    std::vector<VECTOR3D> eyes = {startCameraEye};
+    for (const VECTOR3D& direction : candidateDirections()) eyes.push_back(direction * distance);
+    VECTOR3D best = startCameraEye;
+    double bestSeen = -1;
+    for (const VECTOR3D& eye : eyes) {
+        const double seen = double(
+            stepCoverage(house, map, eye, origin, aspect, kCoverageWidth)[size_t(map - 1)].seen);
+        if (seen > bestSeen * 1.05) {  // the start eye unless another is clearly better
+            best = eye;
+            bestSeen = seen;
         }
     }
-    return VECTOR3D(float(best.x), float(best.y), float(best.z));
+    return best;
+}
+
+VECTOR3D guideLightPosition(const VECTOR3D& eye, const VECTOR3D& target) {
+    constexpr double kElevation = 60, kTurn = 45;  // degrees
+    const double azimuth = std::atan2(eye.x - target.x, eye.z - target.z) + kTurn * kPi / 180;
+    const double elevation = kElevation * kPi / 180;
+    const double distance = startLightPosition.GetLength();
+    return VECTOR3D(float(distance * std::cos(elevation) * std::sin(azimuth)),
+                    float(distance * std::sin(elevation)),
+                    float(distance * std::cos(elevation) * std::cos(azimuth)));
 }

@@ -66,8 +66,14 @@ OverlayLayout layOutOverlays(const OverlayRequest& shown, int windowWidth, int w
     const int noteTop = topRowUsed ? top - oneRow - overlayMargin : top;
     layout.note =
         textPanel(oneLine(shown.note), overlayMargin, noteTop, false, inner, oneRow, true);
+    const int settingsTop =
+        layout.note.panel.isEmpty() ? noteTop : layout.note.panel.bottom - overlayMargin;
+    // The settings take at most half of what is left below, so the bottom row keeps room.
+    layout.settings = textPanel(shown.settings, windowWidth - overlayMargin, settingsTop, true, inner,
+                                (settingsTop - overlayMargin) / 2);
     const int ceiling =  // the lowest top edge the bottom panels may reach
-        (layout.note.panel.isEmpty() ? noteTop : layout.note.panel.bottom) - overlayMargin;
+        (layout.settings.panel.isEmpty() ? settingsTop : layout.settings.panel.bottom) -
+        overlayMargin;
 
     // The bottom row: the shadow map in the right-hand corner, the help in what is left.
     int helpWidth = inner;

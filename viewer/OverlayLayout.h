@@ -9,6 +9,7 @@
 //
 //   frame rate  top-left           step        top-right (beside the frame rate, or
 //   note        below the top row               shortened until it fits)
+//                                  settings    right, below the note
 //   help        bottom-left        shadow map  bottom-right
 //
 // A line wider than its room is cut and ends with ".." (the note, a file name, loses its start
@@ -35,6 +36,7 @@ struct OverlayRequest {
     std::string step;
     std::string note;
     std::vector<std::string> help;
+    std::vector<std::string> settings;  // the fast renderer's shadow settings
     bool shadowMap = false;
 };
 
@@ -45,7 +47,7 @@ struct TextPanel {
 };
 
 struct OverlayLayout {
-    TextPanel frameRate, step, note, help;
+    TextPanel frameRate, step, note, settings, help;
     PixelRect shadowMapPanel;  // the map's dark frame (empty when hidden)
     PixelRect shadowMap;       // the map itself, overlayPadding / 2 inside its frame
 };

@@ -51,15 +51,14 @@ void drawTextPanel(const TextPanel& text) {
 // The shadow map's depths as grey levels: the distance from the light, from the near plane
 // (black) to the far plane (white), so that the house's shape shows rather than the depth
 // buffer's crowding towards 1.
-std::vector<unsigned char> shadowMapGreys(const FrameState& frame) {
-    std::vector<float> depths(size_t(shadowMapSize) * shadowMapSize);
-    glBindTexture(GL_TEXTURE_2D, frame.shadowMapTexture);
+std::vector<unsigned char> shadowMapGreys(const ShadowMapView& map) {
+    std::vector<float> depths(size_t(map.size) * size_t(map.size));
+    glBindTexture(GL_TEXTURE_2D, map.texture);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, GL_FLOAT, depths.data());
 
     // A perspective projection maps distance d to depth via clip z = a·(-d) + b, w = d.
-    const double a = frame.lightProjectionMatrix.GetEntry(10),
-                 b = frame.lightProjectionMatrix.GetEntry(14);
-    const bool perspective = frame.lightProjectionMatrix.GetEntry(11) != 0.0f;
+    const double a = map.lightProjection.GetEntry(10), b = map.lightProjection.GetEntry(14);
+    const bool perspective = map.lightProjection.GetEntry(11) != 0.0f;
     const double nearPlane = b / (a - 1), farPlane = b / (a + 1);
     std::vector<unsigned char> greys(depths.size());
     for (size_t i = 0; i < depths.size(); ++i) {
@@ -73,9 +72,9 @@ std::vector<unsigned char> shadowMapGreys(const FrameState& frame) {
     return greys;
 }
 
-void drawShadowMapInset(const FrameState& frame, const PixelRect& panel, const PixelRect& map) {
+void drawShadowMapInset(const ShadowMapView& view, const PixelRect& panel, const PixelRect& map) {
     static GLuint insetTexture = 0;
-    const std::vector<unsigned char> greys = shadowMapGreys(frame);
+    const std::vector<unsigned char> greys = shadowMapGreys(view);
     if (insetTexture == 0) {
         glGenTextures(1, &insetTexture);
         glBindTexture(GL_TEXTURE_2D, insetTexture);
@@ -85,8 +84,12 @@ void drawShadowMapInset(const FrameState& frame, const PixelRect& panel, const P
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     }
     glBindTexture(GL_TEXTURE_2D, insetTexture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, shadowMapSize, shadowMapSize, 0, GL_LUMINANCE,
+    GLint alignment = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);  // rows of any size
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, view.size, view.size, 0, GL_LUMINANCE,
                  GL_UNSIGNED_BYTE, greys.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
 
     drawPanel(panel);
     const int left = map.left, bottom = map.bottom, side = map.width;
@@ -122,6 +125,8 @@ bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* 
             parsed.help = true;
         } else if (name == "shadow-map") {
             parsed.shadowMap = true;
+        } else if (name == "settings") {
+            parsed.settings = true;
         } else {
             *unknown = name;
             return false;
@@ -131,8 +136,9 @@ bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* 
     return true;
 }
 
-void drawOverlays(const FrameState& frame, const OverlaySet& shown) {
-    if (!shown.frameRate && !shown.help && !shown.shadowMap && shown.step.empty() &&
+void drawOverlays(const FrameState& frame, const OverlaySet& shown, const FastOverlay* fast) {
+    const bool settings = shown.settings && fast && !fast->settingsLines.empty();
+    if (!shown.frameRate && !shown.help && !shown.shadowMap && !settings && shown.step.empty() &&
         shown.note.empty() && shown.modelError.empty())
         return;
     if (frame.windowWidth <= 0 || frame.windowHeight <= 0) return;
@@ -160,12 +166,17 @@ void drawOverlays(const FrameState& frame, const OverlaySet& shown) {
     request.step = shown.step;
     // A model file's fault stays until it is mended, so it takes the note's place.
     request.note = shown.modelError.empty() ? shown.note : shown.modelError;
+    if (settings) request.settings = fast->settingsLines;
     request.shadowMap = shown.shadowMap;
     const OverlayLayout layout = layOutOverlays(request, frame.windowWidth, frame.windowHeight);
-    for (const TextPanel* text : {&layout.frameRate, &layout.step, &layout.note, &layout.help})
+    for (const TextPanel* text : {&layout.frameRate, &layout.step, &layout.note, &layout.settings, &layout.help})
         drawTextPanel(*text);
-    if (!layout.shadowMap.isEmpty())
-        drawShadowMapInset(frame, layout.shadowMapPanel, layout.shadowMap);
+    if (!layout.shadowMap.isEmpty()) {
+        const ShadowMapView view =
+            fast ? fast->map
+                 : ShadowMapView{frame.shadowMapTexture, shadowMapSize, frame.lightProjectionMatrix};
+        drawShadowMapInset(view, layout.shadowMapPanel, layout.shadowMap);
+    }
 
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();

@@ -7,7 +7,9 @@
 // on the floor alike.
 
 #include <string>
+#include <vector>
 
+#include "render/FastRenderer.h"
 #include "render/FrameState.h"
 
 struct OverlaySet {
@@ -17,9 +19,17 @@ struct OverlaySet {
     std::string step;        // top-right: the building step shown ("step 12 of 40"), "" for none
     std::string note;        // below the top row: a short message (a file saved), "" for none
     std::string modelError;  // below the top row, before any note: the reloaded file's fault
+    bool settings = false;   // top-right: the fast renderer's settings, when it draws
 };
 
-// Reads a comma-separated list of overlay names: fps, help, shadow-map. On a name it does not
+// What the fast renderer adds to the overlays: the map it drew with (instead of the frame's)
+// and its settings' lines (render/FastRenderSettings.h).
+struct FastOverlay {
+    ShadowMapView map;
+    std::vector<std::string> settingsLines;
+};
+
+// Reads a comma-separated list of overlay names: fps, help, shadow-map, settings. On a name it does not
 // know it returns false with that name in `unknown`, leaving `shown` as it was; an empty name
 // (an empty list, or a comma with no name after it) is refused the same way.
 bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* unknown);
@@ -27,4 +37,6 @@ bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* 
 // Draws the overlays of `frame` (its frame rate, its shadow map, the texts of `shown`) over the back buffer (its
 // windowWidth × windowHeight pixels). Every OpenGL state it changes is restored; with none shown
 // it makes no OpenGL call at all.
-void drawOverlays(const FrameState& frame, const OverlaySet& shown);
+// With `fast`, the inset shows its map and the settings panel its lines.
+void drawOverlays(const FrameState& frame, const OverlaySet& shown,
+                  const FastOverlay* fast = nullptr);

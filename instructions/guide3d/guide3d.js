@@ -64,8 +64,9 @@
     function fadedMaterial(material, cache) {
         if (!cache.has(material)) {
             const faded = material.clone();
-            const grey = new THREE.Color(guide.fade.grey, guide.fade.grey, guide.fade.grey);
-            faded.color.convertLinearToSRGB().lerp(grey, guide.fade.weight).convertSRGBToLinear();
+            const towards = guide.fade.towards;
+            const pale = new THREE.Color(towards, towards, towards);
+            faded.color.convertLinearToSRGB().lerp(pale, guide.fade.weight).convertSRGBToLinear();
             cache.set(material, faded);
         }
         return cache.get(material);

@@ -53,7 +53,7 @@ TEST_F(Installed, ProgramsRunFromAnotherFolderWithEveryFileInPlace) {
     // The completion knows the subcommands' own options, from the same table as --help.
     const RunResult completion = run(
         "bash -c 'source \"" + (prefix / "share/bash-completion/completions/brik").string() +
-            "\"; COMP_WORDS=(brik snapshot --fl); COMP_CWORD=2; _brik; echo \"${COMPREPLY[*]}\"'",
+            "\"; COMP_WORDS=(brik snapshot --fram); COMP_CWORD=2; _brik; echo \"${COMPREPLY[*]}\"'",
         elsewhere);
-    EXPECT_EQ(completion.out, "--floor\n") << completion.err;
+    EXPECT_EQ(completion.out, "--frames\n") << completion.err;
 }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "BrikCommand.h"
+#include "instructions/StepFigures.h"
 
 namespace fs = std::filesystem;
 
@@ -101,7 +102,10 @@ TEST_F(Instructions, TheGuideOpensInABrowserWithTheCoverAndEveryStepsPicture) {
     // Every step says where it stands and links to the steps before and after it.
     for (int step = 1; step <= 40; ++step) {
         const std::string number = std::to_string(step);
-        EXPECT_NE(page.find("<h2>Step " + number + " of 40</h2>"), std::string::npos);
+        EXPECT_TRUE(std::regex_search(
+            page,
+            std::regex("<h2>Step " + number + " of 40( <span class=\"turned\"[^<]*</span>)?</h2>")))
+            << "the heading of step " << step;
         EXPECT_NE(page.find("<a href=\"#step-" + number + "\">Step " + number + "</a>"),
                   std::string::npos)
             << "the contents list step " << step;
@@ -176,6 +180,36 @@ TEST_F(Instructions, TheGuideOpensInABrowserWithTheCoverAndEveryStepsPicture) {
         for (const Ppm& listPage : listPages) pixels += pixelsOfColour(listPage, colour.second);
         EXPECT_GE(pixels, 130 * rowCount) << colour.first << ": swatches printed without colour";
     }
+}
+
+// At the default size every step's new pieces can be found: enough of their pixels visible
+// and a clear colour step across their edges (the floors the command holds them to,
+// instructions/StepFigures.h), from a view that turns seldom.
+TEST_F(Instructions, EveryStepsNewPiecesAreSeenAndStandOut) {
+    copyFloorImage();
+    const RunResult written = run(kBrik + " instructions -o guide", directory);
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_TRUE(written.err.empty()) << written.err;
+    EXPECT_NE(written.out.find("new pieces: visible share at least"), std::string::npos);
+    std::istringstream csv(readFile(directory / "guide" / "figures.csv"));
+    std::string line;
+    std::getline(csv, line);
+    ASSERT_EQ(line, "step,view_turned,visible_share,edge_contrast,colour_difference,new_pixels");
+    int steps = 0, turns = 0;
+    while (std::getline(csv, line)) {
+        ++steps;
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ',');) fields.push_back(cell);
+        ASSERT_EQ(fields.size(), 6u) << line;
+        EXPECT_EQ(fields[0], std::to_string(steps));
+        turns += fields[1] == "yes";
+        EXPECT_GE(std::stod(fields[2]), kVisibleShareFloor) << "step " << steps;
+        EXPECT_GE(std::stod(fields[3]), kEdgeContrastFloor) << "step " << steps;
+        EXPECT_GT(std::stol(fields[5]), 0) << "step " << steps;
+    }
+    EXPECT_EQ(steps, 40);
+    EXPECT_LT(turns, 8) << "the view should stay for many steps";
 }
 
 TEST_F(Instructions, RefusesBadOptionsAndNeedsADisplay) {

@@ -3,16 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 #include <utility>
 
 #include "instructions/StepDrawTarget.h"
 #include "instructions/StepView.h"
+#include "maths/Angles.h"
+#include "maths/ViewFit.h"
 #include "mesh/HouseMesh.h"
 #include "model/Model.h"
 
 // Every triangle of the maps up to the step is drawn where the whole house has it, the step's
-// own in their colours, the earlier ones moved towards grey; the later maps draw nothing.
+// own in their colours, the earlier ones paler but of the same hue (every channel at least a
+// quarter of the way to white, the channels in the same order and at least a third as far
+// apart); the later maps draw nothing.
 TEST(GuideStep, ShowsItsOwnPiecesInFullEarlierOnesFadedAndLaterOnesNot) {
     constexpr int kStep = 23;
     const Model house = houseModel();
@@ -35,11 +41,16 @@ TEST(GuideStep, ShowsItsOwnPiecesInFullEarlierOnesFadedAndLaterOnesNot) {
             const MeshVertex &was = triangle.corners[corner], &is = drawn.corners[corner];
             for (int axis = 0; axis < 3; ++axis) moved += was.position[axis] != is.position[axis];
             for (int channel = 0; channel < 3; ++channel) {
-                const double before = was.colour[channel] - 0.5, after = is.colour[channel] - 0.5;
-                if (map == kStep)
+                const double before = was.colour[channel], after = is.colour[channel];
+                if (map == kStep) {
                     ownChanged += before != after;
-                else
-                    fadedWrongly += std::fabs(after) > 0.36 * std::fabs(before) + 1e-6;
+                    continue;
+                }
+                fadedWrongly += after - before < 0.25 * (1 - before) - 1e-6;  // paler
+                const int next = (channel + 1) % 3;
+                const double apart = before - was.colour[next], apartNow = after - is.colour[next];
+                fadedWrongly +=
+                    apart * apartNow < 0 || std::fabs(apartNow) < std::fabs(apart) / 3 - 1e-6;
             }
         }
     }
@@ -47,7 +58,7 @@ TEST(GuideStep, ShowsItsOwnPiecesInFullEarlierOnesFadedAndLaterOnesNot) {
     EXPECT_GT(earlier, 0);
     EXPECT_EQ(moved, 0);
     EXPECT_EQ(ownChanged, 0) << "the step's own pieces must keep their colours";
-    EXPECT_EQ(fadedWrongly, 0) << "earlier pieces must be blended most of the way to grey";
+    EXPECT_EQ(fadedWrongly, 0) << "earlier pieces must be paler and keep their hue";
 }
 
 // One square of new surface facing one way: the chosen eye looks at its front, and the same
@@ -85,5 +96,54 @@ TEST(GuideStep, EyeLooksAtTheFrontOfTheStepsNewSurface) {
         EXPECT_GT(towards * facing.sign, 0.0f);
         const VECTOR3D again = bestEyeForStep(mesh, 1, 4.0 / 3.0);
         EXPECT_TRUE(eye.x == again.x && eye.y == again.y && eye.z == again.z);
+    }
+}
+
+// The steady eye: an eye stays while it sees enough of the step's new surface; where it does
+// not, the guide turns to the eye that can stay the longest. views[step][eye] = {area, share}.
+TEST(GuideStep, KeepsTheEyeUntilTheNewPiecesWouldBeHidden) {
+    const EyeView good{1.0, 0.9}, hidden{1.0, 0.2}, edgeOn{0.1, 0.9}, fair{0.6, 0.8};
+    const struct {
+        const char* what;
+        std::vector<std::vector<EyeView>> views;
+        std::vector<size_t> eyes;
+    } cases[] = {
+        {"one eye sees every step", {{good, good}, {fair, good}, {good, fair}}, {0, 0, 0}},
+        {"the start eye wins a tie", {{good, good}, {good, good}}, {0, 0}},
+        {"turns where hidden, to the eye that stays longest",
+         {{good, hidden, hidden}, {hidden, good, good}, {hidden, hidden, good}, {good, good, good}},
+         {0, 2, 2, 2}},
+        {"pieces seen edge-on count as hidden", {{good, hidden}, {edgeOn, good}}, {0, 1}},
+        {"where no eye sees enough, the one that sees most",
+         {{good, good}, {hidden, {0.5, 0.3}}},
+         {0, 0}},
+        {"looks ahead from the first step", {{good, good}, {hidden, good}}, {1, 1}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(chooseGuideEyes(c.views), c.eyes) << c.what;
+    }
+}
+
+// A fitted eye keeps its direction and frames every point with the margin: the widest point
+// touches the margin, none is outside it.
+TEST(GuideStep, FittedEyeFramesEveryPoint) {
+    const std::vector<VECTOR3D> points = {
+        {-1.6f, 0, -1.6f}, {1.6f, 0, 1.6f}, {0.5f, 1.4f, 0.2f}, {-1.6f, 0.4f, 1.6f}};
+    const VECTOR3D target(0, 0.5f, 0);
+    for (const VECTOR3D& direction : {VECTOR3D(0, 2.5f, 3.5f), VECTOR3D(-3, 1, 0.5f)}) {
+        const VECTOR3D eye = fittedEye(points, target, direction, 4.0 / 3.0, 45, 1.0);
+        const VECTOR3D back = (eye - target).GetNormalized(), forward = back * -1.0f;
+        EXPECT_NEAR(back.DotProduct(direction.GetNormalized()), 1.0, 1e-5);
+        const VECTOR3D right = forward.CrossProduct(VECTOR3D(0, 1, 0)).GetNormalized();
+        const VECTOR3D up = right.CrossProduct(forward);
+        const double tanHalf = std::tan(45 * kPi / 360);
+        double widest = 0;
+        for (const VECTOR3D& point : points) {
+            const VECTOR3D d = point - eye;
+            const double depth = d.DotProduct(forward);
+            widest = std::max({widest, std::fabs(d.DotProduct(right)) / depth / (tanHalf * 4 / 3),
+                               std::fabs(d.DotProduct(up)) / depth / tanHalf});
+        }
+        EXPECT_NEAR(widest, 1 / kFitMargin, 1e-4);
     }
 }
