@@ -129,8 +129,8 @@ private:
     int ownMapSize = 0;
     WorldBounds houseBounds{};   // every vertex, world frame
     MultisampleTarget multisample;
-    unsigned edgeBuffer = 0;     // pairs of vertex indices (mesh/FeatureEdges.h), built at first use
-    size_t edgeIndexCount = 0;
+    unsigned edgeBuffer = 0;     // the outlines' ends (mesh/FeatureEdges.h), built at first use
+    size_t edgeIndexCount = 0;   // ends, two per line
     IndexedHouse edgeSource;     // the house, kept until the edges are built
 
     // What the shadow map was last filled for, and with.

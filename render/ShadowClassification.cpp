@@ -9,6 +9,7 @@
 #include "render/FrameConstants.h"
 #include "render/FrameState.h"
 #include "render/FrameTruth.h"
+#include "render/ImmediateDrawTarget.h"
 #include "render/ShadowFrame.h"
 
 namespace {
@@ -101,6 +102,7 @@ void setDiffuseOnlyLight(const FrameState& frame) {
 
 LightMask classifyFixedFrame(FrameState& frame) {
     renderFrame(frame);
+    const ScopedDrawTarget immediate(immediateDrawTarget());  // the scene draws on this thread
     const float sceneTime = static_cast<float>(frame.timer.GetTime() / sceneClockDivisor);
     beginDiagnosticPasses(frame);
 

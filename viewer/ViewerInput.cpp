@@ -16,6 +16,7 @@
 #include "viewer/ViewerShell.h"
 
 OverlaySet shownOverlays;
+WindowLook windowLook;
 bool screenshotRequested = false;
 
 namespace {
@@ -88,6 +89,34 @@ void requestScreenshot() {
 }
 void quit() { exit(0); }
 
+// The looks and the learner's controls: the settings panel shows whenever the fast renderer's
+// settings draw.
+void showLook() {
+    shownOverlays.settings = windowLook.look != Look::Specified;
+    glutPostRedisplay();
+}
+void nextLook() {
+    windowLook.next();
+    showLook();
+}
+void turnControl(void (*change)(FastRenderSettings*)) {
+    change(&windowLook.turn());
+    showLook();
+}
+void largerMap() { turnControl([](FastRenderSettings* s) { resizeShadowMap(s, true, maxShadowMapSize()); }); }
+void smallerMap() { turnControl([](FastRenderSettings* s) { resizeShadowMap(s, false, maxShadowMapSize()); }); }
+void lessDepthBias() { turnControl([](FastRenderSettings* s) { changeBias(&s->depthBias, false); }); }
+void moreDepthBias() { turnControl([](FastRenderSettings* s) { changeBias(&s->depthBias, true); }); }
+void lessSlopeBias() { turnControl([](FastRenderSettings* s) { changeBias(&s->slopeBias, false); }); }
+void moreSlopeBias() { turnControl([](FastRenderSettings* s) { changeBias(&s->slopeBias, true); }); }
+void cycleFilter() { turnControl(nextFilter); }
+void toggleFit() { turnControl([](FastRenderSettings* s) { s->fitLight = !s->fitLight; }); }
+void cycleSamples() { turnControl(nextSampleCount); }
+void toggleFloorShadows() { turnControl([](FastRenderSettings* s) { s->floorShadows = !s->floorShadows; }); }
+void toggleEdges() { turnControl([](FastRenderSettings* s) { s->edgeLines = !s->edgeLines; }); }
+void toggleBalance() { turnControl([](FastRenderSettings* s) { s->balancedLight = !s->balancedLight; }); }
+void toggleCasters() { turnControl([](FastRenderSettings* s) { s->frontFaceCasters = !s->frontFaceCasters; }); }
+
 struct KeyBinding {
     const char* keys;  // every key that does it: both cases of a letter
     const char* help;  // its line in the help panel, or nullptr when the line above covers it
@@ -110,6 +139,20 @@ const KeyBinding keyBindings[] = {
     {"Hh",   "H           show or hide this help",           toggleHelp},
     {"Mm",   "M           show or hide the shadow map",      toggleShadowMap},
     {"Ss",   "S           save the window as a PNG",         requestScreenshot},
+    {"Vv",   "V           specified / presentation / yours", nextLook},
+    {",",    ", .         shadow map half, double size",     smallerMap},
+    {".",    nullptr,                                        largerMap},
+    {"1",    "1 2         depth bias less, more",            lessDepthBias},
+    {"2",    nullptr,                                        moreDepthBias},
+    {"3",    "3 4         slope bias less, more",            lessSlopeBias},
+    {"4",    nullptr,                                        moreSlopeBias},
+    {"5",    "5           filter: none, hardware, pcf, soft", cycleFilter},
+    {"6",    "6           fit the light to the model",       toggleFit},
+    {"7",    "7           multisampling: off, 2, 4, 8",      cycleSamples},
+    {"8",    "8           shadow on the floor",              toggleFloorShadows},
+    {"9",    "9           edge lines",                       toggleEdges},
+    {"0",    "0           balanced light",                   toggleBalance},
+    {"Kk",   "K           light pass: back or front faces",  toggleCasters},
     {"\033", "Esc         quit",                             quit},
 };
 

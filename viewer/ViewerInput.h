@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "viewer/Overlays.h"
+#include "viewer/WindowLook.h"
 
 extern OverlaySet shownOverlays;  // toggled by F, H and M; all hidden at start
+extern WindowLook windowLook;     // V and the shadow controls; the specified frame at start
 extern bool screenshotRequested;  // set by S, cleared by saveRequestedScreenshot
 
 // While circling (L), the light follows the scene clock: it moves on every frame, so a
