@@ -15,6 +15,7 @@
 #include "render/Renderer.h"
 #include "render/ShadowClassification.h"
 #include "support/ViewerTestSupport.h"
+#include "viewer/ViewerInput.h"
 #include "viewer/ViewerShell.h"
 
 namespace {
@@ -91,4 +92,27 @@ TEST_F(ShadowControls, ThePresentationLookStaysUnderItsBound) {
         EXPECT_LT(wrongShare(presentationLook()), kBound)
             << "eye " << eye.x << "," << eye.y << "," << eye.z;
     }
+}
+
+// V goes round the specified frame, the presentation look and the learner's settings; a control
+// key turns the learner's; the specified frame comes back as it was.
+TEST_F(ShadowControls, TheLookKeyGoesRoundTheThreeLooks) {
+    const auto composed = [] {
+        composeFrame();
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        return readBackBuffer(kWidth, kHeight).pixels;
+    };
+    ASSERT_EQ(windowLook.look, Look::Specified);
+    const auto specified = composed();
+    Keyboard('v', 0, 0);
+    EXPECT_EQ(windowLook.look, Look::Presentation);
+    EXPECT_NE(composed(), specified);
+    Keyboard('V', 0, 0);
+    EXPECT_EQ(windowLook.look, Look::Learner);
+    EXPECT_EQ(windowLook.settings(), specifiedLook()) << "the learner starts from the frame";
+    Keyboard('.', 0, 0);
+    EXPECT_EQ(windowLook.settings().shadowMapSize, 2 * shadowMapSize);
+    Keyboard('v', 0, 0);
+    EXPECT_EQ(windowLook.look, Look::Specified);
+    EXPECT_EQ(composed(), specified);
 }
