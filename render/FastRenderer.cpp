@@ -159,16 +159,15 @@ void FastRenderer::render(FrameState& frame, const FastRenderSettings& settings,
     PassStopwatch stopwatch(timings != nullptr);
     times.shadowMap = 0;
     const LightPassKey key = lightPassKey(settings);
-    usedLightProjection = key.fitLight
-                              ? fittedLightProjection(frame.lightViewMatrix, houseBounds)
-                              : frame.lightProjectionMatrix;
+    usedLightProjection = key.fitLight ? fittedLightProjection(frame.lightViewMatrix, houseBounds)
+                                       : frame.lightProjectionMatrix;
     if (!shadowMapIsCurrent(frame, key)) {
         fillShadowMap(frame, key);
         stopwatch.lap(&times.shadowMap);
     }
-    const bool multisampled = purpose == FramePurpose::Picture && settings.msaaSamples > 1 &&
-                              multisample.prepare(frame.windowWidth, frame.windowHeight,
-                                                  settings.msaaSamples);
+    const bool multisampled =
+        purpose == FramePurpose::Picture && settings.msaaSamples > 1 &&
+        multisample.prepare(frame.windowWidth, frame.windowHeight, settings.msaaSamples);
     if (multisampled) multisample.begin();
     drawCameraPass(frame, settings, purpose);
     stopwatch.lap(&times.cameraPass);
@@ -191,17 +190,21 @@ ShadowMapView FastRenderer::shadowMapView() const {
 }
 
 FastRenderer::LightPassKey FastRenderer::lightPassKey(const FastRenderSettings& settings) {
-    const int size = std::max(minShadowMapSize, std::min(settings.shadowMapSize, maxShadowMapSize()));
-    return {size, settings.depthBias, settings.slopeBias, settings.fitLight,
-            settings.frontFaceCasters, settings.filter == ShadowFilter::Soft};
+    const int size =
+        std::max(minShadowMapSize, std::min(settings.shadowMapSize, maxShadowMapSize()));
+    return {size,
+            settings.depthBias,
+            settings.slopeBias,
+            settings.fitLight,
+            settings.frontFaceCasters,
+            settings.filter == ShadowFilter::Soft};
 }
 
 unsigned FastRenderer::programFor(const FastRenderSettings& settings, FramePurpose purpose,
                                   int floor) {
-    const Variant variant{static_cast<int>(settings.filter),
-                          settings.fitLight || settings.floorShadows ? 1 : 0,
-                          settings.balancedLight ? 1 : 0, floor,
-                          purpose == FramePurpose::Classification ? 1 : 0};
+    const Variant variant{
+        static_cast<int>(settings.filter), settings.fitLight || settings.floorShadows ? 1 : 0,
+        settings.balancedLight ? 1 : 0, floor, purpose == FramePurpose::Classification ? 1 : 0};
     const auto found = variants.find(variant.key());
     if (found != variants.end()) return found->second;
     std::string error;

@@ -55,8 +55,7 @@ LightMask readClassification(const FrameState& frame) {
     mask.height = frame.windowHeight;
     std::vector<unsigned char> rgb(size_t(frame.windowWidth) * size_t(frame.windowHeight) * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, frame.windowWidth, frame.windowHeight, GL_RGB, GL_UNSIGNED_BYTE,
-                 rgb.data());
+    glReadPixels(0, 0, frame.windowWidth, frame.windowHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
     mask.pixels.resize(rgb.size() / 3);
     for (size_t i = 0; i < mask.pixels.size(); ++i) {
         const unsigned char* pixel = &rgb[i * 3];

@@ -84,7 +84,8 @@ std::vector<Contender> contenders() {
              s->depthBias = 2;
              s->slopeBias = 2;
          })},
-        {"hardware", false, turned([](FastRenderSettings* s) { s->filter = ShadowFilter::Hardware; })},
+        {"hardware", false,
+         turned([](FastRenderSettings* s) { s->filter = ShadowFilter::Hardware; })},
         {"pcf", false, turned([](FastRenderSettings* s) { s->filter = ShadowFilter::Pcf; })},
         {"soft", false, turned([](FastRenderSettings* s) { s->filter = ShadowFilter::Soft; })},
         {"fit", false, turned([](FastRenderSettings* s) { s->fitLight = true; })},
@@ -195,10 +196,12 @@ int main(int argc, char** argv) {
     const int floorTriangles = int(mesh.triangles.size());  // the floor follows the house
     std::vector<Contender> rows;
     for (const Contender& row : contenders())
-        if (options.rows.empty() || ("," + options.rows + ",").find(std::string(",") + row.name + ",") != std::string::npos)
+        if (options.rows.empty() ||
+            ("," + options.rows + ",").find(std::string(",") + row.name + ",") != std::string::npos)
             rows.push_back(row);
     if (rows.empty() || rows[0].fixed != true) rows.insert(rows.begin(), contenders()[0]);
-    if (rows.size() < 2 || rows[1].name != std::string("fast")) rows.insert(rows.begin() + 1, contenders()[1]);
+    if (rows.size() < 2 || rows[1].name != std::string("fast"))
+        rows.insert(rows.begin() + 1, contenders()[1]);
     const size_t count = rows.size();
 
     printf(
@@ -230,8 +233,8 @@ int main(int argc, char** argv) {
                                                : classifyFastFrame(fast, frame, rows[c].settings);
                 if (!options.errors.empty()) {
                     std::string why;
-                    std::string path = options.errors + "/" + rows[c].name + "-" + eye.name +
-                                             "-" + std::to_string(int(angle)) + ".png";
+                    std::string path = options.errors + "/" + rows[c].name + "-" + eye.name + "-" +
+                                       std::to_string(int(angle)) + ".png";
                     std::replace(path.begin(), path.end(), ' ', '-');
                     if (!writePng(path, errorPicture(truth, rendered), &why))
                         fprintf(stderr, "brik-shadow-quality: %s\n", why.c_str());

@@ -172,9 +172,9 @@ void drawOverlays(const FrameState& frame, const OverlaySet& shown, const FastOv
     if (shown.shadowMap) {
         const int side =
             std::min(largestInset, std::min(frame.windowWidth, frame.windowHeight) / 3);
-        const ShadowMapView map =
-            fast ? fast->map
-                 : ShadowMapView{frame.shadowMapTexture, shadowMapSize, frame.lightProjectionMatrix};
+        const ShadowMapView map = fast ? fast->map
+                                       : ShadowMapView{frame.shadowMapTexture, shadowMapSize,
+                                                       frame.lightProjectionMatrix};
         drawShadowMapInset(map, frame.windowWidth - margin - side, margin, side);
     }
     if (settings) {

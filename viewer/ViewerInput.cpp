@@ -103,19 +103,41 @@ void turnControl(void (*change)(FastRenderSettings*)) {
     change(&windowLook.turn());
     showLook();
 }
-void largerMap() { turnControl([](FastRenderSettings* s) { resizeShadowMap(s, true, maxShadowMapSize()); }); }
-void smallerMap() { turnControl([](FastRenderSettings* s) { resizeShadowMap(s, false, maxShadowMapSize()); }); }
-void lessDepthBias() { turnControl([](FastRenderSettings* s) { changeBias(&s->depthBias, false); }); }
-void moreDepthBias() { turnControl([](FastRenderSettings* s) { changeBias(&s->depthBias, true); }); }
-void lessSlopeBias() { turnControl([](FastRenderSettings* s) { changeBias(&s->slopeBias, false); }); }
-void moreSlopeBias() { turnControl([](FastRenderSettings* s) { changeBias(&s->slopeBias, true); }); }
+void largerMap() {
+    turnControl([](FastRenderSettings* s) { resizeShadowMap(s, true, maxShadowMapSize()); });
+}
+void smallerMap() {
+    turnControl([](FastRenderSettings* s) { resizeShadowMap(s, false, maxShadowMapSize()); });
+}
+void lessDepthBias() {
+    turnControl([](FastRenderSettings* s) { changeBias(&s->depthBias, false); });
+}
+void moreDepthBias() {
+    turnControl([](FastRenderSettings* s) { changeBias(&s->depthBias, true); });
+}
+void lessSlopeBias() {
+    turnControl([](FastRenderSettings* s) { changeBias(&s->slopeBias, false); });
+}
+void moreSlopeBias() {
+    turnControl([](FastRenderSettings* s) { changeBias(&s->slopeBias, true); });
+}
 void cycleFilter() { turnControl(nextFilter); }
-void toggleFit() { turnControl([](FastRenderSettings* s) { s->fitLight = !s->fitLight; }); }
+void toggleFit() {
+    turnControl([](FastRenderSettings* s) { s->fitLight = !s->fitLight; });
+}
 void cycleSamples() { turnControl(nextSampleCount); }
-void toggleFloorShadows() { turnControl([](FastRenderSettings* s) { s->floorShadows = !s->floorShadows; }); }
-void toggleEdges() { turnControl([](FastRenderSettings* s) { s->edgeLines = !s->edgeLines; }); }
-void toggleBalance() { turnControl([](FastRenderSettings* s) { s->balancedLight = !s->balancedLight; }); }
-void toggleCasters() { turnControl([](FastRenderSettings* s) { s->frontFaceCasters = !s->frontFaceCasters; }); }
+void toggleFloorShadows() {
+    turnControl([](FastRenderSettings* s) { s->floorShadows = !s->floorShadows; });
+}
+void toggleEdges() {
+    turnControl([](FastRenderSettings* s) { s->edgeLines = !s->edgeLines; });
+}
+void toggleBalance() {
+    turnControl([](FastRenderSettings* s) { s->balancedLight = !s->balancedLight; });
+}
+void toggleCasters() {
+    turnControl([](FastRenderSettings* s) { s->frontFaceCasters = !s->frontFaceCasters; });
+}
 
 struct KeyBinding {
     const char* keys;  // every key that does it: both cases of a letter

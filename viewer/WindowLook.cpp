@@ -27,7 +27,9 @@ void resizeShadowMap(FastRenderSettings* settings, bool larger, int largestMap) 
     settings->shadowMapSize = std::clamp(size, minShadowMapSize, largestMap);
 }
 
-void changeBias(float* bias, bool up) { *bias = std::max(0.0f, *bias + (up ? kBiasStep : -kBiasStep)); }
+void changeBias(float* bias, bool up) {
+    *bias = std::max(0.0f, *bias + (up ? kBiasStep : -kBiasStep));
+}
 
 void nextFilter(FastRenderSettings* settings) {
     settings->filter = static_cast<ShadowFilter>((static_cast<int>(settings->filter) + 1) % 4);

@@ -31,7 +31,8 @@ TEST(ShadowClassification, SeesWhatTheTruthSeesAndLeavesTheFrameAsItWas) {
     EXPECT_TRUE(before.pixels == after.pixels) << "the frame changed after a classification";
     ASSERT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
-    const LightMask truth = computeLightMask(frameTruthScene(captureHouse(houseModel())), frameTruthView(frame));
+    const LightMask truth =
+        computeLightMask(frameTruthScene(captureHouse(houseModel())), frameTruthView(frame));
     const MaskComparison comparison = compareMasks(truth, rendered);
     EXPECT_LE(comparison.coverageMismatch, kWidth * kHeight / 500)
         << "pixels where only one of the frame and the truth sees a surface";

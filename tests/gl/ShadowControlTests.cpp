@@ -60,21 +60,27 @@ FastRenderSettings with(std::function<void(FastRenderSettings*)> turn,
 TEST_F(ShadowControls, EachControlMovesTheErrorTheWayItShould) {
     setCameraEye(viewerFrame(), VECTOR3D(3.2f, 1.6f, 2.0f));
     setLightAngle(viewerFrame(), 90);
-    const FastRenderSettings frontFaces = with([](FastRenderSettings* s) { s->frontFaceCasters = true; });
+    const FastRenderSettings frontFaces =
+        with([](FastRenderSettings* s) { s->frontFaceCasters = true; });
     const struct {
         const char* what;
         FastRenderSettings before, after;
     } turns[] = {
         // Faces towards the light cast acne on themselves; a bias lifts it.
-        {"depth and slope bias", frontFaces, with([](FastRenderSettings* s) {
-             s->depthBias = 2;
-             s->slopeBias = 2;
-         }, frontFaces)},
+        {"depth and slope bias", frontFaces,
+         with(
+             [](FastRenderSettings* s) {
+                 s->depthBias = 2;
+                 s->slopeBias = 2;
+             },
+             frontFaces)},
         {"a bigger map", with([](FastRenderSettings* s) { s->shadowMapSize = 256; }),
          with([](FastRenderSettings* s) { s->shadowMapSize = 2048; })},
         {"the floor shadowed", {}, with([](FastRenderSettings* s) { s->floorShadows = true; })},
         // The filters' share of light is cut at a half: a wider filter rounds edges no worse.
-        {"percentage-closer filtering", {}, with([](FastRenderSettings* s) { s->filter = ShadowFilter::Pcf; })},
+        {"percentage-closer filtering", {}, with([](FastRenderSettings* s) {
+             s->filter = ShadowFilter::Pcf;
+         })},
     };
     for (const auto& turn : turns) {
         const double before = wrongShare(turn.before), after = wrongShare(turn.after);
