@@ -42,7 +42,7 @@ TEST(FeatureEdges, TwoBoxesSideBySideKeepEveryCreaseAndNoDiagonal) {
     for (size_t i = 0; i < lines.size(); i += 2) {
         std::array<int, 3> a, b;
         int differingAxes = 0;
-        for (int axis = 0; axis < 3; ++axis) {
+        for (size_t axis = 0; axis < 3; ++axis) {
             a[axis] = int(std::lround(house.vertices[lines[i]].position[axis]));
             b[axis] = int(std::lround(house.vertices[lines[i + 1]].position[axis]));
             differingAxes += a[axis] != b[axis];
