@@ -63,7 +63,8 @@ bench: build
 
 # Shadow quality: for several eyes and lights, the share of visible pixels each renderer shows
 # lit where the light does not reach or shadowed where it does (against rays cast on the
-# processor), and its ms per frame, interleaved.
+# processor), and its ms per frame, interleaved: the specified frame, the fast renderer, one
+# row per shadow control turned and the presentation look.
 shadow-quality: build
 	@$(XVFB) ./$(BUILD_DIR)/brik-shadow-quality
 

@@ -68,9 +68,9 @@ bool parsePngPath(const std::string& text, std::string* path, std::string* why) 
 }
 
 // The options that set the fast renderer's controls (render/FastRenderSettings.h).
-const char* const kSettingOptions[] = {"--shadow-map-size", "--depth-bias",   "--slope-bias",
-                                       "--shadow-filter",   "--fit-light",    "--msaa",
-                                       "--floor-shadows",   "--edge-lines",   "--balanced-light",
+const char* const kSettingOptions[] = {"--shadow-map-size", "--depth-bias", "--slope-bias",
+                                       "--shadow-filter",   "--fit-light",  "--msaa",
+                                       "--floor-shadows",   "--edge-lines", "--balanced-light",
                                        "--front-faces"};
 
 bool usesSettings(const CLI::App& command, const SnapshotOptions& options) {
@@ -390,12 +390,14 @@ Command addSnapshotCommand(CLI::App& brik) {
         if (usesSettings(*command, *options) && options->scene != "house")
             throw CLI::ValidationError("--look",
                                        "the look and the shadow controls draw the house only, "
-                                       "not --scene " + options->scene);
+                                       "not --scene " +
+                                           options->scene);
         if (usesSettings(*command, *options) && command->count("--renderer") > 0 &&
             options->renderer != "fast")
             throw CLI::ValidationError("--renderer",
                                        "the look and the shadow controls are the fast "
-                                       "renderer's, not " + options->renderer + "'s");
+                                       "renderer's, not " +
+                                           options->renderer + "'s");
         if (!options->shadowTruth.empty() && options->scene != "house")
             throw CLI::ValidationError(
                 "--shadow-truth", "the truth is cast for the house, not --scene " + options->scene);

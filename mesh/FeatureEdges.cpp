@@ -6,6 +6,7 @@
 
 namespace {
 constexpr double kPositionQuantum = 1e-3;  // world units
+constexpr double kBackToBackCosine = -0.999;
 
 struct EdgeKey {
     std::int64_t a[3], b[3];
@@ -83,10 +84,11 @@ std::vector<std::uint32_t> featureEdges(const IndexedHouse& house) {
                 edge.first = p;
                 edge.second = q;
                 std::copy(normal, normal + 3, edge.normal);
-            } else if (normal[0] * edge.normal[0] + normal[1] * edge.normal[1] +
-                           normal[2] * edge.normal[2] <
-                       creaseCosine) {
-                edge.crease = true;
+            } else {
+                // Faces back to back (two pieces touching) make no crease of their own.
+                const double cosine = normal[0] * edge.normal[0] + normal[1] * edge.normal[1] +
+                                      normal[2] * edge.normal[2];
+                if (cosine < creaseCosine && cosine > kBackToBackCosine) edge.crease = true;
             }
         }
     }

@@ -9,7 +9,8 @@
 
 #include "mesh/IndexedHouse.h"
 
-// Creases sharper than this (degrees between the two faces' normals) are outlined.
+// Creases sharper than this (degrees between the two faces' normals) are outlined; faces back
+// to back (where two pieces touch) are no crease.
 constexpr double kFeatureEdgeDegrees = 30.0;
 
 // Pairs of indices into house.vertices, one pair per edge, each edge once. Triangles meet where

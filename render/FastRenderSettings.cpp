@@ -20,7 +20,7 @@ FastRenderSettings presentationLook() {
     look.shadowMapSize = 2048;
     look.depthBias = 2;
     look.slopeBias = 2;
-    look.filter = ShadowFilter::Pcf;
+    look.filter = ShadowFilter::Hardware;
     look.fitLight = true;
     look.msaaSamples = 4;
     look.floorShadows = true;

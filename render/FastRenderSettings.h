@@ -31,7 +31,7 @@ struct FastRenderSettings {
     // colour × (fill + (1 - fill) × diffuse × visibility) plus a faint highlight, so that a lit
     // face shows its colour as it is and a shadowed one keeps it.
     bool balancedLight = false;
-    bool frontFaceCasters = false;    // the light pass draws front faces (the specified: back)
+    bool frontFaceCasters = false;  // the light pass draws front faces (the specified: back)
 
     bool operator==(const FastRenderSettings& other) const;
     bool operator!=(const FastRenderSettings& other) const { return !(*this == other); }

@@ -168,16 +168,15 @@ void FastRenderer::render(FrameState& frame, const FastRenderSettings& settings,
     frame.fpsCounter.FrameBegins();
     times.shadowMap = 0;
     const LightPassKey key = lightPassKey(settings);
-    usedLightProjection = key.fitLight
-                              ? fittedLightProjection(frame.lightViewMatrix, houseBounds)
-                              : frame.lightProjectionMatrix;
+    usedLightProjection = key.fitLight ? fittedLightProjection(frame.lightViewMatrix, houseBounds)
+                                       : frame.lightProjectionMatrix;
     if (!shadowMapIsCurrent(frame, key)) {
         fillShadowMap(frame, key);
         stopwatch.lap(&times.shadowMap);
     }
-    const bool multisampled = purpose == FramePurpose::Picture && settings.msaaSamples > 1 &&
-                              multisample.prepare(frame.windowWidth, frame.windowHeight,
-                                                  settings.msaaSamples);
+    const bool multisampled =
+        purpose == FramePurpose::Picture && settings.msaaSamples > 1 &&
+        multisample.prepare(frame.windowWidth, frame.windowHeight, settings.msaaSamples);
     if (multisampled) multisample.begin();
     drawCameraPass(frame, settings, purpose);
     stopwatch.lap(&times.cameraPass);
@@ -200,17 +199,21 @@ ShadowMapView FastRenderer::shadowMapView() const {
 }
 
 FastRenderer::LightPassKey FastRenderer::lightPassKey(const FastRenderSettings& settings) {
-    const int size = std::max(minShadowMapSize, std::min(settings.shadowMapSize, maxShadowMapSize()));
-    return {size, settings.depthBias, settings.slopeBias, settings.fitLight,
-            settings.frontFaceCasters, settings.filter == ShadowFilter::Soft};
+    const int size =
+        std::max(minShadowMapSize, std::min(settings.shadowMapSize, maxShadowMapSize()));
+    return {size,
+            settings.depthBias,
+            settings.slopeBias,
+            settings.fitLight,
+            settings.frontFaceCasters,
+            settings.filter == ShadowFilter::Soft};
 }
 
 unsigned FastRenderer::programFor(const FastRenderSettings& settings, FramePurpose purpose,
                                   int floor) {
-    const Variant variant{static_cast<int>(settings.filter),
-                          settings.fitLight || settings.floorShadows ? 1 : 0,
-                          settings.balancedLight ? 1 : 0, floor,
-                          purpose == FramePurpose::Classification ? 1 : 0};
+    const Variant variant{
+        static_cast<int>(settings.filter), settings.fitLight || settings.floorShadows ? 1 : 0,
+        settings.balancedLight ? 1 : 0, floor, purpose == FramePurpose::Classification ? 1 : 0};
     const auto found = variants.find(variant.key());
     if (found != variants.end()) return found->second;
     std::string error;
@@ -393,30 +396,34 @@ void FastRenderer::drawShadowedFloor(const FrameState& frame, const FastRenderSe
     glUseProgram(0);
 }
 
-// The pieces' outlines (mesh/FeatureEdges.h) as thin dark lines, depth-tested.
+// The pieces' outlines (mesh/FeatureEdges.h) of the triangles a camera can see, as thin dark
+// lines, depth-tested: their ends in a buffer of their own, so that nothing else is transformed.
 void FastRenderer::drawEdges() {
     if (!edgeBuffer) {
+        edgeSource.indices.resize(edgeSource.visibleIndexCount);
         const std::vector<std::uint32_t> lines = featureEdges(edgeSource);
+        std::vector<float> ends;
+        ends.reserve(lines.size() * 3);
+        for (std::uint32_t index : lines)
+            ends.insert(ends.end(), edgeSource.vertices[index].position,
+                        edgeSource.vertices[index].position + 3);
         edgeSource = IndexedHouse();
         edgeIndexCount = lines.size();
         glGenBuffers(1, &edgeBuffer);
-        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, edgeBuffer);
-        glBufferData(GL_ELEMENT_ARRAY_BUFFER,
-                     static_cast<GLsizeiptr>(lines.size() * sizeof(std::uint32_t)), lines.data(),
-                     GL_STATIC_DRAW);
-        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+        glBindBuffer(GL_ARRAY_BUFFER, edgeBuffer);
+        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(ends.size() * sizeof(float)),
+                     ends.data(), GL_STATIC_DRAW);
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
     }
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT);
     glDisable(GL_LIGHTING);
     glDisable(GL_TEXTURE_2D);
     glLineWidth(1);
     glColor3f(kEdgeGrey, kEdgeGrey, kEdgeGrey);
-    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, edgeBuffer);
-    glVertexPointer(3, GL_FLOAT, sizeof(IndexedVertex),
-                    byteOffset(offsetof(IndexedVertex, position)));
+    glBindBuffer(GL_ARRAY_BUFFER, edgeBuffer);
+    glVertexPointer(3, GL_FLOAT, 0, nullptr);
     glEnableClientState(GL_VERTEX_ARRAY);
-    glDrawElements(GL_LINES, static_cast<GLsizei>(edgeIndexCount), GL_UNSIGNED_INT, nullptr);
+    glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(edgeIndexCount));
     unbindHouse();
     glPopAttrib();
 }

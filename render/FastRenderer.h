@@ -118,9 +118,9 @@ private:
     void unbindHouse();
 
     unsigned vertexBuffer = 0;
-    unsigned indexBuffer = 0;        // every triangle: the light pass
-    unsigned cameraIndexBuffer = 0;  // the visible ones, nearest piece first
-    unsigned program = 0;               // the specified picture's variant
+    unsigned indexBuffer = 0;          // every triangle: the light pass
+    unsigned cameraIndexBuffer = 0;    // the visible ones, nearest piece first
+    unsigned program = 0;              // the specified picture's variant
     std::map<int, unsigned> variants;  // every variant built, by its macros
     size_t indexCount = 0;
     size_t visibleIndexCount = 0;
@@ -132,14 +132,14 @@ private:
     double sortedForEye[3] = {NAN, NAN, NAN};
     LightPassTarget lightPassTarget;
     int lightPassTargetSize = 0;
-    unsigned ownShadowMap = 0;   // at sizes other than the frame's
-    unsigned depthTexture = 0;   // the same depths without comparison, for the blocker search
+    unsigned ownShadowMap = 0;  // at sizes other than the frame's
+    unsigned depthTexture = 0;  // the same depths without comparison, for the blocker search
     int ownMapSize = 0;
-    WorldBounds houseBounds{};   // every vertex, world frame
+    WorldBounds houseBounds{};  // every vertex, world frame
     MultisampleTarget multisample;
-    unsigned edgeBuffer = 0;     // pairs of vertex indices (mesh/FeatureEdges.h), built at first use
-    size_t edgeIndexCount = 0;
-    IndexedHouse edgeSource;     // the house, kept until the edges are built
+    unsigned edgeBuffer = 0;    // the outlines' ends (mesh/FeatureEdges.h), built at first use
+    size_t edgeIndexCount = 0;  // ends, two per line
+    IndexedHouse edgeSource;    // the house, kept until the edges are built
 
     // What the shadow map was last filled for, and with.
     bool shadowMapFilled = false;

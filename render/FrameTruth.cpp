@@ -32,7 +32,7 @@ RgbImage lightMaskImage(const LightMask& mask) {
             const unsigned char* colour = state == PixelLight::Lit        ? kLitColour
                                           : state == PixelLight::Shadowed ? kShadowedColour
                                                                           : kBackgroundColour;
-            for (int channel = 0; channel < 3; ++channel)
+            for (size_t channel = 0; channel < 3; ++channel)
                 image.pixels[(size_t(y) * size_t(mask.width) + size_t(x)) * 3 + channel] =
                     colour[channel];
         }

@@ -4,9 +4,9 @@
 #include <limits>
 
 namespace {
-constexpr double kDepthMargin = 0.01;    // of the box's depth range, before and behind
-constexpr double kSideMargin = 0.002;    // of the frustum's width, on each side
-constexpr double kSmallestNear = 0.05;   // world units
+constexpr double kDepthMargin = 0.01;   // of the box's depth range, before and behind
+constexpr double kSideMargin = 0.002;   // of the frustum's width, on each side
+constexpr double kSmallestNear = 0.05;  // world units
 }  // namespace
 
 MATRIX4X4 fittedLightProjection(const MATRIX4X4& lightView, const WorldBounds& box) {

@@ -60,6 +60,11 @@ public:
 
     // The fast renderer, built by select (nullptr before, or where it could not be built).
     FastRenderer* fast() const { return fastRenderer.get(); }
+    // The fast renderer, built now from `model` where it was not, whichever renderer is
+    // selected (for drawing with settings); nullptr where it cannot run (said once, as select).
+    FastRenderer* fastBuiltFrom(const char* program, const Model& model) {
+        return buildFast(program, model) ? fastRenderer.get() : nullptr;
+    }
     const FastBuildTimings& buildTimings() const { return timings; }
 
 private:

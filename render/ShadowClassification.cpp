@@ -9,6 +9,7 @@
 #include "render/FrameConstants.h"
 #include "render/FrameState.h"
 #include "render/FrameTruth.h"
+#include "render/ImmediateDrawTarget.h"
 #include "render/ShadowFrame.h"
 
 namespace {
@@ -54,8 +55,7 @@ LightMask readClassification(const FrameState& frame) {
     mask.height = frame.windowHeight;
     std::vector<unsigned char> rgb(size_t(frame.windowWidth) * size_t(frame.windowHeight) * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, frame.windowWidth, frame.windowHeight, GL_RGB, GL_UNSIGNED_BYTE,
-                 rgb.data());
+    glReadPixels(0, 0, frame.windowWidth, frame.windowHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
     mask.pixels.resize(rgb.size() / 3);
     for (size_t i = 0; i < mask.pixels.size(); ++i) {
         const unsigned char* pixel = &rgb[i * 3];
@@ -101,6 +101,7 @@ void setDiffuseOnlyLight(const FrameState& frame) {
 
 LightMask classifyFixedFrame(FrameState& frame) {
     renderFrame(frame);
+    const ScopedDrawTarget immediate(immediateDrawTarget());  // the scene draws on this thread
     const float sceneTime = static_cast<float>(frame.timer.GetTime() / sceneClockDivisor);
     beginDiagnosticPasses(frame);
 

@@ -1,7 +1,7 @@
 // brik-shadow-quality: how wrong each renderer's shadows are, against the measured truth, and
 // what a frame costs, side by side.
 //
-//   brik-shadow-quality [--size WxH] [--rounds N] [--frames N]
+//   brik-shadow-quality [--size WxH] [--rounds N] [--frames N] [--rows NAME,...] [--errors DIR]
 //
 // The renderers are the fixed frame (the specified one), the fast renderer with its default
 // settings (the same picture), the fast renderer with one control turned at a time
@@ -14,11 +14,15 @@
 // Prints one line per view and a summary per renderer: the share of pixels wrong over all views
 // together (and of the house's pixels alone: both renderers draw the floor unshadowed, as the
 // specified frame does), and the median ms per frame (to glFinish, the swap not counted).
+// --rows measures only the rows named; --errors DIR writes, per view and row, where it is wrong:
+// DIR/ROW-VIEW.png, the truth's white and black with red where the row shows light the truth
+// does not have and yellow where it shows shadow in the light.
 // Exit status: 0; 1 when a renderer cannot run here; 2 for a bad option.
 
 #include <epoxy/gl.h>
 #include <GL/freeglut.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -39,6 +43,8 @@ struct Options {
     int height = 600;
     int rounds = 3;
     int frames = 5;
+    std::string rows;    // comma-separated names; empty: all
+    std::string errors;  // a folder for the error pictures; empty: none
 };
 
 // The eyes (world units) and the lights: the first frame's, then turned as the viewer's [ ] do.
@@ -78,13 +84,19 @@ std::vector<Contender> contenders() {
              s->depthBias = 2;
              s->slopeBias = 2;
          })},
-        {"hardware", false, turned([](FastRenderSettings* s) { s->filter = ShadowFilter::Hardware; })},
+        {"hardware", false,
+         turned([](FastRenderSettings* s) { s->filter = ShadowFilter::Hardware; })},
         {"pcf", false, turned([](FastRenderSettings* s) { s->filter = ShadowFilter::Pcf; })},
         {"soft", false, turned([](FastRenderSettings* s) { s->filter = ShadowFilter::Soft; })},
         {"fit", false, turned([](FastRenderSettings* s) { s->fitLight = true; })},
+        {"floor+fit", false, turned([](FastRenderSettings* s) {
+             s->floorShadows = true;
+             s->fitLight = true;
+         })},
         {"floor", false, turned([](FastRenderSettings* s) { s->floorShadows = true; })},
         {"msaa4", false, turned([](FastRenderSettings* s) { s->msaaSamples = 4; })},
         {"present", false, presentationLook()},
+        {"edges", false, turned([](FastRenderSettings* s) { s->edgeLines = true; })},
     };
 }
 
@@ -101,10 +113,13 @@ bool parseOptions(int argc, char** argv, Options* options) {
             good = sscanf(value, "%d%c", &options->rounds, &extra) == 1 && options->rounds > 0;
         } else if (arg == "--frames") {
             good = sscanf(value, "%d%c", &options->frames, &extra) == 1 && options->frames > 0;
+        } else if (arg == "--rows" || arg == "--errors") {
+            (arg == "--rows" ? options->rows : options->errors) = value;
+            good = *value != 0;
         } else {
             fprintf(stderr,
                     "brik-shadow-quality: unknown option '%s' (--size WxH, --rounds N, "
-                    "--frames N)\n",
+                    "--frames N, --rows NAME,..., --errors DIR)\n",
                     arg.c_str());
             return false;
         }
@@ -127,6 +142,25 @@ double frameMilliseconds(const Contender& contender, FrameState& frame, FrameRen
     const auto end = std::chrono::steady_clock::now();
     glutSwapBuffers();
     return std::chrono::duration<double, std::milli>(end - start).count();
+}
+
+// The truth in white and black, with the row's mistakes in red (lit where shadowed) and yellow
+// (shadowed where lit).
+RgbImage errorPicture(const LightMask& truth, const LightMask& shown) {
+    RgbImage image = lightMaskImage(truth);
+    for (int y = 0; y < truth.height; ++y)
+        for (int x = 0; x < truth.width; ++x) {
+            const PixelLight expected = truth.at(x, y), seen = shown.at(x, y);
+            if (expected == PixelLight::Background || seen == PixelLight::Background ||
+                expected == seen)
+                continue;
+            unsigned char* pixel =
+                &image.pixels[(size_t(truth.height - 1 - y) * size_t(truth.width) + size_t(x)) * 3];
+            pixel[0] = 255;
+            pixel[1] = seen == PixelLight::Lit ? 0 : 255;
+            pixel[2] = 0;
+        }
+    return image;
 }
 
 struct Tally {
@@ -160,7 +194,14 @@ int main(int argc, char** argv) {
     const HouseMesh mesh = captureHouse(house);
     const Bvh scene = frameTruthScene(mesh);
     const int floorTriangles = int(mesh.triangles.size());  // the floor follows the house
-    const std::vector<Contender> rows = contenders();
+    std::vector<Contender> rows;
+    for (const Contender& row : contenders())
+        if (options.rows.empty() ||
+            ("," + options.rows + ",").find(std::string(",") + row.name + ",") != std::string::npos)
+            rows.push_back(row);
+    if (rows.empty() || rows[0].fixed != true) rows.insert(rows.begin(), contenders()[0]);
+    if (rows.size() < 2 || rows[1].name != std::string("fast"))
+        rows.insert(rows.begin() + 1, contenders()[1]);
     const size_t count = rows.size();
 
     printf(
@@ -190,6 +231,14 @@ int main(int argc, char** argv) {
                 const LightMask rendered = rows[c].fixed
                                                ? classifyFixedFrame(frame)
                                                : classifyFastFrame(fast, frame, rows[c].settings);
+                if (!options.errors.empty()) {
+                    std::string why;
+                    std::string path = options.errors + "/" + rows[c].name + "-" + eye.name + "-" +
+                                       std::to_string(int(angle)) + ".png";
+                    std::replace(path.begin(), path.end(), ' ', '-');
+                    if (!writePng(path, errorPicture(truth, rendered), &why))
+                        fprintf(stderr, "brik-shadow-quality: %s\n", why.c_str());
+                }
                 all[c] = compareMasks(truth, rendered);
                 onHouse[c] = compareMasks(truth, rendered, floorTriangles);
                 tallies[c].add(all[c], &tallies[c].all);

@@ -169,12 +169,13 @@ void drawOverlays(const FrameState& frame, const OverlaySet& shown, const FastOv
     if (settings) request.settings = fast->settingsLines;
     request.shadowMap = shown.shadowMap;
     const OverlayLayout layout = layOutOverlays(request, frame.windowWidth, frame.windowHeight);
-    for (const TextPanel* text : {&layout.frameRate, &layout.step, &layout.note, &layout.settings, &layout.help})
+    for (const TextPanel* text :
+         {&layout.frameRate, &layout.step, &layout.note, &layout.settings, &layout.help})
         drawTextPanel(*text);
     if (!layout.shadowMap.isEmpty()) {
-        const ShadowMapView view =
-            fast ? fast->map
-                 : ShadowMapView{frame.shadowMapTexture, shadowMapSize, frame.lightProjectionMatrix};
+        const ShadowMapView view = fast ? fast->map
+                                        : ShadowMapView{frame.shadowMapTexture, shadowMapSize,
+                                                        frame.lightProjectionMatrix};
         drawShadowMapInset(view, layout.shadowMapPanel, layout.shadowMap);
     }
 

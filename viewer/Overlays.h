@@ -29,8 +29,8 @@ struct FastOverlay {
     std::vector<std::string> settingsLines;
 };
 
-// Reads a comma-separated list of overlay names: fps, help, shadow-map, settings. On a name it does not
-// know it returns false with that name in `unknown`, leaving `shown` as it was; an empty name
+// Reads a comma-separated list of overlay names: fps, help, shadow-map, settings. On a name it does
+// not know it returns false with that name in `unknown`, leaving `shown` as it was; an empty name
 // (an empty list, or a comma with no name after it) is refused the same way.
 bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* unknown);
 

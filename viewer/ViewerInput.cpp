@@ -21,6 +21,7 @@
 #include "viewer/ViewerShell.h"
 
 OverlaySet shownOverlays;
+WindowLook windowLook;
 bool screenshotRequested = false;
 
 namespace {
@@ -139,6 +140,56 @@ void requestScreenshot() {
 }
 void quit() { exit(0); }
 
+// The looks and the learner's controls: the settings panel shows whenever the fast renderer's
+// settings draw.
+void showLook() {
+    shownOverlays.settings = windowLook.look != Look::Specified;
+    glutPostRedisplay();
+}
+void nextLook() {
+    windowLook.next();
+    showLook();
+}
+void turnControl(void (*change)(FastRenderSettings*)) {
+    change(&windowLook.turn());
+    showLook();
+}
+void largerMap() {
+    turnControl([](FastRenderSettings* s) { resizeShadowMap(s, true, maxShadowMapSize()); });
+}
+void smallerMap() {
+    turnControl([](FastRenderSettings* s) { resizeShadowMap(s, false, maxShadowMapSize()); });
+}
+void lessDepthBias() {
+    turnControl([](FastRenderSettings* s) { changeBias(&s->depthBias, false); });
+}
+void moreDepthBias() {
+    turnControl([](FastRenderSettings* s) { changeBias(&s->depthBias, true); });
+}
+void lessSlopeBias() {
+    turnControl([](FastRenderSettings* s) { changeBias(&s->slopeBias, false); });
+}
+void moreSlopeBias() {
+    turnControl([](FastRenderSettings* s) { changeBias(&s->slopeBias, true); });
+}
+void cycleFilter() { turnControl(nextFilter); }
+void toggleFit() {
+    turnControl([](FastRenderSettings* s) { s->fitLight = !s->fitLight; });
+}
+void cycleSamples() { turnControl(nextSampleCount); }
+void toggleFloorShadows() {
+    turnControl([](FastRenderSettings* s) { s->floorShadows = !s->floorShadows; });
+}
+void toggleEdges() {
+    turnControl([](FastRenderSettings* s) { s->edgeLines = !s->edgeLines; });
+}
+void toggleBalance() {
+    turnControl([](FastRenderSettings* s) { s->balancedLight = !s->balancedLight; });
+}
+void toggleCasters() {
+    turnControl([](FastRenderSettings* s) { s->frontFaceCasters = !s->frontFaceCasters; });
+}
+
 struct KeyBinding {
     const char* keys;  // every key that does it: both cases of a letter
     const char* help;  // its line in the help panel, or nullptr when the line above covers it
@@ -156,25 +207,40 @@ const KeyBinding keyBindings[] = {
     {"Ll",   "L           start or stop the light circling", toggleLightCircling},
     {"[",    "[ ]         turn the light 15 degrees",        turnLightClockwise},
     {"]",    nullptr,                                        turnLightAnticlockwise},
-    {"Pp",   "P           pause the scene clock",            pauseClock},
-    {"Uu",   "U           resume the scene clock",           resumeClock},
-    {"Ff",   "F           show or hide the frame rate",      toggleFrameRate},
-    {"Hh",   "H           show or hide this help",           toggleHelp},
-    {"Mm",   "M           show or hide the shadow map",      toggleShadowMap},
+    {"Pp",   "P U         pause, resume the scene clock",    pauseClock},
+    {"Uu",   nullptr,                                        resumeClock},
+    {"Ff",   "F H M       show, hide frame rate, help, map", toggleFrameRate},
+    {"Hh",   nullptr,                                        toggleHelp},
+    {"Mm",   nullptr,                                        toggleShadowMap},
     {"Ss",   "S           save the window as a PNG",         requestScreenshot},
+    {"Vv",   "V           specified / presentation / yours", nextLook},
+    {",",    ", . 1-4     map size; depth bias; slope bias", smallerMap},
+    {".",    nullptr,                                        largerMap},
+    {"1",    nullptr,                                        lessDepthBias},
+    {"2",    nullptr,                                        moreDepthBias},
+    {"3",    nullptr,                                        lessSlopeBias},
+    {"4",    nullptr,                                        moreSlopeBias},
+    {"5",    "5-9 0 K     filter fit msaa floor edges light faces", cycleFilter},
+    {"6",    nullptr,                                        toggleFit},
+    {"7",    nullptr,                                        cycleSamples},
+    {"8",    nullptr,                                        toggleFloorShadows},
+    {"9",    nullptr,                                        toggleEdges},
+    {"0",    nullptr,                                        toggleBalance},
+    {"Kk",   nullptr,                                        toggleCasters},
     {"\033", "Esc         quit",                             quit},
 };
 
 const char* const pointerHelp[] = {
     "Left drag   orbit the camera",
-    "Right drag  zoom",
-    "Wheel       zoom",
+    "Right drag  zoom (or the wheel)",
     "Mid drag    pan (or Shift and left drag)",
     "Arrows      orbit the camera",
     "PgUp PgDn   next, previous building step",
 };
 // clang-format on
 }  // namespace
+
+Model shownViewerModel() { return shownModel(); }
 
 void Keyboard(unsigned char key, int /*x*/, int /*y*/) {
     if (key == 0) return;  // strchr would find every string's end

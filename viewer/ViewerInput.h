@@ -11,9 +11,11 @@
 
 #include "render/ViewFit.h"
 #include "viewer/Overlays.h"
+#include "viewer/WindowLook.h"
 
 extern OverlaySet shownOverlays;  // toggled by F, H and M; all hidden at start; the step line
                                   // set by the step keys, the note by a screenshot
+extern WindowLook windowLook;     // V and the shadow controls; the specified frame at start
 extern bool screenshotRequested;  // set by S, cleared by saveRequestedScreenshot
 
 // Before the first frame: the orbit starts at the fit's start eye, between its distance limits.
@@ -43,6 +45,9 @@ void hideExpiredNote();
 
 // The building step shown: the model through that layer, from 1 to every layer (the start).
 int shownStep();
+
+// The model the window shows: the viewer's model through the step shown.
+Model shownViewerModel();
 
 // Every key and mouse action, one line each, as the help panel and the README list them.
 const std::vector<std::string>& helpLines();

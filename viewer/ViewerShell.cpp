@@ -5,6 +5,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "render/Renderer.h"
 #include "render/ShadowFrame.h"
@@ -34,9 +36,22 @@ void ReshapeWindow(int width, int height) { Reshape(viewerFrame(), width, height
 
 void composeFrame() {
     moveLightWithSceneClock();
-    viewerRenderer().render(viewerFrame());
+    // The presentation look and the learner's settings are the fast renderer's.
+    FastRenderer* fast = windowLook.look == Look::Specified
+                             ? nullptr
+                             : viewerRenderer().fastBuiltFrom("brik-house", shownViewerModel());
+    if (fast) {
+        const FastRenderSettings settings = windowLook.settings();
+        fast->render(viewerFrame(), settings);
+        std::vector<std::string> lines = describeSettings(settings);
+        lines.insert(lines.begin(), std::string(lookName(windowLook.look)) + " (V)");
+        const FastOverlay extras{fast->shadowMapView(), lines};
+        drawOverlays(viewerFrame(), shownOverlays, &extras);
+    } else {
+        viewerRenderer().render(viewerFrame());
+        drawOverlays(viewerFrame(), shownOverlays);
+    }
     hideExpiredNote();
-    drawOverlays(viewerFrame(), shownOverlays);
     saveRequestedScreenshot();
 }
 

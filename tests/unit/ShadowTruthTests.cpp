@@ -27,7 +27,7 @@ void appendBox(std::vector<BvhTriangle>* triangles) {
         for (int side = 0; side < 2; ++side) {
             const int u = (axis + 1) % 3, v = (axis + 2) % 3;
             float quad[4][3];
-            const float uv[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+            const bool uv[4][2] = {{false, false}, {true, false}, {true, true}, {false, true}};
             for (int c = 0; c < 4; ++c) {
                 quad[c][axis] = side ? hi[axis] : lo[axis];
                 quad[c][u] = uv[c][0] ? hi[u] : lo[u];
