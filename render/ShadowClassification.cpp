@@ -3,6 +3,7 @@
 #include "render/ShadowClassification.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <vector>
 
 #include "model/Scene.h"
@@ -112,15 +113,7 @@ LightMask classifyFixedFrame(FrameState& frame) {
 
     // White where the lit pass would keep its fragment.
     glDisable(GL_LIGHTING);
-    const MATRIX4X4 textureMatrix = shadowTextureMatrix(frame);
-    const GLenum coordinates[4] = {GL_S, GL_T, GL_R, GL_Q};
-    const GLenum generators[4] = {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R,
-                                  GL_TEXTURE_GEN_Q};
-    for (int row = 0; row < 4; ++row) {
-        glTexGeni(coordinates[row], GL_TEXTURE_GEN_MODE, GL_EYE_LINEAR);
-        glTexGenfv(coordinates[row], GL_EYE_PLANE, textureMatrix.GetRow(row));
-        glEnable(generators[row]);
-    }
+    generateShadowCoordinates(frame);
     glEnable(GL_TEXTURE_2D);
     useConstantColour(kWhite, GL_PRIMARY_COLOR);
     glAlphaFunc(GL_GEQUAL, litAlphaThreshold);
@@ -130,7 +123,9 @@ LightMask classifyFixedFrame(FrameState& frame) {
     // Times the diffuse light, which is 0 on faces turned from the light.
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_TEXTURE_2D);
-    for (GLenum generator : generators) glDisable(generator);
+    for (const GLenum generator : std::initializer_list<GLenum>{
+             GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q})
+        glDisable(generator);
     setDiffuseOnlyLight(frame);
     glMaterialfv(GL_FRONT, GL_DIFFUSE, kWhite);
     glEnable(GL_BLEND);

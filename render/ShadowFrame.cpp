@@ -72,18 +72,7 @@ void drawLitPass(FrameState& frame, float sceneTime) {
     glLightfv(GL_LIGHT1, GL_DIFFUSE, white);
     glLightfv(GL_LIGHT1, GL_SPECULAR, white);
 
-    const MATRIX4X4 textureMatrix = shadowTextureMatrix(frame);
-
-    // Eye planes given under the camera view: OpenGL keeps them multiplied by its inverse,
-    // so the generated coordinates are the texture matrix applied to world positions.
-    const GLenum coordinates[4] = {GL_S, GL_T, GL_R, GL_Q};
-    const GLenum generators[4] = {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R,
-                                  GL_TEXTURE_GEN_Q};
-    for (int row = 0; row < 4; ++row) {
-        glTexGeni(coordinates[row], GL_TEXTURE_GEN_MODE, GL_EYE_LINEAR);
-        glTexGenfv(coordinates[row], GL_EYE_PLANE, textureMatrix.GetRow(row));
-        glEnable(generators[row]);
-    }
+    generateShadowCoordinates(frame);
 
     glBindTexture(GL_TEXTURE_2D, frame.shadowMapTexture);
     glEnable(GL_TEXTURE_2D);
@@ -185,4 +174,18 @@ void createShadowMap(FrameState& frame) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
     frame.lightPassTarget.create(shadowMapSize);
+}
+
+void generateShadowCoordinates(const FrameState& frame) {
+    const MATRIX4X4 textureMatrix = shadowTextureMatrix(frame);
+    // Eye planes given under the camera view: OpenGL keeps them multiplied by its inverse,
+    // so the generated coordinates are the texture matrix applied to world positions.
+    const GLenum coordinates[4] = {GL_S, GL_T, GL_R, GL_Q};
+    const GLenum generators[4] = {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R,
+                                  GL_TEXTURE_GEN_Q};
+    for (int row = 0; row < 4; ++row) {
+        glTexGeni(coordinates[row], GL_TEXTURE_GEN_MODE, GL_EYE_LINEAR);
+        glTexGenfv(coordinates[row], GL_EYE_PLANE, textureMatrix.GetRow(row));
+        glEnable(generators[row]);
+    }
 }

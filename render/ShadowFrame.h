@@ -27,6 +27,10 @@ void drawFloor(const FrameState& frame);
 // view, then the bias from clip coordinates -1...1 to the texture's 0...1.
 MATRIX4X4 shadowTextureMatrix(const FrameState& frame);
 
+// Generates each vertex's shadow-map coordinates (S, T, R, Q) from its eye position with
+// shadowTextureMatrix as eye planes; to be called with the camera's view on the modelview stack.
+void generateShadowCoordinates(const FrameState& frame);
+
 // Makes `scene` what the frame's passes draw; an empty function leaves only the floor.
 void setSceneFunction(FrameState& frame, SceneFunction scene);
 

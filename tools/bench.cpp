@@ -29,13 +29,11 @@
 #include "render/Renderer.h"
 #include "tools/ResidentMemory.h"
 #include "render/FrameWindow.h"
+#include "tools/BenchOptions.h"
 
 namespace {
-struct Options {
-    int width = 800;
-    int height = 600;
-    int rounds = 5;
-    int frames = 10;
+struct Options : BenchRun {
+    Options() : BenchRun{800, 600, 5, 10} {}
     std::string model;  // "" for the built-in house
 };
 
@@ -43,15 +41,9 @@ bool parseOptions(int argc, char** argv, Options* options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const char* value = i + 1 < argc ? argv[++i] : "";
-        char extra = 0;
         bool good = false;
-        if (arg == "--size") {
-            good = sscanf(value, "%dx%d%c", &options->width, &options->height, &extra) == 2 &&
-                   options->width > 0 && options->height > 0;
-        } else if (arg == "--rounds") {
-            good = sscanf(value, "%d%c", &options->rounds, &extra) == 1 && options->rounds > 0;
-        } else if (arg == "--frames") {
-            good = sscanf(value, "%d%c", &options->frames, &extra) == 1 && options->frames > 0;
+        if (readBenchRunOption(arg, value, options, &good)) {
+            // --size, --rounds, --frames: read
         } else if (arg == "--model") {
             options->model = value;
             good = !options->model.empty();
@@ -63,8 +55,7 @@ bool parseOptions(int argc, char** argv, Options* options) {
             return false;
         }
         if (!good) {
-            fprintf(stderr, "brik-bench: %s needs %s, not '%s'\n", arg.c_str(),
-                    arg == "--size" ? "WIDTHxHEIGHT" : "a whole number of at least 1", value);
+            reportBadBenchValue("brik-bench", arg, value);
             return false;
         }
     }

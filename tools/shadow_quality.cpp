@@ -36,13 +36,11 @@
 #include "render/FrameWindow.h"
 #include "render/Renderer.h"
 #include "render/ShadowClassification.h"
+#include "tools/BenchOptions.h"
 
 namespace {
-struct Options {
-    int width = 800;
-    int height = 600;
-    int rounds = 3;
-    int frames = 5;
+struct Options : BenchRun {
+    Options() : BenchRun{800, 600, 3, 5} {}
     std::string rows;    // comma-separated names; empty: all
     std::string errors;  // a folder for the error pictures; empty: none
 };
@@ -104,15 +102,9 @@ bool parseOptions(int argc, char** argv, Options* options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const char* value = i + 1 < argc ? argv[++i] : "";
-        char extra = 0;
         bool good = false;
-        if (arg == "--size") {
-            good = sscanf(value, "%dx%d%c", &options->width, &options->height, &extra) == 2 &&
-                   options->width > 0 && options->height > 0;
-        } else if (arg == "--rounds") {
-            good = sscanf(value, "%d%c", &options->rounds, &extra) == 1 && options->rounds > 0;
-        } else if (arg == "--frames") {
-            good = sscanf(value, "%d%c", &options->frames, &extra) == 1 && options->frames > 0;
+        if (readBenchRunOption(arg, value, options, &good)) {
+            // --size, --rounds, --frames: read
         } else if (arg == "--rows" || arg == "--errors") {
             (arg == "--rows" ? options->rows : options->errors) = value;
             good = *value != 0;
@@ -124,8 +116,7 @@ bool parseOptions(int argc, char** argv, Options* options) {
             return false;
         }
         if (!good) {
-            fprintf(stderr, "brik-shadow-quality: %s needs %s, not '%s'\n", arg.c_str(),
-                    arg == "--size" ? "WIDTHxHEIGHT" : "a whole number of at least 1", value);
+            reportBadBenchValue("brik-shadow-quality", arg, value);
             return false;
         }
     }

@@ -36,22 +36,28 @@ void ReshapeWindow(int width, int height) { Reshape(viewerFrame(), width, height
 
 void composeFrame() {
     moveLightWithSceneClock();
-    // The presentation look and the learner's settings are the fast renderer's.
-    FastRenderer* fast = windowLook.look == Look::Specified
-                             ? nullptr
-                             : viewerRenderer().fastBuiltFrom("brik-house", shownViewerModel());
+    hideExpiredNote();
+    // The presentation look and the learner's settings are the fast renderer's, built from the
+    // shown model the first time it is needed.
+    FastRenderer* fast = nullptr;
+    if (windowLook.look != Look::Specified) {
+        fast = viewerRenderer().fast();
+        if (!fast) fast = viewerRenderer().fastBuiltFrom("brik-house", shownViewerModel());
+    }
     if (fast) {
         const FastRenderSettings settings = windowLook.settings();
         fast->render(viewerFrame(), settings);
-        std::vector<std::string> lines = describeSettings(settings);
-        lines.insert(lines.begin(), std::string(lookName(windowLook.look)) + " (V)");
-        const FastOverlay extras{fast->shadowMapView(), lines};
+        FastOverlay extras{fast->shadowMapView(), {}};
+        if (shownOverlays.settings) {
+            extras.settingsLines = describeSettings(settings);
+            extras.settingsLines.insert(extras.settingsLines.begin(),
+                                        std::string(lookName(windowLook.look)) + " (V)");
+        }
         drawOverlays(viewerFrame(), shownOverlays, &extras);
     } else {
         viewerRenderer().render(viewerFrame());
         drawOverlays(viewerFrame(), shownOverlays);
     }
-    hideExpiredNote();
     saveRequestedScreenshot();
 }
 
