@@ -28,7 +28,7 @@ BrikCommandLine::BrikCommandLine() : app("Build, list, export and draw the brick
     app.set_version_flag("--version", versionLine("brik"),
                          "print the version and the commit built");
     app.footer(kExitStatusText);
-    commands = {addSnapshotCommand(app), addPartsCommand(app), addExportCommand(app),
+    commands = {addSnapshotCommand(app),     addPartsCommand(app), addExportCommand(app),
                 addInstructionsCommand(app), addModelCommand(app), addCheckCommand(app)};
     CLI::App* help = app.add_subcommand("help", "Show the options of a subcommand");
     std::vector<std::string> names;

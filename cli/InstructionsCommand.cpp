@@ -43,7 +43,7 @@ struct InstructionsOptions {
     std::string folder;
     ImageSize size = {640, 480};
     std::string floorImage;  // empty: the one found
-    std::string model;  // a model file; empty for the built-in house
+    std::string model;       // a model file; empty for the built-in house
 };
 
 // Step `map`'s picture (0: the cover) from the frame's eye, read back.
@@ -199,15 +199,16 @@ int runInstructions(const CLI::App& command, const InstructionsOptions& options)
     for (int map = 1; map <= stepCount; ++map)
         stepParts.push_back(partsOfMaps(model, map, map, false));
     std::vector<GuideFile> guide3D;
-    bool written = guide3DFiles(house, partsOfMaps(model, 1, stepCount, true), stepParts,
-                                &guide3D, &why);
+    bool written =
+        guide3DFiles(house, partsOfMaps(model, 1, stepCount, true), stepParts, &guide3D, &why);
     for (size_t i = 0; written && i < guide3D.size(); ++i)
         written = writeFileAtomically((folder / guide3D[i].name).string(), guide3D[i].bytes.data(),
                                       guide3D[i].bytes.size(), &why);
     const std::string table = figuresTable(figures, turned);
     written = written && writeFileAtomically((folder / kGuideFiguresFile).string(), table.data(),
                                              table.size(), &why);
-    const std::string page = guidePage(model, cover, steps.data(), stepCount, partWidth, partHeight);
+    const std::string page =
+        guidePage(model, cover, steps.data(), stepCount, partWidth, partHeight);
     if (!written ||
         !writeFileAtomically((folder / kGuidePageFile).string(), page.data(), page.size(), &why) ||
         !guide.commit(&why)) {

@@ -48,8 +48,7 @@ void printCsv(const PartsList& list) {
     printf("kind,size,colour,count,rgb,name\n");
     for (const Part& part : list.parts)
         printf("%s,%s,%s,%d,%s,%s\n", partKindName(part.kind), part.size.c_str(),
-               part.colourName.c_str(), part.count, part.colourHex.c_str(),
-               part.name.c_str());
+               part.colourName.c_str(), part.count, part.colourHex.c_str(), part.name.c_str());
 }
 
 // Which pieces colour themselves, and in what, from the names' table.
@@ -93,10 +92,10 @@ Command addPartsCommand(CLI::App& brik) {
         "parts", "List the parts to build the house: name and size, colour and count");
     command->footer(selfColouredNote());
     auto options = std::make_shared<PartsOptions>();
-    CLI::Option* upto =
-        addCheckedOption(*command, "--upto", &options->upto, parseMapNumber,
-                         "the model built through layer map N (1 to its count; 40 for the house), base plate included")
-            ->type_name("N");
+    CLI::Option* upto = addCheckedOption(*command, "--upto", &options->upto, parseMapNumber,
+                                         "the model built through layer map N (1 to its count; 40 "
+                                         "for the house), base plate included")
+                            ->type_name("N");
     addCheckedOption(*command, "--map", &options->map, parseMapNumber,
                      "only the parts layer map N (1 to the model's count) adds")
         ->type_name("N")

@@ -38,15 +38,15 @@ struct SnapshotOptions {
     std::string output = "brik-house.png";
     long frames = 1;
     ImageSize size = {viewerWindowWidth, viewerWindowHeight};
-    VECTOR3D eye;  // used when --eye is given
+    VECTOR3D eye;      // used when --eye is given
     bool fit = false;  // move the eye along its line until the scene fills the picture
     std::string scene = "house";
     double lightAngle = 0;  // degrees about +y from the start, as the viewer's L and [ ] turn it
     OverlaySet overlays;
     std::string renderer = "fixed";
-    std::string floorImage;  // empty: the one found
-    bool quiet = false;      // no timing table, no "wrote" line
-    std::string model;  // a model file; empty for the built-in house
+    std::string floorImage;   // empty: the one found
+    bool quiet = false;       // no timing table, no "wrote" line
+    std::string model;        // a model file; empty for the built-in house
     std::string shadowTruth;  // a PNG of the measured truth, when given
     std::string look = "specified";
     // The fast renderer's controls, each laid over the look's when given.
@@ -272,11 +272,11 @@ int runSnapshot(const CLI::App& command, const SnapshotOptions& options) {
             return kExitFailure;
         }
         if (!options.quiet)
-            fprintf(toStandardOutput ? stderr : stdout, "wrote %s (the light's truth, %.0f ms)\n",
-                    options.shadowTruth.c_str(),
-                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                              start)
-                        .count());
+            fprintf(
+                toStandardOutput ? stderr : stdout, "wrote %s (the light's truth, %.0f ms)\n",
+                options.shadowTruth.c_str(),
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count());
     }
     return kExitSuccess;
 }

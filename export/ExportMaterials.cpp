@@ -67,8 +67,7 @@ std::vector<std::string> placementNames(const HouseMesh& mesh) {
         name += std::string(" ") + pieceKindInfo(tag.piece).name;
         if (tag.source && !placementSize(*tag.source).empty())
             name += " " + placementSize(*tag.source);
-        if (tag.colour != PaletteColour::OwnColours)
-            name += " " + colourName(mesh, tag.colour);
+        if (tag.colour != PaletteColour::OwnColours) name += " " + colourName(mesh, tag.colour);
         if (instances[{tag.map, tag.row}] > 1) name += " #" + std::to_string(tag.instance + 1);
         names.push_back(name);
     }

@@ -39,6 +39,5 @@ bool exportModel(const HouseMesh& mesh, const std::string& path, ModelFormat for
 
 bool encodeGlb(const HouseMesh& mesh, double metresPerStud, std::string* bytes,
                std::string* error) {
-    return encodeGltf(mesh, true, metresPerStud > 0 ? metresPerStud : kMetresPerStud, bytes,
-                      error);
+    return encodeGltf(mesh, true, metresPerStud > 0 ? metresPerStud : kMetresPerStud, bytes, error);
 }

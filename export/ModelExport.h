@@ -34,5 +34,4 @@ bool exportModel(const HouseMesh& mesh, const std::string& path, ModelFormat for
 
 // The binary glTF (.glb) file's bytes in memory, for standard output: the one format that is a
 // single binary file. On failure returns false with the reason in `error`.
-bool encodeGlb(const HouseMesh& mesh, double metresPerStud, std::string* bytes,
-               std::string* error);
+bool encodeGlb(const HouseMesh& mesh, double metresPerStud, std::string* bytes, std::string* error);

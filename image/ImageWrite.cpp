@@ -81,7 +81,8 @@ std::vector<unsigned char> ImageEncode(int sizeX, int sizeY, int sizeZ, const un
     file.Put(sizeTable + 4 * entries - 1, 0, 1);
     for (int z = 0; z < sizeZ; ++z) {
         for (int y = 0; y < sizeY; ++y) {
-            const size_t index = static_cast<size_t>(y) + static_cast<size_t>(z) * static_cast<size_t>(sizeY);
+            const size_t index =
+                static_cast<size_t>(y) + static_cast<size_t>(z) * static_cast<size_t>(sizeY);
             const std::vector<unsigned char> packets = ImageEncodeRow(row(y, z), sizeX, sizeZ);
             file.Put(startTable + 4 * index, file.bytes.size(), 4);
             file.Put(sizeTable + 4 * index, packets.size(), 4);

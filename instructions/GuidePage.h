@@ -33,8 +33,8 @@ std::string guidePage(const Model& model, const GuideImage& cover, const GuideIm
 std::string stepImageName(int map);
 
 // Whether a file of this name is one a guide writes (its page, its cover, a step's picture of
-// any step number, a part's picture, the 3D guide's files), so that a new guide may replace a folder holding only such files. A file
-// added to the guide must be named here too.
+// any step number, a part's picture, the 3D guide's files), so that a new guide may replace a
+// folder holding only such files. A file added to the guide must be named here too.
 bool isGuideFileName(const std::string& name);
 
 // "part-Brick-2x4-Red.png": one file per distinct part, whichever table shows it.

@@ -29,8 +29,8 @@ struct MeshTriangle {
 };
 
 struct HouseMesh {
-    std::vector<MeshTriangle> triangles;   // in drawing order
-    std::vector<PlacementTag> placements;  // in drawing order; the base plate first
+    std::vector<MeshTriangle> triangles;    // in drawing order
+    std::vector<PlacementTag> placements;   // in drawing order; the base plate first
     std::vector<ModelColour> modelColours;  // the model's own colours, for names (Model::colours)
 };
 

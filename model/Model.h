@@ -20,8 +20,8 @@
 struct ModelStorage {
     std::vector<std::vector<Placement>> layerRows;
     std::vector<std::unique_ptr<std::string>> labels;  // stable addresses for Placement::row
-    std::vector<std::vector<int>> layerLines;  // the file's line of each row, as layerRows
-    int plateLine = 0;                         // the plate line's, 0 where the file has none
+    std::vector<std::vector<int>> layerLines;          // the file's line of each row, as layerRows
+    int plateLine = 0;  // the plate line's, 0 where the file has none
 };
 
 struct Model {

@@ -39,7 +39,8 @@ WorldBox modelWorldBounds(const Model& model) {
         const double high[3] = {box.maxX, box.maxY, box.maxZ};
         for (int axis = 0; axis < 3; ++axis) {
             bounds.min[axis] = std::min(bounds.min[axis], (low[axis] - centre[axis]) * kHouseScale);
-            bounds.max[axis] = std::max(bounds.max[axis], (high[axis] - centre[axis]) * kHouseScale);
+            bounds.max[axis] =
+                std::max(bounds.max[axis], (high[axis] - centre[axis]) * kHouseScale);
         }
     }
     return bounds;

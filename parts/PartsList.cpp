@@ -47,8 +47,9 @@ void count(std::map<PartKey, Part>& parts, const Model& model, const Placement& 
     auto found = parts.find(key);
     if (found == parts.end()) {
         const std::string hex = model.colourHasRgb(colour) ? hexOf(model.colourRgb(colour)) : "";
-        Part part{row.piece, joined(sizes, "x"), partName(row.piece, sizes), colour, 0, {},
-                  colourName, hex};
+        Part part{
+            row.piece, joined(sizes, "x"), partName(row.piece, sizes), colour, 0, {}, colourName,
+            hex};
         for (int i = 0; i < 2; ++i)
             if (pieceKindInfo(row.piece).arguments[i] != ArgumentRole::Angle)
                 part.arguments[i] = row.arguments[i];
@@ -88,7 +89,9 @@ PartsList partsOfMaps(const Model& model, int firstMap, int lastMap, bool withBa
 
 const char* partKindName(PieceKind kind) { return pieceKindInfo(kind).name; }
 
-std::string paletteColourWords(PaletteColour colour) { return colourWords(paletteColourName(colour)); }
+std::string paletteColourWords(PaletteColour colour) {
+    return colourWords(paletteColourName(colour));
+}
 
 std::string colourWords(const std::string& name) {
     std::string words;

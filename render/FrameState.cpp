@@ -48,6 +48,6 @@ void setStartLight(FrameState& frame) {
 void setLightAngle(FrameState& frame, double degrees) {
     frame.lightPosition = frame.view.startLight().GetRotatedY(degrees);
     frame.lightViewMatrix = lookAtMatrix(frame.lightPosition);
-    frame.lightProjectionMatrix = perspectiveMatrix(lightAspect, frame.view.lightNear(),
-                                                    frame.view.lightFar(), circlingLightFieldOfView);
+    frame.lightProjectionMatrix = perspectiveMatrix(
+        lightAspect, frame.view.lightNear(), frame.view.lightFar(), circlingLightFieldOfView);
 }

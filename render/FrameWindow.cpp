@@ -32,8 +32,7 @@ WindowSize settleWindow(FrameState& frame) {
 }
 
 bool openSettledFrameWindow(int* argc, char** argv, int width, int height, const char* title,
-                            FrameState& frame, WindowSize* settled,
-                            const std::string& floorImage) {
+                            FrameState& frame, WindowSize* settled, const std::string& floorImage) {
     openFrameWindow(argc, argv, width, height, title);
     if (!Init(frame, floorImage)) return false;
     *settled = settleWindow(frame);

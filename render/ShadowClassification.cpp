@@ -123,8 +123,8 @@ LightMask classifyFixedFrame(FrameState& frame) {
     // Times the diffuse light, which is 0 on faces turned from the light.
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_TEXTURE_2D);
-    for (const GLenum generator : std::initializer_list<GLenum>{
-             GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q})
+    for (const GLenum generator : std::initializer_list<GLenum>{GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T,
+                                                                GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q})
         glDisable(generator);
     setDiffuseOnlyLight(frame);
     glMaterialfv(GL_FRONT, GL_DIFFUSE, kWhite);

@@ -57,7 +57,8 @@ void addViewerOptions(CLI::App& app, ViewerOptions* options) {
                  "print when each start-up step ended and quit after the first frame");
     app.footer("GLUT's own options are passed to it: " + glutOptionList() +
                ". Exit status: 0 the window was closed (also --help and --version); 1 GLUT "
-               "cannot open the display; 2 a bad option or a stray word, or a model file with a fault; 255 the floor image "
+               "cannot open the display; 2 a bad option or a stray word, or a model file with a "
+               "fault; 255 the floor image "
                "is missing or unusable.");
 }
 

@@ -21,7 +21,7 @@ struct ViewerOptions {
     Renderer renderer = Renderer::Fixed;
     bool startupReport = false;
     std::string floorImage;  // empty: the one found
-    std::string modelPath;  // empty: the built-in house
+    std::string modelPath;   // empty: the built-in house
 };
 
 // Describes brik-house and its options on `app`; a parse stores the values into *options, which

@@ -24,8 +24,7 @@ void OrbitCamera::reset() {
     azimuthDegrees = std::atan2(double(startEye.x), double(startEye.z)) / degreesToRadians(1.0);
     tiltDegrees = std::clamp(std::atan2(double(startEye.y), horizontal) / degreesToRadians(1.0),
                              minimumTilt, maximumTilt);
-    distanceToCentre =
-        std::clamp(std::hypot(horizontal, double(startEye.y)), nearest, farthest);
+    distanceToCentre = std::clamp(std::hypot(horizontal, double(startEye.y)), nearest, farthest);
     lookedAt = VECTOR3D(0.0f, 0.0f, 0.0f);
     moved = false;
 }

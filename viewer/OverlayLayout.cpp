@@ -69,8 +69,8 @@ OverlayLayout layOutOverlays(const OverlayRequest& shown, int windowWidth, int w
     const int settingsTop =
         layout.note.panel.isEmpty() ? noteTop : layout.note.panel.bottom - overlayMargin;
     // The settings take at most half of what is left below, so the bottom row keeps room.
-    layout.settings = textPanel(shown.settings, windowWidth - overlayMargin, settingsTop, true, inner,
-                                (settingsTop - overlayMargin) / 2);
+    layout.settings = textPanel(shown.settings, windowWidth - overlayMargin, settingsTop, true,
+                                inner, (settingsTop - overlayMargin) / 2);
     const int ceiling =  // the lowest top edge the bottom panels may reach
         (layout.settings.panel.isEmpty() ? settingsTop : layout.settings.panel.bottom) -
         overlayMargin;

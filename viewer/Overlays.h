@@ -34,9 +34,9 @@ struct FastOverlay {
 // (an empty list, or a comma with no name after it) is refused the same way.
 bool parseOverlayNames(const std::string& list, OverlaySet* shown, std::string* unknown);
 
-// Draws the overlays of `frame` (its frame rate, its shadow map, the texts of `shown`) over the back buffer (its
-// windowWidth × windowHeight pixels). Every OpenGL state it changes is restored; with none shown
-// it makes no OpenGL call at all.
-// With `fast`, the inset shows its map and the settings panel its lines.
+// Draws the overlays of `frame` (its frame rate, its shadow map, the texts of `shown`) over the
+// back buffer (its windowWidth × windowHeight pixels). Every OpenGL state it changes is restored;
+// with none shown it makes no OpenGL call at all. With `fast`, the inset shows its map and the
+// settings panel its lines.
 void drawOverlays(const FrameState& frame, const OverlaySet& shown,
                   const FastOverlay* fast = nullptr);

@@ -28,8 +28,7 @@ bool saveScreenshot(int width, int height, std::string* note) {
 
     std::string error;
     RgbImage image;
-    if (!tryReadBackBuffer(width, height, &image, &error) ||
-        !writePng(name, image, &error)) {
+    if (!tryReadBackBuffer(width, height, &image, &error) || !writePng(name, image, &error)) {
         const std::string failure = "screenshot not saved: " + error;
         fprintf(stderr, "%s\n", failure.c_str());
         if (note) *note = failure;

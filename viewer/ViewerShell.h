@@ -39,8 +39,8 @@ void composeFrame();
 
 // True while the window must be redrawn frame after frame: always with the fixed frame (it
 // redraws continuously); with the fast renderer only while the picture changes by itself (the
-// light circling, the frame rate or a note shown), so a still window uses no processor time. The input
-// callbacks ask for a redraw when they change something; the window system asks after a
+// light circling, the frame rate or a note shown), so a still window uses no processor time. The
+// input callbacks ask for a redraw when they change something; the window system asks after a
 // resize or an exposure.
 bool needsContinuousRedraw();
 

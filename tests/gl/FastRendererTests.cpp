@@ -143,13 +143,13 @@ TEST(FastRenderer, LeavesOutOnlyWhatNoEyeSeesForAModelUnlikeTheHouse) {
         "plate 8 8 LightGrey\n"
         "step odd placements\n"
         "1 Brick 2 2 Red 1 0.4 1\n"
-        "2 Plate 2 2 Yellow 1.5 1.6 1\n"       // half a stud over the studs of 1
+        "2 Plate 2 2 Yellow 1.5 1.6 1\n"  // half a stud over the studs of 1
         "3 Brick 2 2 Red 5 0.4 1\n"
-        "4 Plate 2 2 Yellow 5 1.7 1\n"         // 0.1 above the studs' shoulders of 3
+        "4 Plate 2 2 Yellow 5 1.7 1\n"  // 0.1 above the studs' shoulders of 3
         "5 Window 0 - 1 0.4 5\n"
-        "6 Brick 1 4 White 1 0.4 6.2\n"        // behind the window, 0.2 away
+        "6 Brick 1 4 White 1 0.4 6.2\n"          // behind the window, 0.2 away
         "7 Brick 1 2 Green 6 0.4 5 turn z 30\n"  // turned by 30 degrees into the plate's studs
-        "8 Brick 2 2 Brown -1 0 -1\n";         // off the base plate, on the floor
+        "8 Brick 2 2 Brown -1 0 -1\n";           // off the base plate, on the floor
     Model model;
     std::string error;
     ASSERT_TRUE(parseModel(text, "odd.brik", &model, &error)) << error;

@@ -491,7 +491,8 @@ TEST(HouseStructure, NothingFloats) {
         for (const HouseBody& self : bodies) {
             if (rowOf(self) != held.row) continue;
             for (const HouseBody& other : bodies)
-                attached = attached || (unlisted.count(rowOf(other)) == 0 && inContact(self, other));
+                attached =
+                    attached || (unlisted.count(rowOf(other)) == 0 && inContact(self, other));
         }
         EXPECT_TRUE(attached) << describe(held.row) << " touches no carried body (" << held.reason
                               << ")";
